@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// One entry of a file dialog's filter list: what the user reads, and the name pattern it stands
+// for ("*.DAT", "*wav", "*.*"). Patterns match without regard to letter case.
+struct FileFilter
+{
+    QString description;
+    QString pattern;
+};
+
+struct OpenFileRequest
+{
+    QString title;
+    QList<FileFilter> filters; // the first one is selected when the dialog opens
+    QString presetFile;
+    QString defaultSuffix;     // appended to a typed name that has no extension
+    bool mustExist = true;
+};
+
+class FileDialog
+{
+public:
+    virtual ~FileDialog() = default;
+    // The full path the user confirmed, or nothing when the dialog was cancelled.
+    virtual std::optional<QString> getOpenFileName(const OpenFileRequest& request) = 0;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/FileDialog.h"
+
+class QtFileDialog : public FileDialog
+{
+public:
+    std::optional<QString> getOpenFileName(const OpenFileRequest& request) override;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+
+class QtMessageBox : public MessageBox
+{
+public:
+    void showError(const QString& message) override;
+};

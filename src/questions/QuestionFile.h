@@ -1,0 +1,33 @@
+#pragma once
+
+#include "questions/QuestionBank.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+// The question file: "3.00a", a level count, then per level an item count and per item two
+// length-prefixed texts; all integers signed 32-bit little-endian.
+namespace QuestionFile {
+
+enum class ReadOutcome { Loaded, WrongVersion, Unreadable };
+
+// Empties the bank, then fills it from the bytes. On Unreadable the bank keeps the items read
+// completely before the failure.
+ReadOutcome parse(QByteArrayView bytes, QuestionBank& bank);
+
+// Empties the bank, then reads the file at path into it.
+ReadOutcome read(const QString& path, QuestionBank& bank);
+
+QByteArray encode(const QuestionBank& bank);
+
+// Replaces the file atomically: on failure the previous file is left as it was.
+bool write(const QString& path, const QuestionBank& bank);
+
+// The message shown to the user for a failed read; empty for Loaded.
+QString messageFor(ReadOutcome outcome);
+
+inline const QString OpenFailedMessage = QStringLiteral("ファイルが開けませんでした");
+inline const QString WrongVersionMessage = QStringLiteral("処理できないデータのバージョンです");
+inline const QString SaveFailedMessage = QStringLiteral("ファイルを保存できませんでした");
+
+} // namespace QuestionFile

@@ -1,0 +1,26 @@
+#include "questions/TextCodec.h"
+
+#include <QStringConverter>
+
+namespace {
+constexpr const char* CodecName = "windows-31j";
+}
+
+namespace TextCodec {
+
+QString decode(const QByteArray& bytes)
+{
+    QStringDecoder decoder(CodecName, QStringConverter::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+std::optional<QByteArray> encode(const QString& text)
+{
+    QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace TextCodec

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+
+#include <QStringList>
+
+// Records every message instead of blocking on a modal box.
+class FakeMessageBox : public MessageBox
+{
+public:
+    void showError(const QString& message) override { messages << message; }
+
+    QStringList messages;
+};
