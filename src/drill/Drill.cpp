@@ -1,0 +1,126 @@
+#include "drill/Drill.h"
+
+#include "platform/RandomSource.h"
+
+namespace {
+
+// The counters are signed 32-bit and wrap like the stored settings they start from; a stored
+// question count of -2147483648 must not make a decrement undefined.
+qint32 wrappingAdd(qint32 value, qint32 delta)
+{
+    return static_cast<qint32>(static_cast<quint32>(value) + static_cast<quint32>(delta));
+}
+
+} // namespace
+
+Drill::Drill(const QuestionBank& bank, RandomSource& random, DrillScreen& screen)
+    : bank(bank), random(random), screen(screen)
+{}
+
+void Drill::setReady()
+{
+    currentState = DrillState::Ready;
+}
+
+void Drill::selectLevel(int level)
+{
+    if (currentState == DrillState::Ready && level >= 0 && level < QuestionBank::LevelCount)
+        currentLevel = level;
+}
+
+Drill::StartOutcome Drill::start(qint32 questionsPerGame)
+{
+    if (currentState != DrillState::Ready && currentState != DrillState::Paused)
+        return StartOutcome::Unavailable;
+    if (currentState == DrillState::Ready) {
+        if (bank.Count(currentLevel) == 0)
+            return StartOutcome::EmptyLevel;
+        drawQuestionIndex();
+        // The new question is current at once, so input before the first tick is checked
+        // against it rather than against the last question of an earlier game.
+        question = bank.Item(currentLevel, questionIndex).value_or(QuestionItem{});
+    }
+    currentState = DrillState::Running;
+    counters = DrillTally{questionsPerGame, 0, 0, 0};
+    return StartOutcome::Started;
+}
+
+void Drill::stop()
+{
+    if (currentState == DrillState::Running)
+        currentState = DrillState::Paused;
+}
+
+void Drill::end()
+{
+    if (currentState != DrillState::Running && currentState != DrillState::Paused)
+        return;
+    currentState = DrillState::Ready;
+    setBar(0);
+    clearInput();
+}
+
+void Drill::tick()
+{
+    int position = bar;
+    if (position == BarMaximum) {
+        timeOut();
+        if (counters.questionsRemaining == 0) {
+            setBar(0);
+            screen.gameOver();
+            return;
+        }
+        position = -1;
+    }
+    setBar(position + 1);
+    question = bank.Item(currentLevel, questionIndex).value_or(QuestionItem{});
+    screen.showQuestion(question.question);
+}
+
+void Drill::timeOut()
+{
+    screen.drawMark(DrillMark::TimeOut);
+    screen.playSound(DrillSound::TimeOut);
+    counters.questionsRemaining = wrappingAdd(counters.questionsRemaining, -1);
+    counters.answerTimeSum = wrappingAdd(counters.answerTimeSum, bar);
+    drawQuestionIndex();
+    clearInput();
+}
+
+void Drill::checkAnswer(const std::optional<QByteArray>& typed)
+{
+    // Emptying the line is the program's own doing, never an answer; without this an item whose
+    // answer is empty would count a second time inside the time-out that emptied the line.
+    if (clearingInput || !typed || *typed != question.answer)
+        return;
+    screen.drawMark(DrillMark::Correct);
+    drawQuestionIndex();
+    clearInput();
+    counters.correctCount = wrappingAdd(counters.correctCount, 1);
+    counters.correctTimeSum = wrappingAdd(counters.correctTimeSum, bar);
+    counters.answerTimeSum = wrappingAdd(counters.answerTimeSum, bar);
+    counters.questionsRemaining = wrappingAdd(counters.questionsRemaining, -1);
+    setBar(0);
+    screen.playSound(DrillSound::Correct);
+    if (counters.questionsRemaining == 0)
+        screen.gameOver();
+}
+
+void Drill::drawQuestionIndex()
+{
+    if (const int count = bank.Count(currentLevel); count > 0)
+        questionIndex = random.bounded(count);
+}
+
+void Drill::setBar(int position)
+{
+    bar = position;
+    screen.setBarPosition(position);
+}
+
+void Drill::clearInput()
+{
+    clearingInput = true;
+    screen.clearInput();
+    clearingInput = false;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "drill/DrillState.h"
+
+#include <QByteArray>
+
+// What the drill needs of the window it runs in. The window shows, the drill decides.
+class DrillScreen
+{
+public:
+    virtual ~DrillScreen() = default;
+
+    virtual void setBarPosition(int position) = 0;
+    virtual void showQuestion(const QByteArray& question) = 0;
+    // Empties the input line; the window reports the change back through Drill::checkAnswer.
+    virtual void clearInput() = 0;
+    virtual void drawMark(DrillMark mark) = 0;
+    virtual void playSound(DrillSound sound) = 0;
+    // The set number of questions is used up: the window ends the game with the report.
+    virtual void gameOver() = 0;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "drill/Drill.h"
+
+#include <QList>
+#include <QString>
+
+// Records what the drill shows. Clearing the input feeds an empty text back into the drill, as
+// the real input line's change notification does.
+class FakeDrillScreen : public DrillScreen
+{
+public:
+    void setBarPosition(int position) override { bar = position; }
+    void showQuestion(const QByteArray& question) override { shownQuestion = question; }
+    void clearInput() override
+    {
+        ++clears;
+        if (drill && !input.isEmpty()) {
+            input.clear();
+            drill->checkAnswer(input);
+        }
+    }
+    void drawMark(DrillMark mark) override { marks << mark; }
+    void playSound(DrillSound sound) override { sounds << sound; }
+    void gameOver() override
+    {
+        ++gamesOver;
+        drill->setReady();
+    }
+
+    void type(const QByteArray& text)
+    {
+        input = text;
+        drill->checkAnswer(input);
+    }
+
+    Drill* drill = nullptr;
+    QByteArray input;
+    int bar = 0;
+    QByteArray shownQuestion;
+    int clears = 0;
+    QList<DrillMark> marks;
+    QList<DrillSound> sounds;
+    int gamesOver = 0;
+};
