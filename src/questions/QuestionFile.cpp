@@ -155,7 +155,9 @@ bool write(const QString& path, const QuestionBank& bank)
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray bytes = encode(bank);
-    if (file.write(bytes) != bytes.size()) {
+    // commit() flushes the device's buffer itself but renames the temporary file over the
+    // target even when that flush fails (a full disk), so the flush is checked here first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
