@@ -1,0 +1,60 @@
+#include "questions/TextCodec.h"
+#include "TestFiles.h"
+
+#include <QTest>
+
+using TestFiles::hex;
+
+class TextCodecTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTripsCp932_data();
+    void roundTripsCp932();
+    void refusesCharacterWithoutCp932Form_data();
+    void refusesCharacterWithoutCp932Form();
+};
+
+void TextCodecTest::roundTripsCp932_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addRow("empty") << QString() << QByteArray();
+    QTest::addRow("ascii") << QStringLiteral("yama") << QByteArray("yama");
+    QTest::addRow("kanji") << QStringLiteral("山") << hex("8E 52");
+    QTest::addRow("hiragana") << QStringLiteral("やま") << hex("82 E2 82 DC");
+    QTest::addRow("katakana") << QStringLiteral("ヤマ") << hex("83 84 83 7D");
+    QTest::addRow("half_width_katakana") << QStringLiteral("ｶﾀｶﾅ") << hex("B6 C0 B6 C5");
+    QTest::addRow("sentence_with_full_stop")
+        << QStringLiteral("今日は雨です。") << hex("8D A1 93 FA 82 CD 89 4A 82 C5 82 B7 81 42");
+    QTest::addRow("full_width_space_and_hyphen")
+        << QStringLiteral("　－　[") << hex("81 40 81 7C 81 40 5B");
+}
+
+void TextCodecTest::roundTripsCp932()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(TextCodec::encode(text), std::optional(bytes));
+    QCOMPARE(TextCodec::decode(bytes), text);
+}
+
+void TextCodecTest::refusesCharacterWithoutCp932Form_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addRow("euro_sign") << QStringLiteral("€");
+    QTest::addRow("emoji") << QStringLiteral("😀");
+    QTest::addRow("emoji_between_kanji") << QStringLiteral("山😀川");
+    QTest::addRow("hangul") << QStringLiteral("한");
+    QTest::addRow("lone_surrogate") << QString(QChar(0xD800));
+}
+
+void TextCodecTest::refusesCharacterWithoutCp932Form()
+{
+    QFETCH(QString, text);
+    QCOMPARE(TextCodec::encode(text), std::nullopt);
+}
+
+QTEST_GUILESS_MAIN(TextCodecTest)
+#include "TextCodecTest.moc"
