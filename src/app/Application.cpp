@@ -1,0 +1,47 @@
+#include "app/Application.h"
+
+#include "app/JapaneseFont.h"
+#include "app/TFrmMain.h"
+#include "platform/QtFileDialog.h"
+#include "platform/QtMessageBox.h"
+#include "platform/TimeSeededRandom.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+
+// The interface is Japanese whatever the desktop's language, so Qt's own buttons and file
+// dialog are too.
+void installJapaneseTranslation(QApplication& app, QTranslator& translator)
+{
+    if (translator.load(QStringLiteral("qtbase_ja"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&translator);
+}
+
+} // namespace
+
+namespace Application {
+
+int run(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(TFrmMain::ApplicationTitle);
+    QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QTranslator translator;
+    installJapaneseTranslation(app, translator);
+    JapaneseFont::installSubstitutes();
+    QApplication::setFont(JapaneseFont::ofPixelSize(12));
+
+    QtMessageBox messageBox;
+    QtFileDialog fileDialog;
+    TimeSeededRandom random;
+    TFrmMain window({messageBox, fileDialog, random, QApplication::applicationFilePath(),
+                     QApplication::arguments().mid(1)});
+    window.show();
+    return app.exec();
+}
+
+} // namespace Application

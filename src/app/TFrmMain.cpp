@@ -1,0 +1,342 @@
+#include "app/TFrmMain.h"
+
+#include "app/BevelPanel.h"
+#include "app/JapaneseFont.h"
+#include "app/MarkImages.h"
+#include "drill/TFrmReport.h"
+#include "help/HelpFile.h"
+#include "help/TFrmVersion.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "questions/QuestionFile.h"
+#include "questions/TextCodec.h"
+#include "settings/TFrmSetting.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+const QString EmptyLevelMessage = QStringLiteral("このレベルには問題が登録されていません");
+
+QString statusText(DrillState state)
+{
+    switch (state) {
+    case DrillState::NoData:
+        return QStringLiteral("まずデータファイルのロードを行ってください");
+    case DrillState::Ready:
+        return QStringLiteral("スタート(F2)ではじまります");
+    case DrillState::Running:
+        return QStringLiteral("ゲーム中");
+    case DrillState::Paused:
+        return QStringLiteral("スタート(F2)で続き、終了(F8)で戻ります");
+    }
+    return {};
+}
+
+QLabel* createCaption(QWidget* parent, const QString& name, const QString& text, int top,
+                      int height)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(JapaneseFont::ofPixelSize(16));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setGeometry(8, top, 73, height);
+    return label;
+}
+
+} // namespace
+
+TFrmMain::TFrmMain(const Services& services)
+    : services(services), game(bank, services.random, *this)
+{
+    createControls();
+    createMenus();
+    frmSetting = new TFrmSetting(this);
+    frmReport = new TFrmReport(this);
+    frmVersion = new TFrmVersion(this);
+    FormCreate();
+}
+
+TFrmMain::~TFrmMain() = default;
+
+void TFrmMain::FormCreate()
+{
+    const QFileInfo executable(services.executablePath);
+    // A relative path on the command line is then taken against the program's own folder.
+    QDir::setCurrent(executable.absolutePath());
+    helpFilePath = HelpFile::pathFor(executable.absoluteFilePath());
+}
+
+void TFrmMain::createControls()
+{
+    setObjectName(QStringLiteral("TFrmMain"));
+    setWindowTitle(ApplicationTitle);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setFont(JapaneseFont::ofPixelSize(12));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(498, 128);
+    client->setAutoFillBackground(true);
+    QPalette green = client->palette();
+    green.setColor(QPalette::Window, QColor(0, 128, 0));
+    client->setPalette(green);
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Label1 = createCaption(client, QStringLiteral("Label1"), QStringLiteral("残り時間"), 8, 17);
+    Label2 = createCaption(client, QStringLiteral("Label2"), QStringLiteral("問題文章"), 32, 25);
+    Label3 = createCaption(client, QStringLiteral("Label3"), QStringLiteral("入力場所"), 64, 25);
+
+    Panel2 = new BevelPanel(client, QStringLiteral("Panel2"));
+    Panel2->setGeometry(88, 8, 361, 17);
+    Panel2->setAccessibleName(Label1->text());
+    ProgressBar1 = new QProgressBar(Panel2);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(2, 2, 357, 13);
+    ProgressBar1->setRange(0, Drill::BarMaximum);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setAccessibleName(Label1->text());
+    ProgressBar1->hide();
+
+    Panel1 = new BevelPanel(client, QStringLiteral("Panel1"));
+    Panel1->setGeometry(88, 32, 361, 25);
+    Panel1->setAccessibleName(Label2->text());
+
+    Edit1 = new QLineEdit(client);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(88, 64, 361, 25);
+    Edit1->setAccessibleName(Label3->text());
+    Edit1->setFocus();
+    connect(Edit1, &QLineEdit::textChanged, this, &TFrmMain::Edit1Change);
+
+    Image1 = new QLabel(client);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(456, 16, 33, 33);
+    Image1->setAlignment(Qt::AlignCenter);
+    ImageList1 = {MarkImages::timeOutCross(), MarkImages::correctCircle()};
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &TFrmMain::Timer1Timer);
+}
+
+void TFrmMain::showEvent(QShowEvent* event)
+{
+    if (!shown) {
+        shown = true;
+        centreOnScreen();
+        FormShow();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TFrmMain::centreOnScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TFrmMain::FormShow()
+{
+    if (!services.arguments.isEmpty())
+        LoadQuestionFile(services.arguments.constFirst());
+    RefreshWindow();
+}
+
+void TFrmMain::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+void TFrmMain::FormClose()
+{
+    Timer1->stop();
+    for (int level = 0; level < QuestionBank::LevelCount; ++level)
+        bank.Clear(level);
+}
+
+void TFrmMain::RefreshWindow()
+{
+    const DrillState state = game.state();
+    const bool idle = state == DrillState::NoData || state == DrillState::Ready;
+    const bool running = state == DrillState::Running;
+    MenuLoad->setEnabled(idle);
+    MenuStart->setEnabled(state == DrillState::Ready || state == DrillState::Paused);
+    MenuStop->setEnabled(running);
+    MenuEnd->setEnabled(running || state == DrillState::Paused);
+    MenuLevel->setEnabled(state == DrillState::Ready);
+    MenuLevel->menuAction()->setEnabled(state == DrillState::Ready);
+    MenuEtc->setEnabled(idle);
+    MenuEtc->menuAction()->setEnabled(idle);
+    for (QAction* entry : MenuHist)
+        entry->setEnabled(idle);
+    // Starting afresh only when it was stopped keeps a full first interval after Start.
+    if (!running)
+        Timer1->stop();
+    else if (!Timer1->isActive())
+        Timer1->start();
+    ProgressBar1->setVisible(running);
+
+    Panel2->setPanelText(statusText(state));
+    Panel1->setPanelText(QString());
+    Edit1->setReadOnly(!running);
+    rebuildRecentEntries();
+    for (int level = 0; level < QuestionBank::LevelCount; ++level)
+        MenuLv[level]->setChecked(level == game.level());
+}
+
+void TFrmMain::rebuildRecentEntries()
+{
+    bool anyEntry = false;
+    for (int k = 0; k < RecentFiles::Count; ++k) {
+        const QString path = recent.entry(k);
+        MenuHist[k]->setText(recent.menuCaption(k));
+        MenuHist[k]->setVisible(!path.isEmpty());
+        anyEntry = anyEntry || !path.isEmpty();
+    }
+    N3->setVisible(anyEntry);
+}
+
+void TFrmMain::LoadQuestionFile(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        services.messageBox.showError(QuestionFile::OpenFailedMessage);
+        return;
+    }
+    const QuestionFile::ReadOutcome outcome = QuestionFile::read(path, bank);
+    if (outcome != QuestionFile::ReadOutcome::Loaded) {
+        services.messageBox.showError(QuestionFile::messageFor(outcome));
+        return;
+    }
+    setWindowTitle(ApplicationTitle + QStringLiteral("　－　[") + path + QLatin1Char(']'));
+    recent.update(path);
+    game.setReady();
+}
+
+void TFrmMain::MenuLoadClick()
+{
+    OpenFileRequest request;
+    request.title = QStringLiteral("ファイルを開く");
+    request.filters = {{QStringLiteral("Tazuneﾃﾞｰﾀﾌｧｲﾙ(*.DAT)"), QStringLiteral("*.DAT")},
+                       {QStringLiteral("すべてのﾌｧｲﾙ(*.*)"), QStringLiteral("*.*")}};
+    request.mustExist = true;
+    const std::optional<QString> path = services.fileDialog.getOpenFileName(request);
+    if (!path)
+        return;
+    LoadQuestionFile(*path);
+    RefreshWindow();
+}
+
+void TFrmMain::MenuHistClick(int entry)
+{
+    LoadQuestionFile(recent.entry(entry));
+    RefreshWindow();
+}
+
+void TFrmMain::MenuStartClick()
+{
+    if (game.start(frmSetting->questionsPerGame) == Drill::StartOutcome::EmptyLevel) {
+        services.messageBox.showError(EmptyLevelMessage);
+        return;
+    }
+    RefreshWindow();
+}
+
+void TFrmMain::MenuStopClick()
+{
+    game.stop();
+    RefreshWindow();
+}
+
+void TFrmMain::MenuEndClick()
+{
+    game.end();
+    RefreshWindow();
+}
+
+void TFrmMain::MenuLvClick(int level)
+{
+    game.selectLevel(level);
+    for (int k = 0; k < QuestionBank::LevelCount; ++k)
+        MenuLv[k]->setChecked(k == game.level());
+}
+
+void TFrmMain::MenuScorClick()
+{
+    game.setReady();
+    RefreshWindow();
+    const DrillTally& tally = game.tally();
+    frmReport->setFigures(
+        ReportFigures::texts({frmSetting->secondsPerQuestion, frmSetting->questionsPerGame,
+                              tally.correctCount, tally.correctTimeSum, tally.answerTimeSum}));
+    frmReport->exec();
+}
+
+void TFrmMain::MenuSettingClick()
+{
+    frmSetting->exec();
+}
+
+void TFrmMain::MenuAboutClick()
+{
+    frmVersion->exec();
+}
+
+void TFrmMain::MenuCloseClick()
+{
+    close();
+}
+
+void TFrmMain::Timer1Timer()
+{
+    game.tick();
+}
+
+void TFrmMain::Edit1Change()
+{
+    game.checkAnswer(TextCodec::encode(Edit1->text()));
+}
+
+void TFrmMain::setBarPosition(int position)
+{
+    ProgressBar1->setValue(position);
+}
+
+void TFrmMain::showQuestion(const QByteArray& question)
+{
+    Panel1->setPanelText(TextCodec::decode(question));
+}
+
+void TFrmMain::clearInput()
+{
+    Edit1->clear();
+}
+
+void TFrmMain::drawMark(DrillMark mark)
+{
+    Image1->setPixmap(ImageList1[static_cast<int>(mark)]);
+    Image1->setAccessibleName(mark == DrillMark::Correct ? QStringLiteral("正解")
+                                                         : QStringLiteral("時間切れ"));
+}
+
+void TFrmMain::playSound(DrillSound) {}
+
+void TFrmMain::gameOver()
+{
+    MenuScorClick();
+}

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "drill/Drill.h"
+#include "drill/DrillScreen.h"
+#include "questions/QuestionBank.h"
+#include "settings/RecentFiles.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QStringList>
+
+#include <array>
+
+class BevelPanel;
+class FileDialog;
+class MessageBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QTimer;
+class RandomSource;
+class TFrmReport;
+class TFrmSetting;
+class TFrmVersion;
+
+// The main window: the drill runs in it, every command starts from its menus.
+class TFrmMain : public QMainWindow, private DrillScreen
+{
+    Q_OBJECT
+
+public:
+    // What the window reaches outside the process through; tests hand in doubles.
+    struct Services
+    {
+        MessageBox& messageBox;
+        FileDialog& fileDialog;
+        RandomSource& random;
+        QString executablePath;
+        QStringList arguments; // the command line without the program name
+    };
+
+    static inline const QString ApplicationTitle = QStringLiteral("Tazune");
+
+    explicit TFrmMain(const Services& services);
+    ~TFrmMain() override;
+
+    // Controls, under the names the rest of the program and its tests know them by.
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    BevelPanel* Panel2;
+    QProgressBar* ProgressBar1;
+    BevelPanel* Panel1;
+    QLineEdit* Edit1;
+    QLabel* Image1;
+    std::array<QPixmap, 2> ImageList1;
+    QTimer* Timer1;
+
+    QMenu* MenuFile;
+    QAction* MenuLoad;
+    QAction* MenuStart;
+    QAction* MenuStop;
+    QAction* MenuEnd;
+    QAction* N3;
+    std::array<QAction*, 3> MenuHist;
+    QAction* MenuClose;
+    QMenu* MenuLevel;
+    std::array<QAction*, 3> MenuLv;
+    QAction* MenuSetting;
+    QAction* MenuScor;
+    QMenu* MenuEtc;
+    QAction* MenuBgColor;
+    QAction* MenuFont;
+    QAction* MenuSound;
+    QAction* MenuData;
+    QMenu* MenuHelp;
+    QAction* MenuContents;
+    QAction* MenuKeyword;
+    QAction* MenuAbout;
+
+    TFrmSetting* frmSetting;
+    TFrmReport* frmReport;
+    TFrmVersion* frmVersion;
+
+    const QuestionBank& questionBank() const { return bank; }
+    const Drill& drill() const { return game; }
+    const RecentFiles& recentFiles() const { return recent; }
+    QString helpFile() const { return helpFilePath; }
+
+    void FormShow();
+    void RefreshWindow();
+    void LoadQuestionFile(const QString& path);
+
+    void MenuLoadClick();
+    void MenuHistClick(int entry);
+    void MenuStartClick();
+    void MenuStopClick();
+    void MenuEndClick();
+    void MenuLvClick(int level);
+    void MenuScorClick();
+    void MenuSettingClick();
+    void MenuAboutClick();
+    void MenuCloseClick();
+    void Timer1Timer();
+    void Edit1Change();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void createControls();
+    void createMenus();
+    void createFileMenu();
+    void createLevelMenu();
+    void createEtcMenu();
+    void createHelpMenu();
+    void rebuildRecentEntries();
+    void centreOnScreen();
+
+    void setBarPosition(int position) override;
+    void showQuestion(const QByteArray& question) override;
+    void clearInput() override;
+    void drawMark(DrillMark mark) override;
+    void playSound(DrillSound sound) override;
+    void gameOver() override;
+
+    Services services;
+    QuestionBank bank;
+    RecentFiles recent;
+    Drill game;
+    QString helpFilePath;
+    bool shown = false;
+};

@@ -1,0 +1,109 @@
+#include "app/TFrmMain.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
+                 const QKeySequence& shortcut = {})
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QAction* addSeparator(QMenu* menu, const QString& name)
+{
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(name);
+    return separator;
+}
+
+QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name + QStringLiteral("Action"));
+    return menu;
+}
+
+} // namespace
+
+void TFrmMain::createMenus()
+{
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    createFileMenu();
+    createLevelMenu();
+    createEtcMenu();
+    createHelpMenu();
+}
+
+void TFrmMain::createFileMenu()
+{
+    MenuFile = addMenu(menuBar(), QStringLiteral("MenuFile"), QStringLiteral("ﾌｧｲﾙ(&F)"));
+    MenuLoad = addItem(MenuFile, QStringLiteral("MenuLoad"), QStringLiteral("ﾛｰﾄﾞ(&L)"));
+    addSeparator(MenuFile, QStringLiteral("N1"));
+    MenuStart =
+        addItem(MenuFile, QStringLiteral("MenuStart"), QStringLiteral("ｽﾀｰﾄ(&S)"), Qt::Key_F2);
+    MenuStop =
+        addItem(MenuFile, QStringLiteral("MenuStop"), QStringLiteral("ｽﾄｯﾌﾟ(&T)"), Qt::Key_F5);
+    MenuEnd =
+        addItem(MenuFile, QStringLiteral("MenuEnd"), QStringLiteral("終わる(&Q)"), Qt::Key_F8);
+    N3 = addSeparator(MenuFile, QStringLiteral("N3"));
+    for (int k = 0; k < 3; ++k) {
+        MenuHist[k] = addItem(MenuFile, QStringLiteral("MenuHist%1").arg(k + 1), QString());
+        connect(MenuHist[k], &QAction::triggered, this, [this, k] { MenuHistClick(k); });
+    }
+    addSeparator(MenuFile, QStringLiteral("N2"));
+    MenuClose = addItem(MenuFile, QStringLiteral("MenuClose"), QStringLiteral("閉じる(&C)"));
+
+    connect(MenuLoad, &QAction::triggered, this, &TFrmMain::MenuLoadClick);
+    connect(MenuStart, &QAction::triggered, this, &TFrmMain::MenuStartClick);
+    connect(MenuStop, &QAction::triggered, this, &TFrmMain::MenuStopClick);
+    connect(MenuEnd, &QAction::triggered, this, &TFrmMain::MenuEndClick);
+    connect(MenuClose, &QAction::triggered, this, &TFrmMain::MenuCloseClick);
+}
+
+void TFrmMain::createLevelMenu()
+{
+    MenuLevel = addMenu(menuBar(), QStringLiteral("MenuLevel"), QStringLiteral("ﾚﾍﾞﾙ(&L)"));
+    const QStringList captions{QStringLiteral("初級(&1)"), QStringLiteral("中級(&2)"),
+                               QStringLiteral("上級(&3)")};
+    for (int k = 0; k < 3; ++k) {
+        MenuLv[k] = addItem(MenuLevel, QStringLiteral("MenuLv%1").arg(k + 1), captions[k]);
+        MenuLv[k]->setCheckable(true);
+        connect(MenuLv[k], &QAction::triggered, this, [this, k] { MenuLvClick(k); });
+    }
+    MenuLv[0]->setChecked(true);
+    addSeparator(MenuLevel, QStringLiteral("N6"));
+    MenuSetting = addItem(MenuLevel, QStringLiteral("MenuSetting"), QStringLiteral("設定(&S)"));
+    addSeparator(MenuLevel, QStringLiteral("N8"));
+    MenuScor = addItem(MenuLevel, QStringLiteral("MenuScor"), QStringLiteral("前回の成績(&B)"));
+
+    connect(MenuSetting, &QAction::triggered, this, &TFrmMain::MenuSettingClick);
+    connect(MenuScor, &QAction::triggered, this, &TFrmMain::MenuScorClick);
+}
+
+void TFrmMain::createEtcMenu()
+{
+    MenuEtc = addMenu(menuBar(), QStringLiteral("MenuEtc"), QStringLiteral("その他(&E)"));
+    MenuBgColor = addItem(MenuEtc, QStringLiteral("MenuBgColor"), QStringLiteral("背景色変更(&C)"));
+    MenuFont = addItem(MenuEtc, QStringLiteral("MenuFont"), QStringLiteral("ﾌｫﾝﾄ変更(&F)"));
+    MenuSound = addItem(MenuEtc, QStringLiteral("MenuSound"), QStringLiteral("効果音設定(&W)"));
+    addSeparator(MenuEtc, QStringLiteral("N12"));
+    MenuData = addItem(MenuEtc, QStringLiteral("MenuData"), QStringLiteral("ﾃﾞｰﾀ編集(&D)"));
+}
+
+void TFrmMain::createHelpMenu()
+{
+    MenuHelp = addMenu(menuBar(), QStringLiteral("MenuHelp"), QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    MenuContents =
+        addItem(MenuHelp, QStringLiteral("MenuContents"), QStringLiteral("目次"), Qt::Key_F1);
+    MenuKeyword = addItem(MenuHelp, QStringLiteral("MenuKeyword"), QStringLiteral("ｷｰﾜｰﾄﾞ(&K)"));
+    addSeparator(MenuHelp, QStringLiteral("N15"));
+    MenuAbout = addItem(MenuHelp, QStringLiteral("MenuAbout"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ(&A)"));
+
+    connect(MenuAbout, &QAction::triggered, this, &TFrmMain::MenuAboutClick);
+}

@@ -1,0 +1,39 @@
+#include "help/TFrmVersion.h"
+
+#include "app/JapaneseFont.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+
+QLabel* centredLine(QWidget* parent, const QString& name, const QString& text, int top)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(JapaneseFont::ofPixelSize(16));
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(0, top, 363, 22);
+    return label;
+}
+
+} // namespace
+
+TFrmVersion::TFrmVersion(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("TFrmVersion"));
+    setWindowTitle(QStringLiteral("バージョン情報"));
+    setFont(JapaneseFont::ofPixelSize(12));
+    setFixedSize(363, 110);
+    Label1 = centredLine(this, QStringLiteral("Label1"), QStringLiteral("Tazune"), 19);
+    Label2 = centredLine(this, QStringLiteral("Label2"), QStringLiteral("Version 1.50"), 43);
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                              QStringLiteral("OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(144, 74, 75, 25);
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+}

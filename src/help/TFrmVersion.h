@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// "バージョン情報": the product name and version.
+class TFrmVersion : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TFrmVersion(QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QPushButton* BitBtn1;
+};

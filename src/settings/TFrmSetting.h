@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+
+class BevelPanel;
+class QPushButton;
+class QSlider;
+
+// "設定": seconds per question and questions per game. The dialog owns both values for the
+// whole run; they change only on OK.
+class TFrmSetting : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TFrmSetting(QWidget* parent = nullptr);
+
+    qint32 secondsPerQuestion;
+    qint32 questionsPerGame;
+
+    BevelPanel* RPanel1;
+    BevelPanel* RPanel2;
+    QSlider* TrackBar1;
+    QSlider* TrackBar2;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+    QPushButton* BitBtn3;
+
+    void FormShow();
+    void TrackBar1Change();
+    void TrackBar2Change();
+    void BitBtn1Click();
+    void BitBtn3Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    QSlider* createTrackBar(const QString& name, int top, int minimum, int maximum);
+};

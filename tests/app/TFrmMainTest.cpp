@@ -1,0 +1,362 @@
+#include "MainWindowFixture.h"
+#include "ModalCloser.h"
+#include "TestFiles.h"
+#include "app/BevelPanel.h"
+#include "settings/TFrmSetting.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace {
+const QString NoDataStatus = QStringLiteral("まずデータファイルのロードを行ってください");
+const QString ReadyStatus = QStringLiteral("スタート(F2)ではじまります");
+const QString PausedStatus = QStringLiteral("スタート(F2)で続き、終了(F8)で戻ります");
+} // namespace
+
+class TFrmMainTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindowFixture> f;
+
+    TFrmMain& window() { return *f->window; }
+
+    void showWithSample()
+    {
+        f->show({f->questionFile("Q1.DAT", {{"yama", "kawa"}, {}, {"sora"}})});
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+    }
+
+    void typeText(const QString& text)
+    {
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, window().Edit1, Qt::Key_unknown, c, Qt::NoModifier);
+    }
+
+    void commitText(const QString& text)
+    {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(window().Edit1, &event);
+    }
+
+private slots:
+    void init() { f = std::make_unique<MainWindowFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void freshStartWaitsForData()
+    {
+        f->show();
+        QCOMPARE(window().windowTitle(), QStringLiteral("Tazune"));
+        QCOMPARE(window().Panel2->text(), NoDataStatus);
+        QVERIFY(window().Panel1->text().isEmpty());
+        QVERIFY(window().Image1->pixmap().isNull());
+        QVERIFY(window().MenuLoad->isEnabled());
+        QVERIFY(!window().MenuStart->isEnabled());
+        QVERIFY(!window().MenuStop->isEnabled());
+        QVERIFY(!window().MenuEnd->isEnabled());
+        QVERIFY(!window().MenuLevel->menuAction()->isEnabled());
+        QVERIFY(window().MenuEtc->menuAction()->isEnabled());
+        QVERIFY(window().MenuClose->isEnabled());
+        QVERIFY(window().MenuAbout->isEnabled());
+        QVERIFY(!window().N3->isVisible());
+        QVERIFY(window().Edit1->isReadOnly());
+        QVERIFY(!window().Timer1->isActive());
+        QVERIFY(f->messageBox.messages.isEmpty());
+    }
+
+    void layoutMatchesTheDesign()
+    {
+        f->show();
+        QCOMPARE(window().centralWidget()->size(), QSize(498, 128));
+        QCOMPARE(window().minimumSize(), window().maximumSize());
+        QCOMPARE(window().centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 0));
+        QCOMPARE(window().Edit1->geometry(), QRect(88, 64, 361, 25));
+        QCOMPARE(window().Panel1->geometry(), QRect(88, 32, 361, 25));
+        QCOMPARE(window().Panel2->geometry(), QRect(88, 8, 361, 17));
+        QCOMPARE(window().Image1->geometry(), QRect(456, 16, 33, 33));
+        QCOMPARE(window().ProgressBar1->maximum(), 100);
+        QCOMPARE(window().Label1->font().pixelSize(), 16);
+        QCOMPARE(window().Edit1->accessibleName(), QStringLiteral("入力場所"));
+        QCOMPARE(window().Panel1->accessibleName(), QStringLiteral("問題文章"));
+        QCOMPARE(window().Panel2->accessibleName(), QStringLiteral("残り時間"));
+        QCOMPARE(window().MenuStart->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(window().MenuStop->shortcut(), QKeySequence(Qt::Key_F5));
+        QCOMPARE(window().MenuEnd->shortcut(), QKeySequence(Qt::Key_F8));
+        QCOMPARE(window().MenuContents->shortcut(), QKeySequence(Qt::Key_F1));
+    }
+
+    void commandLineFileIsLoaded()
+    {
+        const QString path = f->questionFile("Q1.DAT", {{"yama"}, {}, {}});
+        f->show({path, f->folder.filePath("ignored.DAT")});
+        QCOMPARE(window().windowTitle(), QStringLiteral("Tazune　－　[") + path + "]");
+        QCOMPARE(window().Panel2->text(), ReadyStatus);
+        QCOMPARE(window().recentFiles().entry(0), path);
+        QVERIFY(window().N3->isVisible());
+        QVERIFY(window().MenuHist[0]->isVisible());
+        QCOMPARE(window().MenuHist[0]->text(), QStringLiteral("(&1) Q1.DAT"));
+        QVERIFY(!window().MenuHist[1]->isVisible());
+        QVERIFY(f->messageBox.messages.isEmpty());
+    }
+
+    void relativePathIsTakenAgainstTheProgramsFolder()
+    {
+        f->questionFile("REL.DAT", {{"yama"}, {}, {}});
+        f->show({"REL.DAT"});
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+        QCOMPARE(window().questionBank().Count(0), 1);
+    }
+
+    void badCommandLineFilesLeaveAUsableWindow_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        const QString open = QStringLiteral("ファイルが開けませんでした");
+        QTest::addRow("empty") << QByteArray() << open;
+        QTest::addRow("four_bytes") << QByteArray("3.00") << open;
+        QTest::addRow("wrong_header") << QByteArray("3.00A\3\0\0\0", 9)
+                                      << QStringLiteral("処理できないデータのバージョンです");
+        QTest::addRow("truncated")
+            << TestFiles::hex("332E303061 03000000 01000000 05000000 61") << open;
+        QTest::addRow("two_gib_length")
+            << TestFiles::hex("332E303061 03000000 01000000 FFFFFF7F 6162636465") << open;
+    }
+
+    void badCommandLineFilesLeaveAUsableWindow()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        const QString path = f->folder.filePath("BAD.DAT");
+        QVERIFY(TestFiles::writeBytes(path, bytes));
+        f->show({path});
+        QCOMPARE(f->messageBox.messages, QStringList{message});
+        QCOMPARE(window().drill().state(), DrillState::NoData);
+        QCOMPARE(window().windowTitle(), QStringLiteral("Tazune"));
+        QCOMPARE(window().Panel2->text(), NoDataStatus);
+        QVERIFY(window().recentFiles().entry(0).isEmpty());
+        QVERIFY(window().MenuLoad->isEnabled());
+    }
+
+    void missingFileOrFolderIsNotAFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addRow("missing") << "NOPE.DAT";
+        QTest::addRow("folder") << ".";
+    }
+
+    void missingFileOrFolderIsNotAFile()
+    {
+        QFETCH(QString, name);
+        showWithSample();
+        const QString caption = window().windowTitle();
+        f->fileDialog.answers = {f->folder.filePath(name)};
+        window().MenuLoad->trigger();
+        QCOMPARE(f->messageBox.messages, QStringList{QStringLiteral("ファイルが開けませんでした")});
+        QCOMPARE(window().windowTitle(), caption);
+        QCOMPARE(window().questionBank().Count(0), 2);
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+    }
+
+    void unreadableFileShowsTheOpenMessage()
+    {
+        const QString path = f->questionFile("LOCKED.DAT", {{"yama"}, {}, {}});
+        QFile::setPermissions(path, QFileDevice::Permissions());
+        QFile probe(path);
+        if (probe.open(QIODevice::ReadOnly))
+            QSKIP("this user reads files whatever their permissions say");
+        f->show({path});
+        QCOMPARE(f->messageBox.messages, QStringList{QStringLiteral("ファイルが開けませんでした")});
+        QCOMPARE(window().drill().state(), DrillState::NoData);
+    }
+
+    void loadThroughTheDialog()
+    {
+        f->show();
+        const QString path = f->questionFile("Q2.DAT", {{"yama"}, {}, {}});
+        f->fileDialog.answers = {path};
+        window().MenuLoad->trigger();
+        QCOMPARE(f->fileDialog.requests.size(), 1);
+        const OpenFileRequest& request = f->fileDialog.requests.first();
+        QCOMPARE(request.title, QStringLiteral("ファイルを開く"));
+        QCOMPARE(request.filters.size(), 2);
+        QCOMPARE(request.filters[0].description, QStringLiteral("Tazuneﾃﾞｰﾀﾌｧｲﾙ(*.DAT)"));
+        QCOMPARE(request.filters[0].pattern, QStringLiteral("*.DAT"));
+        QCOMPARE(request.filters[1].pattern, QStringLiteral("*.*"));
+        QVERIFY(request.mustExist);
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+        QCOMPARE(window().Panel2->text(), ReadyStatus);
+    }
+
+    void cancelledLoadChangesNothing()
+    {
+        showWithSample();
+        const QString caption = window().windowTitle();
+        window().MenuLoad->trigger();
+        QCOMPARE(window().windowTitle(), caption);
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+        QVERIFY(f->messageBox.messages.isEmpty());
+    }
+
+    void damagedFileEmptiesTheBankButKeepsTheCaption()
+    {
+        showWithSample();
+        const QString caption = window().windowTitle();
+        const QString bad = f->folder.filePath("BAD.DAT");
+        QVERIFY(TestFiles::writeBytes(bad, "3.00"));
+        f->fileDialog.answers = {bad};
+        window().MenuLoad->trigger();
+        QCOMPARE(window().windowTitle(), caption);
+        QCOMPARE(window().questionBank().Count(0), 0);
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+    }
+
+    void startOnAnEmptyLevelIsRefused()
+    {
+        showWithSample();
+        window().MenuLv[1]->trigger();
+        QTest::keyClick(&window(), Qt::Key_F2);
+        QCOMPARE(f->messageBox.messages,
+                 QStringList{QStringLiteral("このレベルには問題が登録されていません")});
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+        QVERIFY(!window().Timer1->isActive());
+    }
+
+    void startStopEndFollowTheState()
+    {
+        showWithSample();
+        QTest::keyClick(&window(), Qt::Key_F2);
+        QCOMPARE(window().drill().state(), DrillState::Running);
+        QVERIFY(window().Timer1->isActive());
+        QVERIFY(window().ProgressBar1->isVisible());
+        QVERIFY(!window().Edit1->isReadOnly());
+        QVERIFY(!window().MenuLoad->isEnabled());
+        QVERIFY(!window().MenuEtc->menuAction()->isEnabled());
+        QVERIFY(!window().MenuLevel->menuAction()->isEnabled());
+        QVERIFY(!window().MenuHist[0]->isEnabled());
+        QVERIFY(window().MenuAbout->isEnabled());
+
+        window().Timer1Timer();
+        QCOMPARE(window().Panel1->text(), QStringLiteral("YAMA"));
+        typeText("ya");
+        QTest::keyClick(&window(), Qt::Key_F5);
+        QCOMPARE(window().drill().state(), DrillState::Paused);
+        QCOMPARE(window().Panel2->text(), PausedStatus);
+        QVERIFY(window().Panel1->text().isEmpty());
+        QCOMPARE(window().Edit1->text(), QStringLiteral("ya"));
+        QVERIFY(window().Edit1->isReadOnly());
+        QVERIFY(!window().Timer1->isActive());
+        QVERIFY(!window().ProgressBar1->isVisible());
+        QCOMPARE(window().ProgressBar1->value(), 1);
+
+        QTest::keyClick(&window(), Qt::Key_F8);
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+        QCOMPARE(window().Panel2->text(), ReadyStatus);
+        QCOMPARE(window().ProgressBar1->value(), 0);
+        QVERIFY(window().Edit1->text().isEmpty());
+    }
+
+    void unavailableShortcutsDoNothing()
+    {
+        showWithSample();
+        QTest::keyClick(&window(), Qt::Key_F5);
+        QTest::keyClick(&window(), Qt::Key_F8);
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+        QTest::keyClick(&window(), Qt::Key_F2);
+        QTest::keyClick(&window(), Qt::Key_F2);
+        QCOMPARE(window().drill().state(), DrillState::Running);
+        QCOMPARE(f->random.bounds.size(), 1);
+    }
+
+    void levelItemMovesTheCheckMark()
+    {
+        showWithSample();
+        window().MenuLv[2]->trigger();
+        QVERIFY(!window().MenuLv[0]->isChecked());
+        QVERIFY(!window().MenuLv[1]->isChecked());
+        QVERIFY(window().MenuLv[2]->isChecked());
+        window().MenuLv[2]->trigger();
+        QVERIFY(window().MenuLv[2]->isChecked());
+        QTest::keyClick(&window(), Qt::Key_F2);
+        window().Timer1Timer();
+        QCOMPARE(window().Panel1->text(), QStringLiteral("SORA"));
+    }
+
+    void typedAnswerDrawsTheCorrectMark()
+    {
+        showWithSample();
+        QTest::keyClick(&window(), Qt::Key_F2);
+        window().Timer1Timer();
+        typeText("yama");
+        QCOMPARE(window().drill().tally().correctCount, 1);
+        QVERIFY(window().Edit1->text().isEmpty());
+        QCOMPARE(window().Image1->accessibleName(), QStringLiteral("正解"));
+        QCOMPARE(window().Image1->pixmap().size(), QSize(33, 33));
+    }
+
+    void japaneseAnswerIsTypedThroughTheInputMethod()
+    {
+        f->show({f->questionFile("JA.DAT", {{QByteArray("\x8e\x52")}, {}, {}})});
+        QTest::keyClick(&window(), Qt::Key_F2);
+        window().Timer1Timer();
+        commitText(QStringLiteral("😀"));
+        QCOMPARE(window().drill().tally().correctCount, 0);
+        window().Edit1->clear();
+        commitText(QStringLiteral("山"));
+        QCOMPARE(window().drill().tally().correctCount, 1);
+    }
+
+    void lastAnswerShowsTheReport()
+    {
+        showWithSample();
+        window().frmSetting->questionsPerGame = 1;
+        QTest::keyClick(&window(), Qt::Key_F2);
+        window().Timer1Timer();
+        ModalCloser closer;
+        typeText("yama");
+        QCOMPARE(closer.captions, QStringList{QStringLiteral("成績発表")});
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+        QVERIFY(window().Panel1->text().isEmpty());
+        QVERIFY(!window().ProgressBar1->isVisible());
+        QVERIFY(!window().Timer1->isActive());
+    }
+
+    void lastTimeOutShowsTheReport()
+    {
+        showWithSample();
+        window().frmSetting->questionsPerGame = 1;
+        QTest::keyClick(&window(), Qt::Key_F2);
+        ModalCloser closer;
+        for (int tick = 0; tick < 101; ++tick)
+            window().Timer1Timer();
+        QCOMPARE(closer.captions, QStringList{QStringLiteral("成績発表")});
+        QCOMPARE(window().Image1->accessibleName(), QStringLiteral("時間切れ"));
+        QVERIFY(window().Panel1->text().isEmpty());
+        QCOMPARE(window().drill().tally(), (DrillTally{0, 0, 0, 100}));
+    }
+
+    void closingDuringAGameShowsNoReport()
+    {
+        showWithSample();
+        QTest::keyClick(&window(), Qt::Key_F2);
+        ModalCloser closer;
+        window().MenuClose->trigger();
+        QVERIFY(!window().isVisible());
+        QVERIFY(closer.captions.isEmpty());
+        QCOMPARE(window().questionBank().Count(0), 0);
+    }
+
+    void helpFileFollowsTheProgramsName()
+    {
+        f->create();
+        QCOMPARE(window().helpFile(), f->folder.filePath("tazune.qhc"));
+    }
+};
+
+QTEST_MAIN(TFrmMainTest)
+#include "TFrmMainTest.moc"

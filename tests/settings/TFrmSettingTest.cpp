@@ -1,0 +1,154 @@
+#include "settings/TFrmSetting.h"
+#include "app/BevelPanel.h"
+
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+// Drives the modal dialog: the action runs once the dialog is up, then the dialog must be gone.
+template <typename Action> void whileShown(TFrmSetting& dialog, Action action)
+{
+    QTimer::singleShot(0, &dialog, [&] {
+        action();
+        if (dialog.isVisible())
+            dialog.reject();
+    });
+    dialog.exec();
+}
+
+class TFrmSettingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensWithTheDefaults()
+    {
+        TFrmSetting dialog;
+        whileShown(dialog, [&] {
+            QCOMPARE(dialog.RPanel1->text(), QStringLiteral("20秒"));
+            QCOMPARE(dialog.RPanel2->text(), QStringLiteral("10問"));
+        });
+        QCOMPARE(dialog.secondsPerQuestion, 20);
+        QCOMPARE(dialog.questionsPerGame, 10);
+    }
+
+    void barsFollowTheDesign()
+    {
+        TFrmSetting dialog;
+        QCOMPARE(dialog.size(), QSize(441, 140));
+        QCOMPARE(dialog.TrackBar1->minimum(), 5);
+        QCOMPARE(dialog.TrackBar1->maximum(), 100);
+        QCOMPARE(dialog.TrackBar2->minimum(), 1);
+        QCOMPARE(dialog.TrackBar2->maximum(), 100);
+        for (QSlider* bar : {dialog.TrackBar1, dialog.TrackBar2}) {
+            QCOMPARE(bar->pageStep(), 5);
+            QCOMPARE(bar->singleStep(), 1);
+            QCOMPARE(bar->tickInterval(), 5);
+            QCOMPARE(bar->tickPosition(), QSlider::TicksBelow);
+        }
+        QVERIFY(dialog.BitBtn1->isDefault());
+    }
+
+    void keysMoveTheBarsAndTheNumbersFollow()
+    {
+        TFrmSetting dialog;
+        whileShown(dialog, [&] {
+            dialog.TrackBar1->setFocus();
+            QTest::keyClick(dialog.TrackBar1, Qt::Key_Right);
+            QCOMPARE(dialog.RPanel1->text(), QStringLiteral("21秒"));
+            QTest::keyClick(dialog.TrackBar1, Qt::Key_PageUp);
+            QCOMPARE(dialog.RPanel1->text(), QStringLiteral("26秒"));
+            QTest::keyClick(dialog.TrackBar2, Qt::Key_Home);
+            QCOMPARE(dialog.RPanel2->text(), QStringLiteral("1問"));
+            QTest::keyClick(dialog.TrackBar2, Qt::Key_End);
+            QCOMPARE(dialog.RPanel2->text(), QStringLiteral("100問"));
+        });
+    }
+
+    void cancelKeepsTheValues()
+    {
+        TFrmSetting dialog;
+        whileShown(dialog, [&] {
+            dialog.TrackBar1->setValue(35);
+            dialog.TrackBar2->setValue(50);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(dialog.secondsPerQuestion, 20);
+        QCOMPARE(dialog.questionsPerGame, 10);
+        whileShown(dialog, [&] {
+            QCOMPARE(dialog.TrackBar1->value(), 20);
+            QCOMPARE(dialog.RPanel2->text(), QStringLiteral("10問"));
+        });
+    }
+
+    void okTakesTheBars()
+    {
+        TFrmSetting dialog;
+        whileShown(dialog, [&] {
+            dialog.TrackBar1->setValue(30);
+            dialog.TrackBar2->setValue(15);
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        QCOMPARE(dialog.secondsPerQuestion, 30);
+        QCOMPARE(dialog.questionsPerGame, 15);
+    }
+
+    void resetSetsTheDefaultsButOnlyOkKeepsThem_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("questions");
+        QTest::addRow("cancel") << false << 40 << 60;
+        QTest::addRow("ok") << true << 20 << 10;
+    }
+
+    void resetSetsTheDefaultsButOnlyOkKeepsThem()
+    {
+        QFETCH(bool, confirm);
+        QFETCH(int, seconds);
+        QFETCH(int, questions);
+        TFrmSetting dialog;
+        dialog.secondsPerQuestion = 40;
+        dialog.questionsPerGame = 60;
+        whileShown(dialog, [&] {
+            QTest::mouseClick(dialog.BitBtn3, Qt::LeftButton);
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.RPanel1->text(), QStringLiteral("20秒"));
+            QCOMPARE(dialog.RPanel2->text(), QStringLiteral("10問"));
+            QTest::mouseClick(confirm ? dialog.BitBtn1 : dialog.BitBtn2, Qt::LeftButton);
+        });
+        QCOMPARE(dialog.secondsPerQuestion, seconds);
+        QCOMPARE(dialog.questionsPerGame, questions);
+    }
+
+    void storedValuesOutsideTheRangeAreShownClamped_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("questions");
+        QTest::addRow("cancel_keeps_them") << false << 150 << 0;
+        QTest::addRow("ok_clamps_them") << true << 100 << 1;
+    }
+
+    void storedValuesOutsideTheRangeAreShownClamped()
+    {
+        QFETCH(bool, confirm);
+        QFETCH(int, seconds);
+        QFETCH(int, questions);
+        TFrmSetting dialog;
+        dialog.secondsPerQuestion = 150;
+        dialog.questionsPerGame = 0;
+        whileShown(dialog, [&] {
+            QCOMPARE(dialog.RPanel1->text(), QStringLiteral("100秒"));
+            QCOMPARE(dialog.RPanel2->text(), QStringLiteral("1問"));
+            if (confirm)
+                dialog.BitBtn1Click();
+        });
+        QCOMPARE(dialog.secondsPerQuestion, seconds);
+        QCOMPARE(dialog.questionsPerGame, questions);
+    }
+};
+
+QTEST_MAIN(TFrmSettingTest)
+#include "TFrmSettingTest.moc"
