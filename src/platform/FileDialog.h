@@ -18,7 +18,7 @@ struct OpenFileRequest
     QString title;
     QList<FileFilter> filters; // the first one is selected when the dialog opens
     QString presetFile;
-    QString defaultSuffix;     // appended to a typed name that has no extension
+    QString defaultSuffix; // appended to a typed name that has no extension
     bool mustExist = true;
 };
 

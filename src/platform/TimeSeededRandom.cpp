@@ -4,8 +4,7 @@
 
 TimeSeededRandom::TimeSeededRandom()
     : generator(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()))
-{
-}
+{}
 
 int TimeSeededRandom::bounded(int bound)
 {
