@@ -2,8 +2,10 @@
 
 #include "app/JapaneseFont.h"
 #include "app/TFrmMain.h"
+#include "platform/QSettingsBackend.h"
 #include "platform/QtFileDialog.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtWavePlayer.h"
 #include "platform/TimeSeededRandom.h"
 
 #include <QApplication>
@@ -38,8 +40,10 @@ int run(int argc, char* argv[])
     QtMessageBox messageBox;
     QtFileDialog fileDialog;
     TimeSeededRandom random;
-    TFrmMain window({messageBox, fileDialog, random, QApplication::applicationFilePath(),
-                     QApplication::arguments().mid(1)});
+    QtWavePlayer wavePlayer;
+    QSettingsBackend settings;
+    TFrmMain window({messageBox, fileDialog, random, wavePlayer, settings,
+                     QApplication::applicationFilePath(), QApplication::arguments().mid(1)});
     window.show();
     return app.exec();
 }

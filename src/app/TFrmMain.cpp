@@ -57,7 +57,8 @@ QLabel* createCaption(QWidget* parent, const QString& name, const QString& text,
 } // namespace
 
 TFrmMain::TFrmMain(const Services& services)
-    : services(services), game(bank, services.random, *this)
+    : services(services), store(services.settings), sounds(services.wavePlayer),
+      game(bank, services.random, *this)
 {
     createControls();
     createMenus();
@@ -81,6 +82,7 @@ void TFrmMain::createControls()
 {
     setObjectName(QStringLiteral("TFrmMain"));
     setWindowTitle(ApplicationTitle);
+    setWindowIcon(MarkImages::correctCircle());
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFont(JapaneseFont::ofPixelSize(12));
@@ -152,6 +154,7 @@ void TFrmMain::centreOnScreen()
 
 void TFrmMain::FormShow()
 {
+    loadSettings();
     if (!services.arguments.isEmpty())
         LoadQuestionFile(services.arguments.constFirst());
     RefreshWindow();
@@ -168,6 +171,32 @@ void TFrmMain::FormClose()
     Timer1->stop();
     for (int level = 0; level < QuestionBank::LevelCount; ++level)
         bank.Clear(level);
+    saveSettings();
+}
+
+void TFrmMain::loadSettings()
+{
+    const LoadedSettings loaded = store.loadAll();
+    frmSetting->secondsPerQuestion = loaded.settings.secondsPerQuestion;
+    frmSetting->questionsPerGame = loaded.settings.questionsPerGame;
+    for (int k = 0; k < RecentFiles::Count; ++k)
+        recent.setEntry(k, loaded.settings.recent[k]);
+    // A damaged value is reported once the window is up; start-up goes on with its default.
+    if (!loaded.firstError.isEmpty()) {
+        QTimer::singleShot(0, this, [this, message = loaded.firstError] {
+            services.messageBox.showError(message);
+        });
+    }
+}
+
+void TFrmMain::saveSettings()
+{
+    StoredSettings settings{
+        frmSetting->secondsPerQuestion, frmSetting->questionsPerGame, {}, {}, {}, {}};
+    for (int k = 0; k < RecentFiles::Count; ++k)
+        settings.recent[k] = recent.entry(k);
+    if (const QString error = store.saveAll(settings); !error.isEmpty())
+        services.messageBox.showError(error);
 }
 
 void TFrmMain::RefreshWindow()

@@ -2,8 +2,10 @@
 
 #include "drill/Drill.h"
 #include "drill/DrillScreen.h"
+#include "media/SoundEffects.h"
 #include "questions/QuestionBank.h"
 #include "settings/RecentFiles.h"
+#include "settings/SettingsStore.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -20,6 +22,7 @@ class QMenu;
 class QProgressBar;
 class QTimer;
 class RandomSource;
+class WavePlayer;
 class TFrmReport;
 class TFrmSetting;
 class TFrmVersion;
@@ -36,6 +39,8 @@ public:
         MessageBox& messageBox;
         FileDialog& fileDialog;
         RandomSource& random;
+        WavePlayer& wavePlayer;
+        SettingsBackend& settings;
         QString executablePath;
         QStringList arguments; // the command line without the program name
     };
@@ -112,6 +117,8 @@ protected:
 private:
     void FormCreate();
     void FormClose();
+    void loadSettings();
+    void saveSettings();
     void createControls();
     void createMenus();
     void createFileMenu();
@@ -129,6 +136,8 @@ private:
     void gameOver() override;
 
     Services services;
+    SettingsStore store;
+    SoundEffects sounds;
     QuestionBank bank;
     RecentFiles recent;
     Drill game;

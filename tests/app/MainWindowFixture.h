@@ -2,6 +2,8 @@
 
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
+#include "FakeWavePlayer.h"
+#include "MemorySettingsBackend.h"
 #include "ScriptedRandom.h"
 #include "app/TFrmMain.h"
 #include "questions/QuestionFile.h"
@@ -18,12 +20,15 @@ struct MainWindowFixture
     FakeMessageBox messageBox;
     FakeFileDialog fileDialog;
     ScriptedRandom random;
+    FakeWavePlayer player;
+    MemorySettingsBackend settings;
     std::unique_ptr<TFrmMain> window;
 
     void create(const QStringList& arguments = {})
     {
-        window = std::make_unique<TFrmMain>(TFrmMain::Services{
-            messageBox, fileDialog, random, folder.filePath("tazune"), arguments});
+        window = std::make_unique<TFrmMain>(
+            TFrmMain::Services{messageBox, fileDialog, random, player, settings,
+                               folder.filePath("tazune"), arguments});
     }
 
     void show(const QStringList& arguments = {})

@@ -17,6 +17,22 @@ const QString ReadyStatus = QStringLiteral("スタート(F2)ではじまりま�
 const QString PausedStatus = QStringLiteral("スタート(F2)で続き、終了(F8)で戻ります");
 } // namespace
 
+// Counts the paint events a widget receives while it lives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+
+    int count = 0;
+};
+
 class TFrmMainTest : public QObject
 {
     Q_OBJECT
@@ -349,6 +365,73 @@ private slots:
         QVERIFY(!window().isVisible());
         QVERIFY(closer.captions.isEmpty());
         QCOMPARE(window().questionBank().Count(0), 0);
+    }
+
+    void unchangedQuestionIsNotRepainted()
+    {
+        showWithSample();
+        QTest::keyClick(&window(), Qt::Key_F2);
+        window().Timer1Timer();
+        QApplication::processEvents();
+        PaintCounter paints(window().Panel1);
+        for (int tick = 0; tick < 5; ++tick) {
+            window().Timer1Timer();
+            QApplication::processEvents();
+        }
+        QCOMPARE(paints.count, 0);
+        QCOMPARE(window().ProgressBar1->value(), 6);
+    }
+
+    void storedSettingsAreReadAtShowAndWrittenAtClose()
+    {
+        f->settings.values = {{"Sec", 30}, {"Cnt", 15}, {"Hist0", f->folder.filePath("A.DAT")}};
+        f->show();
+        QCOMPARE(window().frmSetting->secondsPerQuestion, 30);
+        QCOMPARE(window().frmSetting->questionsPerGame, 15);
+        QCOMPARE(window().MenuHist[0]->text(), QStringLiteral("(&1) A.DAT"));
+        QVERIFY(window().MenuHist[0]->isVisible());
+        const QString path = f->questionFile("B.DAT", {{"yama"}, {}, {}});
+        f->fileDialog.answers = {path};
+        window().MenuLoad->trigger();
+        f->settings.writes.clear();
+        window().close();
+        QCOMPARE(f->settings.writes,
+                 (QStringList{"Sec", "Cnt", "Hist0", "Hist1", "Hist2", "SE1", "SE2", "SE3"}));
+        QCOMPARE(f->settings.values["Hist0"].toString(), path);
+        QCOMPARE(f->settings.values["Hist1"].toString(), f->folder.filePath("A.DAT"));
+        QCOMPARE(f->settings.values["Sec"].toInt(), 30);
+    }
+
+    void damagedStoredValueIsReportedOnceTheWindowIsUp()
+    {
+        f->settings.values = {{"Sec", "abc"}, {"Cnt", "99999999999"}};
+        f->show({f->questionFile("Q1.DAT", {{"yama"}, {}, {}})});
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+        QTRY_COMPARE(f->messageBox.messages,
+                     QStringList{QStringLiteral("'Sec' のデータ型が不正です")});
+        QCOMPARE(window().frmSetting->secondsPerQuestion, 20);
+        QCOMPARE(window().frmSetting->questionsPerGame, 10);
+    }
+
+    void failedWriteAtCloseIsReportedAndTheRestIsWritten()
+    {
+        f->settings.failingWrites = {"Cnt"};
+        f->show();
+        window().close();
+        QCOMPARE(f->messageBox.messages, QStringList{QStringLiteral("'Cnt' の設定に失敗しました")});
+        QVERIFY(f->settings.values.contains("SE3"));
+        QVERIFY(!window().isVisible());
+    }
+
+    void deletedRecentFileStaysListed()
+    {
+        const QString gone = f->folder.filePath("GONE.DAT");
+        f->settings.values = {{"Hist0", gone}};
+        f->show();
+        window().MenuHist[0]->trigger();
+        QCOMPARE(f->messageBox.messages, QStringList{QStringLiteral("ファイルが開けませんでした")});
+        QCOMPARE(window().recentFiles().entry(0), gone);
+        QCOMPARE(window().drill().state(), DrillState::NoData);
     }
 
     void helpFileFollowsTheProgramsName()
