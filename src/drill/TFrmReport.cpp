@@ -1,0 +1,72 @@
+#include "drill/TFrmReport.h"
+
+#include "app/BevelPanel.h"
+#include "app/JapaneseFont.h"
+
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+constexpr int RowTops[] = {16, 48, 80, 112};
+
+} // namespace
+
+TFrmReport::TFrmReport(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("TFrmReport"));
+    setWindowTitle(QStringLiteral("成績発表"));
+    setFont(JapaneseFont::ofPixelSize(12));
+    setFixedSize(186, 173);
+
+    RPanel1 = createRow(0, QStringLiteral("基準タイム"));
+    RPanel2 = createRow(1, QStringLiteral("正解平均タイム"));
+    RPanel3 = createRow(2, QStringLiteral("入力平均タイム"));
+    RPanel4 = createRow(3, QStringLiteral("正解率"));
+
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                              QStringLiteral("OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(56, 144, 75, 25);
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+BevelPanel* TFrmReport::createRow(int row, const QString& caption)
+{
+    const QString number = QString::number(row + 1);
+    auto* label = new BevelPanel(this, QStringLiteral("LPanel") + number);
+    label->setGeometry(8, RowTops[row], 89, 25);
+    label->setAlignment(Qt::AlignCenter);
+    label->setText(caption);
+
+    auto* value = new BevelPanel(this, QStringLiteral("RPanel") + number);
+    value->setGeometry(96, RowTops[row], 81, 25);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setFont(JapaneseFont::ofPixelSize(15));
+    value->setAccessibleName(caption);
+
+    for (BevelPanel* panel : {label, value})
+        panel->setBackgroundRole(QPalette::Window);
+    return value;
+}
+
+void TFrmReport::setFigures(const ReportTexts& texts)
+{
+    RPanel1->setText(texts.standardTime);
+    RPanel2->setText(texts.averageCorrectTime);
+    RPanel3->setText(texts.averageInputTime);
+    RPanel4->setText(texts.correctRate);
+}
+
+void TFrmReport::showEvent(QShowEvent* event)
+{
+    // Centred on the screen, wherever the main window stands.
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "drill/ReportFigures.h"
+
+#include <QDialog>
+
+#include <array>
+
+class BevelPanel;
+class QPushButton;
+
+// "成績発表": the four figures of the last game beside their labels, and OK. Created once and
+// reused; every report overwrites all four figures.
+class TFrmReport : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TFrmReport(QWidget* parent = nullptr);
+
+    void setFigures(const ReportTexts& texts);
+
+    BevelPanel* RPanel1;
+    BevelPanel* RPanel2;
+    BevelPanel* RPanel3;
+    BevelPanel* RPanel4;
+    QPushButton* BitBtn1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    BevelPanel* createRow(int row, const QString& caption);
+};
