@@ -1,0 +1,144 @@
+#include "settings/SettingsStore.h"
+
+#include "settings/DrillSettings.h"
+
+#include <limits>
+#include <variant>
+
+namespace {
+
+using TextField = QString& (*)(StoredSettings&);
+
+struct IntegerValue
+{
+    qint32 StoredSettings::*field;
+    qint32 defaultValue;
+};
+
+// Every text defaults to the empty text.
+struct TextValue
+{
+    TextField field;
+};
+
+struct StoredValue
+{
+    const char* name;
+    int writePosition;
+    std::variant<IntegerValue, TextValue> kind;
+};
+
+template <int index> QString& recentEntry(StoredSettings& settings)
+{
+    return settings.recent[index];
+}
+
+// In the order load all reads them; save all writes them in the order of writePosition.
+const std::array<StoredValue, 8> StoredValues{{
+    {"Sec", 0, IntegerValue{&StoredSettings::secondsPerQuestion, DrillSettings::DefaultSeconds}},
+    {"Cnt", 1, IntegerValue{&StoredSettings::questionsPerGame, DrillSettings::DefaultQuestions}},
+    {"SE1", 5, TextValue{[](StoredSettings& s) -> QString& { return s.correctSound; }}},
+    {"SE2", 6, TextValue{[](StoredSettings& s) -> QString& { return s.mistakeSound; }}},
+    {"SE3", 7, TextValue{[](StoredSettings& s) -> QString& { return s.timeOutSound; }}},
+    {"Hist0", 2, TextValue{recentEntry<0>}},
+    {"Hist1", 3, TextValue{recentEntry<1>}},
+    {"Hist2", 4, TextValue{recentEntry<2>}},
+}};
+
+QString typeError(const QString& name)
+{
+    return QStringLiteral("'%1' のデータ型が不正です").arg(name);
+}
+
+QString writeError(const QString& name)
+{
+    return QStringLiteral("'%1' の設定に失敗しました").arg(name);
+}
+
+void keepFirst(QString& first, const QString& message)
+{
+    if (first.isEmpty())
+        first = message;
+}
+
+// Decimal digits with an optional sign and nothing else, within the 32-bit range.
+std::optional<qint32> integerFromText(const QString& text)
+{
+    const bool negative = text.startsWith(u'-');
+    const qsizetype start = negative || text.startsWith(u'+') ? 1 : 0;
+    if (start == text.size())
+        return std::nullopt;
+    const qint64 limit =
+        negative ? -qint64(std::numeric_limits<qint32>::min()) : std::numeric_limits<qint32>::max();
+    qint64 magnitude = 0;
+    for (qsizetype position = start; position < text.size(); ++position) {
+        const char16_t digit = text[position].unicode();
+        if (digit < u'0' || digit > u'9')
+            return std::nullopt;
+        magnitude = magnitude * 10 + (digit - u'0');
+        if (magnitude > limit)
+            return std::nullopt;
+    }
+    return static_cast<qint32>(negative ? -magnitude : magnitude);
+}
+
+// QVariant::toInt would wrap larger numbers and read texts leniently; only a 32-bit integer
+// or the text of one is taken.
+std::optional<qint32> integerOf(const QVariant& stored)
+{
+    switch (stored.typeId()) {
+    case QMetaType::Int:
+        return stored.toInt();
+    case QMetaType::QString:
+        return integerFromText(stored.toString());
+    default:
+        return std::nullopt;
+    }
+}
+
+QString textOf(const std::optional<QVariant>& stored)
+{
+    if (!stored || stored->typeId() != QMetaType::QString)
+        return QString();
+    return stored->toString();
+}
+
+} // namespace
+
+LoadedSettings SettingsStore::loadAll() const
+{
+    LoadedSettings loaded{};
+    for (const StoredValue& value : StoredValues) {
+        const QString name = QString::fromLatin1(value.name);
+        const std::optional<QVariant> stored = backend.read(name);
+        if (const auto* integer = std::get_if<IntegerValue>(&value.kind)) {
+            std::optional<qint32> number = stored ? integerOf(*stored) : integer->defaultValue;
+            if (!number)
+                keepFirst(loaded.firstError, typeError(name));
+            loaded.settings.*integer->field = number.value_or(integer->defaultValue);
+        } else {
+            std::get<TextValue>(value.kind).field(loaded.settings) = textOf(stored);
+        }
+    }
+    return loaded;
+}
+
+QString SettingsStore::saveAll(const StoredSettings& settings) const
+{
+    // The table reaches the texts through the same accessors that load all fills them with.
+    StoredSettings values = settings;
+    QString firstError;
+    for (int position = 0; position < int(StoredValues.size()); ++position) {
+        for (const StoredValue& value : StoredValues) {
+            if (value.writePosition != position)
+                continue;
+            const QString name = QString::fromLatin1(value.name);
+            const auto* integer = std::get_if<IntegerValue>(&value.kind);
+            const QVariant data = integer ? QVariant(values.*integer->field)
+                                          : QVariant(std::get<TextValue>(value.kind).field(values));
+            if (!backend.write(name, data))
+                keepFirst(firstError, writeError(name));
+        }
+    }
+    return firstError;
+}

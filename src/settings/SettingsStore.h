@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/SettingsBackend.h"
+
+#include <QString>
+
+#include <array>
+
+// Everything the program keeps from one run to the next.
+struct StoredSettings
+{
+    qint32 secondsPerQuestion;
+    qint32 questionsPerGame;
+    QString correctSound;
+    QString mistakeSound;
+    QString timeOutSound;
+    std::array<QString, 3> recent;
+
+    friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
+};
+
+struct LoadedSettings
+{
+    StoredSettings settings;
+    // The message of the first value that had to be replaced by its default; empty when none.
+    QString firstError;
+};
+
+// Reads all stored values once at start and writes all of them once at shutdown, under the
+// names "Sec", "Cnt", "SE1" to "SE3" and "Hist0" to "Hist2".
+class SettingsStore
+{
+public:
+    explicit SettingsStore(SettingsBackend& backend) : backend(backend) {}
+
+    // A missing value gives its default (20 seconds, 10 questions, empty texts). An integer
+    // stored as anything but a 32-bit integer gives its default too, with the message
+    // "'Sec' のデータ型が不正です"; a text stored as another type gives its default silently.
+    // Integers are taken as stored, without a range check.
+    LoadedSettings loadAll() const;
+
+    // Writes all eight values, also after one has failed; returns the message of the first
+    // failure ("'Sec' の設定に失敗しました"), or the empty text when every write succeeded.
+    QString saveAll(const StoredSettings& settings) const;
+
+private:
+    SettingsBackend& backend;
+};

@@ -1,0 +1,240 @@
+#include "settings/SettingsStore.h"
+
+#include "MemorySettingsBackend.h"
+
+#include <QTest>
+
+#include <limits>
+
+class SettingsStoreTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptyStoreGivesDefaultsInReadOrder();
+    void saveAllWritesEveryValueInWriteOrder();
+    void savedValuesLoadBack();
+    void integersAreTakenAsStored_data();
+    void integersAreTakenAsStored();
+    void badIntegerGivesDefaultAndMessage_data();
+    void badIntegerGivesDefaultAndMessage();
+    void firstBadIntegerNamesTheMessage();
+    void textOfAnotherTypeGivesEmptyTextSilently_data();
+    void textOfAnotherTypeGivesEmptyTextSilently();
+    void failedWriteDoesNotStopTheOthers();
+};
+
+namespace {
+
+constexpr qint32 Min = std::numeric_limits<qint32>::min();
+constexpr qint32 Max = std::numeric_limits<qint32>::max();
+
+const QStringList ReadOrder{"Sec", "Cnt", "SE1", "SE2", "SE3", "Hist0", "Hist1", "Hist2"};
+const QStringList WriteOrder{"Sec", "Cnt", "Hist0", "Hist1", "Hist2", "SE1", "SE2", "SE3"};
+
+StoredSettings someSettings()
+{
+    return {30,
+            15,
+            QStringLiteral("/音/正解.wav"),
+            QStringLiteral("/音/ミス.wav"),
+            QStringLiteral("/音/時間切れ.wav"),
+            {QStringLiteral("/データ/漢字.DAT"), QStringLiteral("/data/b.dat"), QString()}};
+}
+
+} // namespace
+
+void SettingsStoreTest::emptyStoreGivesDefaultsInReadOrder()
+{
+    MemorySettingsBackend backend;
+
+    const LoadedSettings loaded = SettingsStore(backend).loadAll();
+
+    QCOMPARE(backend.reads, ReadOrder);
+    QCOMPARE(loaded.settings, (StoredSettings{20, 10, {}, {}, {}, {}}));
+    QCOMPARE(loaded.firstError, QString());
+}
+
+void SettingsStoreTest::saveAllWritesEveryValueInWriteOrder()
+{
+    MemorySettingsBackend backend;
+    StoredSettings settings = someSettings();
+
+    QCOMPARE(SettingsStore(backend).saveAll(settings), QString());
+
+    QCOMPARE(backend.writes, WriteOrder);
+    QCOMPARE(backend.values.value("Sec"), QVariant(qint32(30)));
+    QCOMPARE(backend.values.value("Cnt"), QVariant(qint32(15)));
+    QCOMPARE(backend.values.value("SE2"), QVariant(QStringLiteral("/音/ミス.wav")));
+    QCOMPARE(backend.values.value("Hist0"), QVariant(QStringLiteral("/データ/漢字.DAT")));
+    // Empty texts are written too, as texts.
+    QCOMPARE(backend.values.value("Hist2"), QVariant(QString()));
+}
+
+void SettingsStoreTest::savedValuesLoadBack()
+{
+    MemorySettingsBackend backend;
+    const SettingsStore store(backend);
+    const StoredSettings settings = someSettings();
+
+    store.saveAll(settings);
+    const LoadedSettings loaded = store.loadAll();
+
+    QCOMPARE(loaded.settings, settings);
+    QCOMPARE(loaded.firstError, QString());
+}
+
+void SettingsStoreTest::integersAreTakenAsStored_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<qint32>("expected");
+
+    QTest::addRow("integer") << QVariant(qint32(25)) << 25;
+    QTest::addRow("above_the_dialog_range") << QVariant(qint32(150)) << 150;
+    QTest::addRow("zero") << QVariant(qint32(0)) << 0;
+    QTest::addRow("negative") << QVariant(qint32(-5)) << -5;
+    QTest::addRow("smallest") << QVariant(Min) << Min;
+    QTest::addRow("text") << QVariant("25") << 25;
+    QTest::addRow("text_above_the_dialog_range") << QVariant("150") << 150;
+    QTest::addRow("text_negative") << QVariant("-5") << -5;
+    QTest::addRow("text_plus_sign") << QVariant("+7") << 7;
+    QTest::addRow("text_leading_zeros") << QVariant("0020") << 20;
+    QTest::addRow("text_largest") << QVariant("2147483647") << Max;
+    QTest::addRow("text_smallest") << QVariant("-2147483648") << Min;
+}
+
+void SettingsStoreTest::integersAreTakenAsStored()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(qint32, expected);
+
+    MemorySettingsBackend backend;
+    backend.values.insert("Sec", stored);
+    backend.values.insert("Cnt", stored);
+
+    const LoadedSettings loaded = SettingsStore(backend).loadAll();
+
+    QCOMPARE(loaded.settings.secondsPerQuestion, expected);
+    QCOMPARE(loaded.settings.questionsPerGame, expected);
+    QCOMPARE(loaded.firstError, QString());
+}
+
+void SettingsStoreTest::badIntegerGivesDefaultAndMessage_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariant>("stored");
+
+    const QList<std::pair<const char*, QVariant>> bad{
+        {"letters", QVariant("abc")},
+        {"empty_text", QVariant("")},
+        {"eleven_digits", QVariant("99999999999")},
+        {"just_above_largest", QVariant("2147483648")},
+        {"just_below_smallest", QVariant("-2147483649")},
+        {"twenty_digits", QVariant("99999999999999999999")},
+        {"sign_only", QVariant("-")},
+        {"plus_only", QVariant("+")},
+        {"two_signs", QVariant("--5")},
+        {"leading_space", QVariant(" 20")},
+        {"trailing_space", QVariant("20 ")},
+        {"hexadecimal", QVariant("0x14")},
+        {"fraction", QVariant("20.0")},
+        {"full_width_digits", QVariant("２０")},
+        {"wide_integer", QVariant(qint64(99999999999))},
+        {"wide_integer_in_range", QVariant(qint64(20))},
+        {"real", QVariant(20.0)},
+        {"boolean", QVariant(true)},
+        {"bytes", QVariant(QByteArray("20"))},
+        {"list", QVariant(QStringList{"20", "30"})},
+        {"invalid", QVariant()},
+    };
+    for (const char* name : {"Sec", "Cnt"}) {
+        for (const auto& [row, stored] : bad)
+            QTest::addRow("%s_%s", name, row) << QString(name) << stored;
+    }
+}
+
+void SettingsStoreTest::badIntegerGivesDefaultAndMessage()
+{
+    QFETCH(QString, name);
+    QFETCH(QVariant, stored);
+
+    MemorySettingsBackend backend;
+    backend.values.insert("Sec", qint32(45));
+    backend.values.insert("Cnt", qint32(55));
+    backend.values.insert(name, stored);
+
+    const LoadedSettings loaded = SettingsStore(backend).loadAll();
+
+    QCOMPARE(loaded.settings.secondsPerQuestion, name == "Sec" ? 20 : 45);
+    QCOMPARE(loaded.settings.questionsPerGame, name == "Cnt" ? 10 : 55);
+    QCOMPARE(loaded.firstError, QString("'%1' のデータ型が不正です").arg(name));
+}
+
+void SettingsStoreTest::firstBadIntegerNamesTheMessage()
+{
+    MemorySettingsBackend backend;
+    backend.values.insert("Sec", "abc");
+    backend.values.insert("Cnt", "def");
+    backend.values.insert("Hist2", "/data/c.dat");
+
+    const LoadedSettings loaded = SettingsStore(backend).loadAll();
+
+    QCOMPARE(loaded.firstError, QString("'Sec' のデータ型が不正です"));
+    QCOMPARE(loaded.settings.questionsPerGame, 10);
+    // The values after a bad one are still read.
+    QCOMPARE(backend.reads, ReadOrder);
+    QCOMPARE(loaded.settings.recent[2], QString("/data/c.dat"));
+}
+
+void SettingsStoreTest::textOfAnotherTypeGivesEmptyTextSilently_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariant>("stored");
+
+    QTest::addRow("list_in_SE1") << "SE1" << QVariant(QStringList{"/a", "b.wav"});
+    QTest::addRow("integer_in_SE3") << "SE3" << QVariant(qint32(5));
+    QTest::addRow("bytes_in_Hist0") << "Hist0" << QVariant(QByteArray("/data/a.dat"));
+    QTest::addRow("integer_in_Hist1") << "Hist1" << QVariant(qint32(1));
+    QTest::addRow("invalid_in_Hist2") << "Hist2" << QVariant();
+}
+
+void SettingsStoreTest::textOfAnotherTypeGivesEmptyTextSilently()
+{
+    QFETCH(QString, name);
+    QFETCH(QVariant, stored);
+
+    MemorySettingsBackend backend;
+    const SettingsStore store(backend);
+    StoredSettings expected = someSettings();
+    store.saveAll(expected);
+    backend.values.insert(name, stored);
+
+    const LoadedSettings loaded = store.loadAll();
+
+    const QStringList texts{"SE1", "SE2", "SE3", "Hist0", "Hist1", "Hist2"};
+    QString* fields[] = {&expected.correctSound, &expected.mistakeSound, &expected.timeOutSound,
+                         &expected.recent[0],    &expected.recent[1],    &expected.recent[2]};
+    fields[texts.indexOf(name)]->clear();
+    QCOMPARE(loaded.settings, expected);
+    QCOMPARE(loaded.firstError, QString());
+}
+
+void SettingsStoreTest::failedWriteDoesNotStopTheOthers()
+{
+    MemorySettingsBackend backend;
+    backend.failingWrites = {"Cnt", "SE1"};
+    const StoredSettings settings = someSettings();
+
+    const QString error = SettingsStore(backend).saveAll(settings);
+
+    QCOMPARE(error, QString("'Cnt' の設定に失敗しました"));
+    QCOMPARE(backend.writes, WriteOrder);
+    QCOMPARE(backend.values.value("Sec"), QVariant(qint32(30)));
+    QCOMPARE(backend.values.value("Hist0"), QVariant(settings.recent[0]));
+    QCOMPARE(backend.values.value("SE3"), QVariant(settings.timeOutSound));
+    QVERIFY(!backend.values.contains("Cnt"));
+    QVERIFY(!backend.values.contains("SE1"));
+}
+
+QTEST_APPLESS_MAIN(SettingsStoreTest)
+#include "SettingsStoreTest.moc"
