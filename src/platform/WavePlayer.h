@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The wave-audio player behind the sound effects. At most one sound is open, and at most one
+// plays.
+class WavePlayer
+{
+public:
+    virtual ~WavePlayer() = default;
+
+    // Closes the open sound, stopping it if it still plays, then opens the file at path and
+    // returns once it is ready to play. Nothing on success, otherwise why the file cannot be
+    // played.
+    virtual std::optional<QString> open(const QString& path) = 0;
+
+    // Starts the open sound from its beginning and returns at once. A sound the audio system
+    // refuses stays silent; there is no report.
+    virtual void play() = 0;
+
+    // Stops the open sound and releases it; nothing happens when none is open.
+    virtual void close() = 0;
+
+    // The files likely to be opened next. An implementation may keep them loaded so that
+    // opening them later is quick; anything wrong with them shows only when they are opened.
+    virtual void preload(const QStringList& paths) = 0;
+};

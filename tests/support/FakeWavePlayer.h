@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/WavePlayer.h"
+
+#include <QStringList>
+
+// Keeps every call as a line ("open PATH", "play", "close", "preload A|B") and the path of each
+// sound that was started; fails the opens of the paths in failingPaths.
+class FakeWavePlayer : public WavePlayer
+{
+public:
+    std::optional<QString> open(const QString& path) override
+    {
+        calls << QStringLiteral("open ") + path;
+        openPath.clear();
+        if (failingPaths.contains(path))
+            return QStringLiteral("cannot open ") + path;
+        openPath = path;
+        return std::nullopt;
+    }
+
+    void play() override
+    {
+        calls << QStringLiteral("play");
+        if (!openPath.isEmpty())
+            played << openPath;
+    }
+
+    void close() override
+    {
+        calls << QStringLiteral("close");
+        openPath.clear();
+    }
+
+    void preload(const QStringList& paths) override
+    {
+        calls << QStringLiteral("preload ") + paths.join(QLatin1Char('|'));
+        preloaded = paths;
+    }
+
+    QStringList failingPaths;
+    QStringList calls;
+    QStringList played;    // the open file at each play, in order
+    QStringList preloaded; // the paths of the last preload
+
+private:
+    QString openPath;
+};
