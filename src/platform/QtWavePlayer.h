@@ -1,0 +1,43 @@
+#pragma once
+
+#include "media/WaveCache.h"
+#include "platform/WavePlayer.h"
+
+#include <functional>
+
+class QThread;
+
+// The wave player on Qt Multimedia. Files are read and checked on the calling thread; everything
+// that talks to the audio system runs on the player's own thread, because Qt's PulseAudio back
+// end blocks its caller for as long as the sound server does not answer, which may be forever.
+// The calling thread only hands requests over and never waits for that thread, except for a
+// bounded time when the player is destroyed.
+class QtWavePlayer : public WavePlayer
+{
+public:
+    QtWavePlayer();
+    ~QtWavePlayer() override;
+
+    QtWavePlayer(const QtWavePlayer&) = delete;
+    QtWavePlayer& operator=(const QtWavePlayer&) = delete;
+
+    std::optional<QString> open(const QString& path) override;
+    void play() override;
+    void close() override;
+    void preload(const QStringList& paths) override;
+
+    // Called on the audio thread each time a sound has started playing; for measurements.
+    void setStartObserver(std::function<void()> observer);
+
+private:
+    class Worker;
+
+    // Hands an action to the audio thread, where it runs unless a newer one was handed over in
+    // the meantime.
+    void send(std::function<void(Worker&)> action);
+
+    WaveCache cache;
+    WaveCache::Sound openSound;
+    QThread* thread;
+    Worker* worker;
+};
