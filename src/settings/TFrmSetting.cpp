@@ -45,8 +45,10 @@ void TFrmSetting::createControls()
         panel->setBackgroundRole(QPalette::Window);
         panel->setAlignment(Qt::AlignCenter);
     }
-    TrackBar1->setAccessibleName(label1->text());
-    TrackBar2->setAccessibleName(label2->text());
+    for (QWidget* control : {static_cast<QWidget*>(RPanel1), static_cast<QWidget*>(TrackBar1)})
+        control->setAccessibleName(label1->text());
+    for (QWidget* control : {static_cast<QWidget*>(RPanel2), static_cast<QWidget*>(TrackBar2)})
+        control->setAccessibleName(label2->text());
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
                               QStringLiteral("OK"), this);
