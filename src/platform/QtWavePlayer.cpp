@@ -3,14 +3,22 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QBuffer>
 #include <QDeadlineTimer>
 #include <QMediaDevices>
 #include <QThread>
+#include <QTimer>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
+
+// What the sound server holds ahead of what is heard: the delay before a sound is heard, and the
+// gap the worker's thread may leave between two feeds before the sound stutters.
+constexpr int BufferMs = 50;
+constexpr int FeedIntervalMs = 10;
 
 // Plenty for a sound server that answers to take back its streams, and short enough that a
 // program waiting on one that does not still closes within a second.
@@ -40,14 +48,45 @@ QAudioFormat audioFormat(const WaveSound& sound)
     return format;
 }
 
+// A thread stuck in the sound server's client library holds locks that Qt Multimedia's own
+// clean-up at process exit takes, or frees them under it: the process would hang for good or
+// abort. Exit handlers run last registered first, so this one ends the process ahead of that
+// clean-up, with the status the program exits with.
+void endProcessBeforeLibraryCleanUp()
+{
+#ifdef __GLIBC__
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    on_exit(
+        [](int status, void*) {
+            std::fflush(nullptr);
+            std::_Exit(status);
+        },
+        nullptr);
+#endif
+}
+
 } // namespace
 
-// Lives on the audio thread; every call into Qt Multimedia happens here.
+// Lives on the audio thread; every call into Qt Multimedia happens here. Samples are pushed to
+// the sink by the worker itself: Qt 6.4's PulseAudio sink pulls from a QIODevice only one period
+// per period and so keeps running dry.
 class QtWavePlayer::Worker : public QObject
 {
 public:
     std::atomic<quint64> latestRequest{0};
     std::function<void()> startObserver;
+
+    Worker() : feedTimer(new QTimer(this))
+    {
+        feedTimer->setTimerType(Qt::PreciseTimer);
+        feedTimer->setInterval(FeedIntervalMs);
+        connect(feedTimer, &QTimer::timeout, this, &Worker::feed);
+    }
+
+    ~Worker() override { stop(); }
 
     // Meets the sound server ahead of the first sound, so that sound does not wait for it.
     void connectToServer() { QMediaDevices::defaultAudioOutput(); }
@@ -59,30 +98,72 @@ public:
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
         if (device.isNull())
             return;
-        buffer = new QBuffer(this);
-        buffer->setData(sound->samples);
-        buffer->open(QIODevice::ReadOnly);
-        sink = new QAudioSink(device, audioFormat(*sound), this);
-        connect(sink, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-            if (state == QAudio::ActiveState && startObserver)
-                startObserver();
-        });
-        sink->start(buffer);
+        const QAudioFormat format = audioFormat(*sound);
+        sink = new QAudioSink(device, format, this);
+        sink->setBufferSize(format.bytesForDuration(BufferMs * 1000));
+        output = sink->start();
+        if (!output) {
+            stop();
+            return;
+        }
+        // Silence after the sound pushes its last samples out of the server's buffer, and lets
+        // a sound shorter than that buffer start at all.
+        const char silentByte = sound->sampleFormat == SampleFormat::UInt8 ? '\x80' : '\0';
+        queue = {sound->samples, QByteArray(sink->bufferSize(), silentByte)};
+        feed();
+        feedTimer->start();
     }
 
     // A sound that has played out keeps its sink until the next request: stopping the sink as
-    // soon as its data is used up would drop what the server still holds in its buffer.
+    // soon as the last samples are handed over would drop what the server still holds.
     void stop()
     {
+        feedTimer->stop();
+        queue.clear();
+        offset = 0;
+        started = false;
+        output = nullptr; // belongs to the sink
         delete sink;
         sink = nullptr;
-        delete buffer;
-        buffer = nullptr;
     }
 
 private:
+    // Hands the server as much of what is left to play as it takes now.
+    void feed()
+    {
+        if (sink->state() == QAudio::StoppedState) {
+            stop();
+            return;
+        }
+        qsizetype room = sink->bytesFree();
+        while (room > 0 && !queue.isEmpty()) {
+            const QByteArray& part = queue.constFirst();
+            const qint64 written =
+                output->write(part.constData() + offset, std::min(room, part.size() - offset));
+            if (written <= 0)
+                break;
+            if (!started) {
+                started = true;
+                if (startObserver)
+                    startObserver();
+            }
+            room -= written;
+            offset += written;
+            if (offset == part.size()) {
+                queue.removeFirst();
+                offset = 0;
+            }
+        }
+        if (queue.isEmpty())
+            feedTimer->stop();
+    }
+
+    QTimer* feedTimer;
     QAudioSink* sink = nullptr;
-    QBuffer* buffer = nullptr;
+    QIODevice* output = nullptr;
+    QList<QByteArray> queue; // what is left to play: the sound, then silence
+    qsizetype offset = 0;    // into the first part of queue
+    bool started = false;
 };
 
 QtWavePlayer::QtWavePlayer() : thread(new QThread), worker(new Worker)
@@ -109,6 +190,7 @@ QtWavePlayer::~QtWavePlayer()
     // The audio thread is stuck in the sound server's client library, perhaps for good. Joining
     // it could keep the program from ever ending, and destroying a running QThread aborts, so
     // it is left to finish on its own or to end with the process.
+    endProcessBeforeLibraryCleanUp();
 }
 
 std::optional<QString> QtWavePlayer::open(const QString& path)
