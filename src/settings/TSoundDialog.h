@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDialog>
+
+class FileDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "効果音の設定": the wave files played for a correct answer, a mistake and a time-out. The
+// dialog owns the three paths for the whole run; they change only on OK. A path is taken as
+// typed or chosen, unchecked: an empty one means no file.
+class TSoundDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int HelpContext = 10;
+
+    explicit TSoundDialog(FileDialog& fileDialog, QWidget* parent = nullptr);
+
+    QString correctSoundPath;
+    QString mistakeSoundPath;
+    QString timeOutSoundPath;
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    QLineEdit* Edit3;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+    QPushButton* BitBtn3;
+
+    void FormShow();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void BitBtn1Click();
+    void BitBtn3Click();
+
+signals:
+    // The help button or F1: the topic for this dialog is wanted; the dialog stays open.
+    void helpRequested(int context);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void createRow(int row, QLabel*& label, QLineEdit*& edit, QPushButton*& button,
+                   const QString& caption);
+    QPushButton* createBitBtn(const char* name, const QIcon& glyph, const QString& caption,
+                              int left);
+    void chainTabOrder();
+    void centreOnScreen();
+    void browse(QLineEdit* edit);
+
+    FileDialog& fileDialog;
+    // The file dialog's current file: the one last confirmed in it during this run, for any of
+    // the three events.
+    QString lastChosenFile;
+};
