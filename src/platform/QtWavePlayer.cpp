@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -86,7 +87,14 @@ public:
         connect(feedTimer, &QTimer::timeout, this, &Worker::feed);
     }
 
-    ~Worker() override { stop(); }
+    // Qt's PulseAudio sink runs this thread's pending events while it is destroyed. Requests
+    // still queued then must find themselves superseded, and the worker whole.
+    ~Worker() override
+    {
+        latestRequest = 0;
+        stop();
+        qDeleteAll(findChildren<QAudioSink*>(Qt::FindDirectChildrenOnly));
+    }
 
     // Meets the sound server ahead of the first sound, so that sound does not wait for it.
     void connectToServer() { QMediaDevices::defaultAudioOutput(); }
@@ -123,15 +131,19 @@ public:
         offset = 0;
         started = false;
         output = nullptr; // belongs to the sink
-        delete sink;
-        sink = nullptr;
+        if (QAudioSink* old = std::exchange(sink, nullptr)) {
+            old->stop();
+            // Destroyed from the event loop rather than inside a request, as its destructor runs
+            // pending events, among them perhaps the next request.
+            old->deleteLater();
+        }
     }
 
 private:
     // Hands the server as much of what is left to play as it takes now.
     void feed()
     {
-        if (sink->state() == QAudio::StoppedState) {
+        if (!sink || sink->state() == QAudio::StoppedState) {
             stop();
             return;
         }

@@ -4,7 +4,10 @@
 //       plays the paths one after another, 500 ms apart (an empty argument is an event without
 //       a sound), then ends after TOTAL_MS;
 //   SoundProbe responsive TOTAL_MS PATH
-//       plays PATH at every tick of a 100 ms timer and prints "ticks N" after TOTAL_MS.
+//       plays PATH at every tick of a 100 ms timer and prints "ticks N" after TOTAL_MS;
+//   SoundProbe rapid TOTAL_MS PATH
+//       the same with a 1 ms timer and every other event without a sound, so that requests
+//       reach the audio thread while it is busy starting or ending a sound.
 //
 // Both preload the paths first and print "closing MS" (milliseconds since the epoch) just before
 // the player is destroyed, so that the caller can time the shutdown up to the process's end.
@@ -24,6 +27,7 @@ namespace {
 
 constexpr int EventSpacingMs = 500;
 constexpr int TickMs = 100;
+constexpr int RapidTickMs = 1;
 
 void print(const QByteArray& line)
 {
@@ -39,7 +43,8 @@ void scheduleEvents(SoundEffects& effects, const QStringList& paths)
                            [&effects, path = paths[i]] { effects.play(path); });
 }
 
-void tickAndPlay(SoundEffects& effects, const QString& path, int totalMs)
+// Plays the paths in turn, one at each tick.
+void tickAndPlay(SoundEffects& effects, const QStringList& paths, int totalMs, int tickMs)
 {
     auto* timer = new QTimer(QCoreApplication::instance());
     timer->setTimerType(Qt::PreciseTimer);
@@ -53,10 +58,10 @@ void tickAndPlay(SoundEffects& effects, const QString& path, int totalMs)
             QCoreApplication::quit();
             return;
         }
+        effects.play(paths[*ticks % paths.size()]);
         ++*ticks;
-        effects.play(path);
     });
-    timer->start(TickMs);
+    timer->start(tickMs);
 }
 
 } // namespace
@@ -65,8 +70,9 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    if (args.size() < 3 || (args[0] != QLatin1String("play") && args[0] != "responsive")) {
-        std::fputs("usage: SoundProbe play|responsive TOTAL_MS PATH...\n", stderr);
+    const QStringList modes{"play", "responsive", "rapid"};
+    if (args.size() < 3 || !modes.contains(args[0])) {
+        std::fputs("usage: SoundProbe play|responsive|rapid TOTAL_MS PATH...\n", stderr);
         return 2;
     }
     const QString mode = args.takeFirst();
@@ -80,7 +86,10 @@ int main(int argc, char* argv[])
         scheduleEvents(effects, args);
         QTimer::singleShot(totalMs, &app, &QCoreApplication::quit);
     } else {
-        tickAndPlay(effects, args.constFirst(), totalMs);
+        const bool rapid = mode == QLatin1String("rapid");
+        const QStringList turns =
+            rapid ? QStringList{args.constFirst(), QString()} : QStringList{args.constFirst()};
+        tickAndPlay(effects, turns, totalMs, rapid ? RapidTickMs : TickMs);
     }
     const int status = app.exec();
 

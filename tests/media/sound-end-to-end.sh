@@ -97,6 +97,10 @@ echo "cut-off: RMS $level overall, $tail_level in the last 2 s"
 above "${level:-0}" "$Loud" || fail "cut-off: the first sound was not heard"
 above "${tail_level:-1}" "$Loud" && fail "cut-off: the first sound went on after the next event"
 
+# Events in quick succession: each new sound cuts off the one before, and nothing breaks.
+record rapid rapid 1500 "$files/tone.wav"
+expect_sound rapid
+
 # No sound server at all: the program runs as usual and plays nothing, without a word.
 PULSE_SERVER=unix:$PULSE_SESSION_DIR/no-server timeout 20 "$probe" play 1000 "$files/tone.wav" \
     >"$files/no-server.out" 2>&1
