@@ -122,8 +122,6 @@ public:
         feedTimer->start();
     }
 
-    // A sound that has played out keeps its sink until the next request: stopping the sink as
-    // soon as the last samples are handed over would drop what the server still holds.
     void stop()
     {
         feedTimer->stop();
@@ -166,6 +164,8 @@ private:
                 offset = 0;
             }
         }
+        // The sink itself stays until the next request: stopping it as soon as the last samples
+        // are handed over would drop what the server still holds.
         if (queue.isEmpty())
             feedTimer->stop();
     }
