@@ -11,6 +11,7 @@
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
 #include "settings/TFrmSetting.h"
+#include "settings/TSoundDialog.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -62,9 +63,12 @@ TFrmMain::TFrmMain(const Services& services)
 {
     createControls();
     createMenus();
-    frmSetting = new TFrmSetting(this);
+    frmSound = new TSoundDialog(services.fileDialog, this);
     frmReport = new TFrmReport(this);
+    frmSetting = new TFrmSetting(this);
     frmVersion = new TFrmVersion(this);
+    // The event sounds are kept ready, so a changed path is taken up as soon as it is confirmed.
+    connect(frmSound, &QDialog::accepted, this, &TFrmMain::preloadEventSounds);
     FormCreate();
 }
 
@@ -179,6 +183,10 @@ void TFrmMain::loadSettings()
     const LoadedSettings loaded = store.loadAll();
     frmSetting->secondsPerQuestion = loaded.settings.secondsPerQuestion;
     frmSetting->questionsPerGame = loaded.settings.questionsPerGame;
+    frmSound->correctSoundPath = loaded.settings.correctSound;
+    frmSound->mistakeSoundPath = loaded.settings.mistakeSound;
+    frmSound->timeOutSoundPath = loaded.settings.timeOutSound;
+    preloadEventSounds();
     for (int k = 0; k < RecentFiles::Count; ++k)
         recent.setEntry(k, loaded.settings.recent[k]);
     // A damaged value is reported once the window is up; start-up goes on with its default.
@@ -191,8 +199,9 @@ void TFrmMain::loadSettings()
 
 void TFrmMain::saveSettings()
 {
-    StoredSettings settings{
-        frmSetting->secondsPerQuestion, frmSetting->questionsPerGame, {}, {}, {}, {}};
+    StoredSettings settings{frmSetting->secondsPerQuestion, frmSetting->questionsPerGame,
+                            frmSound->correctSoundPath,     frmSound->mistakeSoundPath,
+                            frmSound->timeOutSoundPath,     {}};
     for (int k = 0; k < RecentFiles::Count; ++k)
         settings.recent[k] = recent.entry(k);
     if (const QString error = store.saveAll(settings); !error.isEmpty())
@@ -321,6 +330,16 @@ void TFrmMain::MenuSettingClick()
     frmSetting->exec();
 }
 
+void TFrmMain::MenuSoundClick()
+{
+    frmSound->exec();
+}
+
+void TFrmMain::preloadEventSounds()
+{
+    sounds.preload({frmSound->correctSoundPath, frmSound->timeOutSoundPath});
+}
+
 void TFrmMain::MenuAboutClick()
 {
     frmVersion->exec();
@@ -363,7 +382,11 @@ void TFrmMain::drawMark(DrillMark mark)
                                                          : QStringLiteral("時間切れ"));
 }
 
-void TFrmMain::playSound(DrillSound) {}
+void TFrmMain::playSound(DrillSound sound)
+{
+    sounds.play(sound == DrillSound::Correct ? frmSound->correctSoundPath
+                                             : frmSound->timeOutSoundPath);
+}
 
 void TFrmMain::gameOver()
 {

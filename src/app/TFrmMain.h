@@ -25,6 +25,7 @@ class RandomSource;
 class WavePlayer;
 class TFrmReport;
 class TFrmSetting;
+class TSoundDialog;
 class TFrmVersion;
 
 // The main window: the drill runs in it, every command starts from its menus.
@@ -84,6 +85,7 @@ public:
     QAction* MenuKeyword;
     QAction* MenuAbout;
 
+    TSoundDialog* frmSound;
     TFrmSetting* frmSetting;
     TFrmReport* frmReport;
     TFrmVersion* frmVersion;
@@ -105,6 +107,7 @@ public:
     void MenuLvClick(int level);
     void MenuScorClick();
     void MenuSettingClick();
+    void MenuSoundClick();
     void MenuAboutClick();
     void MenuCloseClick();
     void Timer1Timer();
@@ -119,6 +122,7 @@ private:
     void FormClose();
     void loadSettings();
     void saveSettings();
+    void preloadEventSounds();
     void createControls();
     void createMenus();
     void createFileMenu();

@@ -94,6 +94,8 @@ void TFrmMain::createEtcMenu()
     MenuSound = addItem(MenuEtc, QStringLiteral("MenuSound"), QStringLiteral("効果音設定(&W)"));
     addSeparator(MenuEtc, QStringLiteral("N12"));
     MenuData = addItem(MenuEtc, QStringLiteral("MenuData"), QStringLiteral("ﾃﾞｰﾀ編集(&D)"));
+
+    connect(MenuSound, &QAction::triggered, this, &TFrmMain::MenuSoundClick);
 }
 
 void TFrmMain::createHelpMenu()

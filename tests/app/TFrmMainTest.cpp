@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 #include "app/BevelPanel.h"
 #include "settings/TFrmSetting.h"
+#include "settings/TSoundDialog.h"
 
 #include <QFile>
 #include <QLabel>
@@ -432,6 +433,51 @@ private slots:
         QCOMPARE(f->messageBox.messages, QStringList{QStringLiteral("ファイルが開けませんでした")});
         QCOMPARE(window().recentFiles().entry(0), gone);
         QCOMPARE(window().drill().state(), DrillState::NoData);
+    }
+
+    void eventsPlayTheirOwnSounds()
+    {
+        f->settings.values = {
+            {"SE1", "/snd/ok.wav"}, {"SE2", "/snd/miss.wav"}, {"SE3", "/snd/late.wav"}};
+        showWithSample();
+        QCOMPARE(f->player.preloaded, (QStringList{"/snd/ok.wav", "/snd/late.wav"}));
+        QTest::keyClick(&window(), Qt::Key_F2);
+        window().Timer1Timer();
+        typeText("yamx");
+        QVERIFY(f->player.played.isEmpty());
+        window().Edit1->clear();
+        typeText("yama");
+        for (int tick = 0; tick < 102; ++tick)
+            window().Timer1Timer();
+        QCOMPARE(f->player.played, (QStringList{"/snd/ok.wav", "/snd/late.wav"}));
+    }
+
+    void soundThatFailsChangesNothingElse()
+    {
+        f->settings.values = {{"SE1", "/snd/broken.wav"}};
+        f->player.failingPaths = {"/snd/broken.wav"};
+        showWithSample();
+        QTest::keyClick(&window(), Qt::Key_F2);
+        window().Timer1Timer();
+        typeText("yama");
+        QVERIFY(f->player.played.isEmpty());
+        QCOMPARE(window().drill().tally(), (DrillTally{9, 1, 1, 1}));
+        QVERIFY(f->messageBox.messages.isEmpty());
+    }
+
+    void soundPathsAreStoredAndConfirmedPathsPreloaded()
+    {
+        f->show();
+        f->fileDialog.answers = {QStringLiteral("/snd/new.wav")};
+        QTimer::singleShot(0, window().frmSound, [this] {
+            window().frmSound->Button1Click();
+            window().frmSound->BitBtn1Click();
+        });
+        window().MenuSound->trigger();
+        QCOMPARE(f->player.preloaded, QStringList{"/snd/new.wav"});
+        window().close();
+        QCOMPARE(f->settings.values["SE1"].toString(), QStringLiteral("/snd/new.wav"));
+        QCOMPARE(f->settings.values["SE3"].toString(), QString());
     }
 
     void helpFileFollowsTheProgramsName()
