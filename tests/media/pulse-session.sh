@@ -11,6 +11,18 @@
 # While a session runs, XDG_RUNTIME_DIR, HOME and PULSE_SERVER point at it, PULSE_SESSION_DIR
 # is a scratch folder removed with the session and PULSE_SESSION_PID is the server's process.
 
+# pulse_session_require_tools: ends the calling test as skipped (exit 77) when a tool the
+# sound tests need is not installed.
+pulse_session_require_tools() {
+    local tool
+    for tool in pulseaudio pactl parec pacat sox; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "SKIP: $tool is not installed" >&2
+            exit 77
+        fi
+    done
+}
+
 pulse_session_start() {
     PULSE_SESSION_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tazune-pulse.XXXXXX") || return 1
     mkdir -m 700 "$PULSE_SESSION_DIR/run" "$PULSE_SESSION_DIR/home"

@@ -8,15 +8,9 @@ set -u
 probe=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
-for tool in pulseaudio pactl parec sox; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed" >&2
-        exit 77
-    fi
-done
-
 # shellcheck source=pulse-session.sh
 source "$here/pulse-session.sh"
+pulse_session_require_tools
 pulse_session_start || exit 1
 
 files=$PULSE_SESSION_DIR/files
