@@ -424,6 +424,17 @@ private slots:
         QVERIFY(!window().isVisible());
     }
 
+    void hugeStoredRecentEntryIsJustALongCaption()
+    {
+        const QString huge = QStringLiteral("/data/") + QString(1 << 20, QLatin1Char('x'));
+        f->settings.values = {{"Hist0", huge}};
+        f->show();
+        QVERIFY(window().MenuHist[0]->isVisible());
+        QCOMPARE(window().MenuHist[0]->text().size(), (1 << 20) + 5);
+        window().close();
+        QCOMPARE(f->settings.values["Hist0"].toString(), huge);
+    }
+
     void deletedRecentFileStaysListed()
     {
         const QString gone = f->folder.filePath("GONE.DAT");
