@@ -9,7 +9,12 @@
 // length-prefixed texts; all integers signed 32-bit little-endian.
 namespace QuestionFile {
 
-enum class ReadOutcome { Loaded, WrongVersion, Unreadable };
+enum class ReadOutcome
+{
+    Loaded,
+    WrongVersion,
+    Unreadable
+};
 
 // Empties the bank, then fills it from the bytes. On Unreadable the bank keeps the items read
 // completely before the failure.
