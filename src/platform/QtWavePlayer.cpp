@@ -88,12 +88,12 @@ public:
     }
 
     // Qt's PulseAudio sink runs this thread's pending events while it is destroyed. Requests
-    // still queued then must find themselves superseded, and the worker whole.
+    // still queued then must find themselves superseded.
     ~Worker() override
     {
         latestRequest = 0;
         stop();
-        qDeleteAll(findChildren<QAudioSink*>(Qt::FindDirectChildrenOnly));
+        deleteRetiredSinks();
     }
 
     // Meets the sound server ahead of the first sound, so that sound does not wait for it.
@@ -107,7 +107,7 @@ public:
         if (device.isNull())
             return;
         const QAudioFormat format = audioFormat(*sound);
-        sink = new QAudioSink(device, format, this);
+        sink = new QAudioSink(device, format);
         sink->setBufferSize(format.bytesForDuration(BufferMs * 1000));
         output = sink->start();
         if (!output) {
@@ -133,11 +133,21 @@ public:
             old->stop();
             // Destroyed from the event loop rather than inside a request, as its destructor runs
             // pending events, among them perhaps the next request.
-            old->deleteLater();
+            retired << old;
+            QMetaObject::invokeMethod(this, &Worker::deleteRetiredSinks, Qt::QueuedConnection);
         }
     }
 
 private:
+    // Each sink leaves the list before it is destroyed: its destructor runs pending events, and
+    // a pass over the list started from there must not find it again. The sinks have no parent
+    // for the same reason, so that no deletion of the worker's children can reach them twice.
+    void deleteRetiredSinks()
+    {
+        while (!retired.isEmpty())
+            delete retired.takeLast();
+    }
+
     // Hands the server as much of what is left to play as it takes now.
     void feed()
     {
@@ -172,6 +182,7 @@ private:
 
     QTimer* feedTimer;
     QAudioSink* sink = nullptr;
+    QList<QAudioSink*> retired; // stopped, waiting to be destroyed from the event loop
     QIODevice* output = nullptr;
     QList<QByteArray> queue; // what is left to play: the sound, then silence
     qsizetype offset = 0;    // into the first part of queue
