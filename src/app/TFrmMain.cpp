@@ -3,6 +3,7 @@
 #include "app/BevelPanel.h"
 #include "app/JapaneseFont.h"
 #include "app/MarkImages.h"
+#include "app/WindowParts.h"
 #include "drill/TFrmReport.h"
 #include "help/HelpFile.h"
 #include "help/TFrmVersion.h"
@@ -22,7 +23,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -144,16 +144,10 @@ void TFrmMain::showEvent(QShowEvent* event)
 {
     if (!shown) {
         shown = true;
-        centreOnScreen();
+        WindowParts::centreOnScreen(this);
         FormShow();
     }
     QMainWindow::showEvent(event);
-}
-
-void TFrmMain::centreOnScreen()
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TFrmMain::FormShow()

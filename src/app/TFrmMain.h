@@ -130,7 +130,6 @@ private:
     void createEtcMenu();
     void createHelpMenu();
     void rebuildRecentEntries();
-    void centreOnScreen();
 
     void setBarPosition(int position) override;
     void showQuestion(const QByteArray& question) override;

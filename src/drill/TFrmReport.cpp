@@ -2,9 +2,9 @@
 
 #include "app/BevelPanel.h"
 #include "app/JapaneseFont.h"
+#include "app/WindowParts.h"
 
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 namespace {
@@ -27,10 +27,8 @@ TFrmReport::TFrmReport(QWidget* parent)
     RPanel3 = createRow(2, QStringLiteral("入力平均タイム"));
     RPanel4 = createRow(3, QStringLiteral("正解率"));
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(56, 144, 75, 25);
+    BitBtn1 = WindowParts::glyphButton(this, QStringLiteral("BitBtn1"), QStyle::SP_DialogOkButton,
+                                       QStringLiteral("OK"), {56, 144, 75, 25});
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -64,9 +62,6 @@ void TFrmReport::setFigures(const ReportTexts& texts)
 
 void TFrmReport::showEvent(QShowEvent* event)
 {
-    // Centred on the screen, wherever the main window stands.
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen()->availableGeometry().center());
-    move(frame.topLeft());
+    WindowParts::centreOnScreen(this);
     QDialog::showEvent(event);
 }

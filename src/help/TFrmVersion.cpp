@@ -1,6 +1,7 @@
 #include "help/TFrmVersion.h"
 
 #include "app/JapaneseFont.h"
+#include "app/WindowParts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -30,10 +31,8 @@ TFrmVersion::TFrmVersion(QWidget* parent)
     setFixedSize(363, 110);
     Label1 = centredLine(this, QStringLiteral("Label1"), QStringLiteral("Tazune"), 19);
     Label2 = centredLine(this, QStringLiteral("Label2"), QStringLiteral("Version 1.50"), 43);
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(144, 74, 75, 25);
+    BitBtn1 = WindowParts::glyphButton(this, QStringLiteral("BitBtn1"), QStyle::SP_DialogOkButton,
+                                       QStringLiteral("OK"), {144, 74, 75, 25});
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -2,6 +2,7 @@
 
 #include "app/BevelPanel.h"
 #include "app/JapaneseFont.h"
+#include "app/WindowParts.h"
 #include "settings/DrillSettings.h"
 
 #include <QPushButton>
@@ -50,19 +51,14 @@ void TFrmSetting::createControls()
     for (QWidget* control : {static_cast<QWidget*>(RPanel2), static_cast<QWidget*>(TrackBar2)})
         control->setAccessibleName(label2->text());
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(72, 104, 75, 25);
+    BitBtn1 = WindowParts::glyphButton(this, QStringLiteral("BitBtn1"), QStyle::SP_DialogOkButton,
+                                       QStringLiteral("OK"), {72, 104, 75, 25});
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                              QStringLiteral("キャンセル"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(184, 104, 75, 25);
-    BitBtn3 = new QPushButton(style()->standardIcon(QStyle::SP_BrowserReload),
-                              QStringLiteral("初期値(&R)"), this);
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    BitBtn3->setGeometry(296, 104, 75, 25);
+    BitBtn2 =
+        WindowParts::glyphButton(this, QStringLiteral("BitBtn2"), QStyle::SP_DialogCancelButton,
+                                 QStringLiteral("キャンセル"), {184, 104, 75, 25});
+    BitBtn3 = WindowParts::glyphButton(this, QStringLiteral("BitBtn3"), QStyle::SP_BrowserReload,
+                                       QStringLiteral("初期値(&R)"), {296, 104, 75, 25});
     BitBtn3->setAutoDefault(false);
 
     connect(TrackBar1, &QSlider::valueChanged, this, &TFrmSetting::TrackBar1Change);

@@ -1,12 +1,12 @@
 #include "settings/TSoundDialog.h"
 
 #include "app/JapaneseFont.h"
+#include "app/WindowParts.h"
 #include "platform/FileDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QStyle>
@@ -55,13 +55,14 @@ void TSoundDialog::createControls()
     createRow(1, Label2, Edit2, Button2, QStringLiteral("間違え時"));
     createRow(2, Label3, Edit3, Button3, QStringLiteral("ﾀｲﾑｱｳﾄ時"));
 
-    BitBtn1 = createBitBtn("BitBtn1", style()->standardIcon(QStyle::SP_DialogOkButton),
-                           QStringLiteral("OK"), 40);
+    BitBtn1 = WindowParts::glyphButton(this, QStringLiteral("BitBtn1"), QStyle::SP_DialogOkButton,
+                                       QStringLiteral("OK"), {40, 128, 75, 25});
     BitBtn1->setDefault(true);
-    BitBtn2 = createBitBtn("BitBtn2", style()->standardIcon(QStyle::SP_DialogCancelButton),
-                           QStringLiteral("キャンセル"), 136);
-    BitBtn3 = createBitBtn("BitBtn3", style()->standardIcon(QStyle::SP_DialogHelpButton),
-                           QStringLiteral("ヘルプ(&H)"), 232);
+    BitBtn2 =
+        WindowParts::glyphButton(this, QStringLiteral("BitBtn2"), QStyle::SP_DialogCancelButton,
+                                 QStringLiteral("キャンセル"), {136, 128, 75, 25});
+    BitBtn3 = WindowParts::glyphButton(this, QStringLiteral("BitBtn3"), QStyle::SP_DialogHelpButton,
+                                       QStringLiteral("ヘルプ(&H)"), {232, 128, 75, 25});
 
     connect(Button1, &QPushButton::clicked, this, &TSoundDialog::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TSoundDialog::Button2Click);
@@ -101,15 +102,6 @@ void TSoundDialog::createRow(int row, QLabel*& label, QLineEdit*& edit, QPushBut
     button->setAccessibleDescription(caption);
 }
 
-QPushButton* TSoundDialog::createBitBtn(const char* name, const QIcon& glyph,
-                                        const QString& caption, int left)
-{
-    auto* button = new QPushButton(glyph, caption, this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, 128, 75, 25);
-    return button;
-}
-
 void TSoundDialog::chainTabOrder()
 {
     QWidget* const order[] = {Edit1,   Button1, Edit2,   Button2, Edit3,
@@ -121,16 +113,10 @@ void TSoundDialog::chainTabOrder()
 void TSoundDialog::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        centreOnScreen();
+        WindowParts::centreOnScreen(this);
         FormShow();
     }
     QDialog::showEvent(event);
-}
-
-void TSoundDialog::centreOnScreen()
-{
-    const QRect available = screen()->availableGeometry();
-    move(available.center() - QPoint(width() / 2, height() / 2));
 }
 
 void TSoundDialog::FormShow()

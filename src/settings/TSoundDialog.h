@@ -54,10 +54,7 @@ private:
     void createControls();
     void createRow(int row, QLabel*& label, QLineEdit*& edit, QPushButton*& button,
                    const QString& caption);
-    QPushButton* createBitBtn(const char* name, const QIcon& glyph, const QString& caption,
-                              int left);
     void chainTabOrder();
-    void centreOnScreen();
     void browse(QLineEdit* edit);
 
     FileDialog& fileDialog;

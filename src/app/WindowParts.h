@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QRect>
+#include <QStyle>
+
+class QPushButton;
+class QWidget;
+
+// Pieces every window of the program is built from the same way.
+namespace WindowParts {
+
+// Places the window in the middle of its screen's free area, wherever its owner stands.
+void centreOnScreen(QWidget* window);
+
+// A push button with the style's glyph, at fixed bounds: the dialogs' OK, Cancel and reset.
+QPushButton* glyphButton(QWidget* parent, const QString& name, QStyle::StandardPixmap glyph,
+                         const QString& caption, const QRect& bounds);
+
+} // namespace WindowParts
