@@ -26,30 +26,10 @@ TFrmSetting::TFrmSetting(QWidget* parent)
 
 void TFrmSetting::createControls()
 {
-    auto* label1 = new BevelPanel(this, QStringLiteral("LPanel1"));
-    label1->setGeometry(8, 16, 105, 33);
-    label1->setText(QStringLiteral("１問あたりの秒数"));
-    RPanel1 = new BevelPanel(this, QStringLiteral("RPanel1"));
-    RPanel1->setGeometry(120, 16, 49, 33);
-    TrackBar1 = createTrackBar(QStringLiteral("TrackBar1"), 16, 5, 100);
-    TrackBar1->setValue(DrillSettings::DefaultSeconds);
-
-    auto* label2 = new BevelPanel(this, QStringLiteral("LPanel2"));
-    label2->setGeometry(8, 56, 105, 33);
-    label2->setText(QStringLiteral("一回の問題数"));
-    RPanel2 = new BevelPanel(this, QStringLiteral("RPanel2"));
-    RPanel2->setGeometry(120, 56, 49, 33);
-    TrackBar2 = createTrackBar(QStringLiteral("TrackBar2"), 56, 1, 100);
-    TrackBar2->setValue(DrillSettings::DefaultQuestions);
-
-    for (BevelPanel* panel : {label1, RPanel1, label2, RPanel2}) {
-        panel->setBackgroundRole(QPalette::Window);
-        panel->setAlignment(Qt::AlignCenter);
-    }
-    for (QWidget* control : {static_cast<QWidget*>(RPanel1), static_cast<QWidget*>(TrackBar1)})
-        control->setAccessibleName(label1->text());
-    for (QWidget* control : {static_cast<QWidget*>(RPanel2), static_cast<QWidget*>(TrackBar2)})
-        control->setAccessibleName(label2->text());
+    createRow(1, QStringLiteral("１問あたりの秒数"), 5, DrillSettings::DefaultSeconds, RPanel1,
+              TrackBar1);
+    createRow(2, QStringLiteral("一回の問題数"), 1, DrillSettings::DefaultQuestions, RPanel2,
+              TrackBar2);
 
     BitBtn1 = WindowParts::glyphButton(this, QStringLiteral("BitBtn1"), QStyle::SP_DialogOkButton,
                                        QStringLiteral("OK"), {72, 104, 75, 25});
@@ -73,17 +53,32 @@ void TFrmSetting::createControls()
     setTabOrder(TrackBar2, TrackBar1);
 }
 
-QSlider* TFrmSetting::createTrackBar(const QString& name, int top, int minimum, int maximum)
+// Row n: a caption panel, the figure panel and the bar, all named after n, 40 pixels apart.
+void TFrmSetting::createRow(int n, const QString& caption, int minimum, int value,
+                            BevelPanel*& figure, QSlider*& bar)
 {
-    auto* bar = new QSlider(Qt::Horizontal, this);
-    bar->setObjectName(name);
+    const int top = 16 + 40 * (n - 1);
+    auto* label = new BevelPanel(this, QStringLiteral("LPanel%1").arg(n));
+    label->setGeometry(8, top, 105, 33);
+    label->setText(caption);
+    figure = new BevelPanel(this, QStringLiteral("RPanel%1").arg(n));
+    figure->setGeometry(120, top, 49, 33);
+    for (BevelPanel* panel : {label, figure}) {
+        panel->setBackgroundRole(QPalette::Window);
+        panel->setAlignment(Qt::AlignCenter);
+    }
+
+    bar = new QSlider(Qt::Horizontal, this);
+    bar->setObjectName(QStringLiteral("TrackBar%1").arg(n));
     bar->setGeometry(176, top, 257, 41);
-    bar->setRange(minimum, maximum);
+    bar->setRange(minimum, 100);
     bar->setSingleStep(1);
     bar->setPageStep(5);
     bar->setTickPosition(QSlider::TicksBelow);
     bar->setTickInterval(5);
-    return bar;
+    bar->setValue(value);
+    figure->setAccessibleName(caption);
+    bar->setAccessibleName(caption);
 }
 
 void TFrmSetting::showEvent(QShowEvent* event)

@@ -37,5 +37,6 @@ protected:
 
 private:
     void createControls();
-    QSlider* createTrackBar(const QString& name, int top, int minimum, int maximum);
+    void createRow(int n, const QString& caption, int minimum, int value, BevelPanel*& figure,
+                   QSlider*& bar);
 };
