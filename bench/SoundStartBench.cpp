@@ -1,9 +1,10 @@
-// From SoundEffects::play to the first samples handed to the sound server, on a sound kept
+// From SoundEffects::playFile to the first samples handed to the sound server, on a sound kept
 // loaded (as the drill's two event sounds are) and on one read from disk at each event. Needs a
 // sound server; run it inside a throw-away one with
 //   tests/media/pulse-session.sh <build>/bench/tazune-bench-sound
 
 #include "media/SoundEffects.h"
+#include "platform/ExitPolicy.h"
 #include "platform/QtWavePlayer.h"
 
 #include <QCoreApplication>
@@ -60,19 +61,19 @@ void measurePlayToStart(benchmark::State& state, bool preloaded)
     }
     file.close();
 
-    QtWavePlayer player;
+    QtWavePlayer player(ExitPolicy::endProcessBeforeLibraryCleanUp);
     SoundEffects effects(player);
     QSemaphore started;
     player.setStartObserver([&started] { started.release(); });
-    effects.preload(preloaded ? QStringList{path} : QStringList{});
+    player.preload(preloaded ? QStringList{path} : QStringList{});
     // The first sound also meets the server; a drill's first event finds that done long ago.
-    effects.play(path);
+    effects.playFile(path);
     if (!started.tryAcquire(1, WaitForServerMs)) {
         state.SkipWithError("no sound server played the sound");
         return;
     }
     for (auto _ : state) {
-        effects.play(path);
+        effects.playFile(path);
         if (!started.tryAcquire(1, WaitForServerMs)) {
             state.SkipWithError("the sound server stopped answering");
             return;

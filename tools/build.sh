@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Configures and builds one build folder: tools/build.sh <folder> [cmake options...]
+# Configures and builds one build folder: tools/build.sh <folder> [cmake options...] [-- targets...]
+# Without targets everything is built.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 folder=$1
 shift
-cmake -S "$root" -B "$root/$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+options=()
+while [[ $# -gt 0 && "$1" != "--" ]]; do
+    options+=("$1")
+    shift
+done
+[[ $# -gt 0 ]] && shift
+cmake -S "$root" -B "$root/$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
 # Progress lines are dropped; warnings, errors and the build's outcome stay visible.
-ninja -C "$root/$folder" -j"$(nproc)" | { grep -v -E '^\[[0-9]+/[0-9]+\] ' || true; }
+ninja -C "$root/$folder" -j"$(nproc)" "$@" | { grep -v -E '^\[[0-9]+/[0-9]+\] ' || true; }

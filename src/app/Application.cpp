@@ -1,12 +1,14 @@
 #include "app/Application.h"
 
-#include "app/JapaneseFont.h"
+#include "ProductInfo.h"
 #include "app/TFrmMain.h"
+#include "platform/ExitPolicy.h"
 #include "platform/QSettingsBackend.h"
 #include "platform/QtFileDialog.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtWavePlayer.h"
 #include "platform/TimeSeededRandom.h"
+#include "widgets/JapaneseFont.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -30,8 +32,9 @@ namespace Application {
 int run(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(TFrmMain::ApplicationTitle);
-    QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationName(ProductInfo::Application);
+    QApplication::setOrganizationName(ProductInfo::Organisation);
+    QApplication::setApplicationVersion(ProductInfo::Version);
     QTranslator translator;
     installJapaneseTranslation(app, translator);
     JapaneseFont::installSubstitutes();
@@ -40,7 +43,7 @@ int run(int argc, char* argv[])
     QtMessageBox messageBox;
     QtFileDialog fileDialog;
     TimeSeededRandom random;
-    QtWavePlayer wavePlayer;
+    QtWavePlayer wavePlayer(ExitPolicy::endProcessBeforeLibraryCleanUp);
     QSettingsBackend settings;
     TFrmMain window({messageBox, fileDialog, random, wavePlayer, settings,
                      QApplication::applicationFilePath(), QApplication::arguments().mid(1)});

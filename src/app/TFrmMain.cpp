@@ -1,9 +1,5 @@
 #include "app/TFrmMain.h"
 
-#include "app/BevelPanel.h"
-#include "app/JapaneseFont.h"
-#include "app/MarkImages.h"
-#include "app/WindowParts.h"
 #include "drill/TFrmReport.h"
 #include "help/HelpFile.h"
 #include "help/TFrmVersion.h"
@@ -13,6 +9,10 @@
 #include "questions/TextCodec.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
+#include "widgets/BevelPanel.h"
+#include "widgets/JapaneseFont.h"
+#include "widgets/MarkImages.h"
+#include "widgets/WindowParts.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -67,8 +67,6 @@ TFrmMain::TFrmMain(const Services& services)
     frmReport = new TFrmReport(this);
     frmSetting = new TFrmSetting(this);
     frmVersion = new TFrmVersion(this);
-    // The event sounds are kept ready, so a changed path is taken up as soon as it is confirmed.
-    connect(frmSound, &QDialog::accepted, this, &TFrmMain::preloadEventSounds);
     FormCreate();
 }
 
@@ -77,8 +75,7 @@ TFrmMain::~TFrmMain() = default;
 void TFrmMain::FormCreate()
 {
     const QFileInfo executable(services.executablePath);
-    // A relative path on the command line is then taken against the program's own folder.
-    QDir::setCurrent(executable.absolutePath());
+    programFolder = executable.absoluteDir();
     helpFilePath = HelpFile::pathFor(executable.absoluteFilePath());
 }
 
@@ -152,10 +149,16 @@ void TFrmMain::showEvent(QShowEvent* event)
 
 void TFrmMain::FormShow()
 {
-    loadSettings();
+    const QString settingsError = loadSettings();
     if (!services.arguments.isEmpty())
         LoadQuestionFile(services.arguments.constFirst());
     RefreshWindow();
+    // A damaged value is reported once the window is up, and so after any message of the load
+    // above has been closed; start-up goes on with its default.
+    if (!settingsError.isEmpty()) {
+        QTimer::singleShot(0, this,
+                           [this, settingsError] { services.messageBox.showError(settingsError); });
+    }
 }
 
 void TFrmMain::closeEvent(QCloseEvent* event)
@@ -167,38 +170,26 @@ void TFrmMain::closeEvent(QCloseEvent* event)
 void TFrmMain::FormClose()
 {
     Timer1->stop();
-    for (int level = 0; level < QuestionBank::LevelCount; ++level)
-        bank.Clear(level);
+    bank.ClearAll();
     saveSettings();
 }
 
-void TFrmMain::loadSettings()
+QString TFrmMain::loadSettings()
 {
     const LoadedSettings loaded = store.loadAll();
-    frmSetting->secondsPerQuestion = loaded.settings.secondsPerQuestion;
-    frmSetting->questionsPerGame = loaded.settings.questionsPerGame;
-    frmSound->correctSoundPath = loaded.settings.correctSound;
-    frmSound->mistakeSoundPath = loaded.settings.mistakeSound;
-    frmSound->timeOutSoundPath = loaded.settings.timeOutSound;
-    preloadEventSounds();
+    settings = loaded.settings.drill;
+    useEventSounds();
     for (int k = 0; k < RecentFiles::Count; ++k)
         recent.setEntry(k, loaded.settings.recent[k]);
-    // A damaged value is reported once the window is up; start-up goes on with its default.
-    if (!loaded.firstError.isEmpty()) {
-        QTimer::singleShot(0, this, [this, message = loaded.firstError] {
-            services.messageBox.showError(message);
-        });
-    }
+    return loaded.firstError;
 }
 
 void TFrmMain::saveSettings()
 {
-    StoredSettings settings{frmSetting->secondsPerQuestion, frmSetting->questionsPerGame,
-                            frmSound->correctSoundPath,     frmSound->mistakeSoundPath,
-                            frmSound->timeOutSoundPath,     {}};
+    StoredSettings stored{settings, {}};
     for (int k = 0; k < RecentFiles::Count; ++k)
-        settings.recent[k] = recent.entry(k);
-    if (const QString error = store.saveAll(settings); !error.isEmpty())
+        stored.recent[k] = recent.entry(k);
+    if (const QString error = store.saveAll(stored); !error.isEmpty())
         services.messageBox.showError(error);
 }
 
@@ -246,11 +237,10 @@ void TFrmMain::rebuildRecentEntries()
 
 void TFrmMain::LoadQuestionFile(const QString& path)
 {
-    if (!QFileInfo(path).isFile()) {
-        services.messageBox.showError(QuestionFile::OpenFailedMessage);
-        return;
-    }
-    const QuestionFile::ReadOutcome outcome = QuestionFile::read(path, bank);
+    // A relative path, from the command line or a recent entry it left, names a file in the
+    // program's folder; the caption and the recent files keep it as it was given.
+    const QuestionFile::ReadOutcome outcome =
+        QuestionFile::read(programFolder.absoluteFilePath(path), bank);
     if (outcome != QuestionFile::ReadOutcome::Loaded) {
         services.messageBox.showError(QuestionFile::messageFor(outcome));
         return;
@@ -282,7 +272,7 @@ void TFrmMain::MenuHistClick(int entry)
 
 void TFrmMain::MenuStartClick()
 {
-    if (game.start(frmSetting->questionsPerGame) == Drill::StartOutcome::EmptyLevel) {
+    if (game.start(settings.questionsPerGame) == Drill::StartOutcome::EmptyLevel) {
         services.messageBox.showError(EmptyLevelMessage);
         return;
     }
@@ -314,24 +304,33 @@ void TFrmMain::MenuScorClick()
     RefreshWindow();
     const DrillTally& tally = game.tally();
     frmReport->setFigures(
-        ReportFigures::texts({frmSetting->secondsPerQuestion, frmSetting->questionsPerGame,
+        ReportFigures::texts({settings.secondsPerQuestion, settings.questionsPerGame,
                               tally.correctCount, tally.correctTimeSum, tally.answerTimeSum}));
     frmReport->exec();
 }
 
 void TFrmMain::MenuSettingClick()
 {
-    frmSetting->exec();
+    frmSetting->setValues(settings);
+    if (frmSetting->exec() == QDialog::Accepted)
+        settings = frmSetting->values();
 }
 
 void TFrmMain::MenuSoundClick()
 {
-    frmSound->exec();
+    frmSound->setValues(settings);
+    if (frmSound->exec() != QDialog::Accepted)
+        return;
+    settings = frmSound->values();
+    useEventSounds();
 }
 
-void TFrmMain::preloadEventSounds()
+// The event sounds are kept ready, so a changed path is taken up as soon as it is confirmed. The
+// mistake sound is stored for the user but no event plays it.
+void TFrmMain::useEventSounds()
 {
-    sounds.preload({frmSound->correctSoundPath, frmSound->timeOutSoundPath});
+    sounds.setEventFiles({{SoundEvent::Correct, settings.correctSound},
+                          {SoundEvent::TimeOut, settings.timeOutSound}});
 }
 
 void TFrmMain::MenuAboutClick()
@@ -376,10 +375,9 @@ void TFrmMain::drawMark(DrillMark mark)
                                                          : QStringLiteral("時間切れ"));
 }
 
-void TFrmMain::playSound(DrillSound sound)
+void TFrmMain::playSound(SoundEvent sound)
 {
-    sounds.play(sound == DrillSound::Correct ? frmSound->correctSoundPath
-                                             : frmSound->timeOutSoundPath);
+    sounds.play(sound);
 }
 
 void TFrmMain::gameOver()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProductInfo.h"
 #include "drill/Drill.h"
 #include "drill/DrillScreen.h"
 #include "media/SoundEffects.h"
@@ -7,6 +8,7 @@
 #include "settings/RecentFiles.h"
 #include "settings/SettingsStore.h"
 
+#include <QDir>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QStringList>
@@ -46,7 +48,7 @@ public:
         QStringList arguments; // the command line without the program name
     };
 
-    static inline const QString ApplicationTitle = QStringLiteral("Tazune");
+    static inline const QString ApplicationTitle = ProductInfo::Name;
 
     explicit TFrmMain(const Services& services);
     ~TFrmMain() override;
@@ -93,6 +95,7 @@ public:
     const QuestionBank& questionBank() const { return bank; }
     const Drill& drill() const { return game; }
     const RecentFiles& recentFiles() const { return recent; }
+    const DrillSettings& drillSettings() const { return settings; }
     QString helpFile() const { return helpFilePath; }
 
     void FormShow();
@@ -120,9 +123,10 @@ protected:
 private:
     void FormCreate();
     void FormClose();
-    void loadSettings();
+    // Returns the message of a stored value that had to be replaced by its default.
+    QString loadSettings();
     void saveSettings();
-    void preloadEventSounds();
+    void useEventSounds();
     void createControls();
     void createMenus();
     void createFileMenu();
@@ -135,15 +139,17 @@ private:
     void showQuestion(const QByteArray& question) override;
     void clearInput() override;
     void drawMark(DrillMark mark) override;
-    void playSound(DrillSound sound) override;
+    void playSound(SoundEvent sound) override;
     void gameOver() override;
 
     Services services;
     SettingsStore store;
+    DrillSettings settings;
     SoundEffects sounds;
     QuestionBank bank;
     RecentFiles recent;
     Drill game;
+    QDir programFolder;
     QString helpFilePath;
     bool shown = false;
 };

@@ -62,12 +62,15 @@ void Drill::end()
 
 void Drill::tick()
 {
+    // A tick that was already queued when the game stopped belongs to no game.
+    if (currentState != DrillState::Running)
+        return;
     int position = bar;
     if (position == BarMaximum) {
         timeOut();
         if (counters.questionsRemaining == 0) {
             setBar(0);
-            screen.gameOver();
+            finishGame();
             return;
         }
         position = -1;
@@ -80,7 +83,7 @@ void Drill::tick()
 void Drill::timeOut()
 {
     screen.drawMark(DrillMark::TimeOut);
-    screen.playSound(DrillSound::TimeOut);
+    screen.playSound(SoundEvent::TimeOut);
     counters.questionsRemaining = wrappingAdd(counters.questionsRemaining, -1);
     counters.answerTimeSum = wrappingAdd(counters.answerTimeSum, bar);
     drawQuestionIndex();
@@ -91,7 +94,7 @@ void Drill::checkAnswer(const std::optional<QByteArray>& typed)
 {
     // Emptying the line is the program's own doing, never an answer; without this an item whose
     // answer is empty would count a second time inside the time-out that emptied the line.
-    if (clearingInput || !typed || *typed != question.answer)
+    if (currentState != DrillState::Running || clearingInput || !typed || *typed != question.answer)
         return;
     screen.drawMark(DrillMark::Correct);
     drawQuestionIndex();
@@ -101,9 +104,17 @@ void Drill::checkAnswer(const std::optional<QByteArray>& typed)
     counters.answerTimeSum = wrappingAdd(counters.answerTimeSum, bar);
     counters.questionsRemaining = wrappingAdd(counters.questionsRemaining, -1);
     setBar(0);
-    screen.playSound(DrillSound::Correct);
+    screen.playSound(SoundEvent::Correct);
     if (counters.questionsRemaining == 0)
-        screen.gameOver();
+        finishGame();
+}
+
+void Drill::finishGame()
+{
+    // Ready before the report is asked for, so nothing the window does while the report is open
+    // can count towards the finished game.
+    currentState = DrillState::Ready;
+    screen.gameOver();
 }
 
 void Drill::drawQuestionIndex()

@@ -38,6 +38,7 @@ public:
     void stop();
     void end();
 
+    // Both do nothing unless a game is running.
     void tick();
     // Typed is nothing when the input cannot be written in the question files' code page; such
     // input equals no answer.
@@ -48,6 +49,7 @@ private:
     void setBar(int position);
     void clearInput();
     void timeOut();
+    void finishGame();
 
     const QuestionBank& bank;
     RandomSource& random;

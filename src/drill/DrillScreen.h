@@ -15,7 +15,8 @@ public:
     // Empties the input line; the window reports the change back through Drill::checkAnswer.
     virtual void clearInput() = 0;
     virtual void drawMark(DrillMark mark) = 0;
-    virtual void playSound(DrillSound sound) = 0;
-    // The set number of questions is used up: the window ends the game with the report.
+    virtual void playSound(SoundEvent sound) = 0;
+    // The set number of questions is used up and the drill is Ready again: the window shows the
+    // report.
     virtual void gameOver() = 0;
 };

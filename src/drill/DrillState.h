@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/SoundEvent.h"
+
 #include <QtGlobal>
 
 enum class DrillState
@@ -26,10 +28,4 @@ enum class DrillMark
 {
     TimeOut = 0,
     Correct = 1
-};
-
-enum class DrillSound
-{
-    Correct,
-    TimeOut
 };

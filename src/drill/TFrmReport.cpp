@@ -1,8 +1,8 @@
 #include "drill/TFrmReport.h"
 
-#include "app/BevelPanel.h"
-#include "app/JapaneseFont.h"
-#include "app/WindowParts.h"
+#include "widgets/BevelPanel.h"
+#include "widgets/JapaneseFont.h"
+#include "widgets/WindowParts.h"
 
 #include <QPushButton>
 #include <QStyle>

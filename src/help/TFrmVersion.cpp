@@ -1,7 +1,8 @@
 #include "help/TFrmVersion.h"
 
-#include "app/JapaneseFont.h"
-#include "app/WindowParts.h"
+#include "ProductInfo.h"
+#include "widgets/JapaneseFont.h"
+#include "widgets/WindowParts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -29,8 +30,9 @@ TFrmVersion::TFrmVersion(QWidget* parent)
     setWindowTitle(QStringLiteral("バージョン情報"));
     setFont(JapaneseFont::ofPixelSize(12));
     setFixedSize(363, 110);
-    Label1 = centredLine(this, QStringLiteral("Label1"), QStringLiteral("Tazune"), 19);
-    Label2 = centredLine(this, QStringLiteral("Label2"), QStringLiteral("Version 1.50"), 43);
+    Label1 = centredLine(this, QStringLiteral("Label1"), ProductInfo::Name, 19);
+    Label2 = centredLine(this, QStringLiteral("Label2"),
+                         QStringLiteral("Version ") + ProductInfo::Version, 43);
     BitBtn1 = WindowParts::glyphButton(this, QStringLiteral("BitBtn1"), QStyle::SP_DialogOkButton,
                                        QStringLiteral("OK"), {144, 74, 75, 25});
     BitBtn1->setDefault(true);

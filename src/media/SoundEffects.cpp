@@ -2,9 +2,29 @@
 
 #include "platform/WavePlayer.h"
 
+#include <QStringList>
+
 SoundEffects::SoundEffects(WavePlayer& player) : player(player) {}
 
-void SoundEffects::play(const QString& path)
+void SoundEffects::setEventFiles(const EventFiles& files)
+{
+    eventFiles = files;
+    // Passed on even when empty, so that the player lets go of the files it held before.
+    QStringList ready;
+    for (const auto& [event, path] : eventFiles) {
+        if (!path.isEmpty() && !ready.contains(path))
+            ready << path;
+    }
+    player.preload(ready);
+}
+
+void SoundEffects::play(SoundEvent event)
+{
+    const auto found = eventFiles.find(event);
+    playFile(found == eventFiles.end() ? QString() : found->second);
+}
+
+void SoundEffects::playFile(const QString& path)
 {
     if (path.isEmpty()) {
         player.close();
@@ -14,14 +34,4 @@ void SoundEffects::play(const QString& path)
     if (player.open(path).has_value())
         return;
     player.play();
-}
-
-void SoundEffects::preload(const QStringList& paths)
-{
-    QStringList files;
-    for (const QString& path : paths) {
-        if (!path.isEmpty() && !files.contains(path))
-            files << path;
-    }
-    player.preload(files);
 }

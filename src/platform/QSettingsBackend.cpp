@@ -1,18 +1,13 @@
 #include "platform/QSettingsBackend.h"
 
+#include "ProductInfo.h"
+
 #include <QSettings>
-
-namespace {
-
-const QString Organisation = QStringLiteral("Velmora");
-const QString Application = QStringLiteral("Tazune");
-
-} // namespace
 
 std::optional<QVariant> QSettingsBackend::read(const QString& name)
 {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Organisation,
-                             Application);
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                             ProductInfo::Organisation, ProductInfo::Application);
     if (!settings.contains(name))
         return std::nullopt;
     return settings.value(name);
@@ -20,7 +15,8 @@ std::optional<QVariant> QSettingsBackend::read(const QString& name)
 
 bool QSettingsBackend::write(const QString& name, const QVariant& value)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Organisation, Application);
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, ProductInfo::Organisation,
+                       ProductInfo::Application);
     // Asked first because a file that Qt could not parse leaves FormatError as the status, and
     // that status is never replaced by a later AccessError.
     if (!settings.isWritable())

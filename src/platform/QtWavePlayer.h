@@ -6,6 +6,7 @@
 #include <functional>
 
 class QThread;
+class WaveAudioWorker;
 
 // The wave player on Qt Multimedia. Files are read and checked on the calling thread; everything
 // that talks to the audio system runs on the player's own thread, because Qt's PulseAudio back
@@ -15,7 +16,9 @@ class QThread;
 class QtWavePlayer : public WavePlayer
 {
 public:
-    QtWavePlayer();
+    // stuckThreadPolicy runs when the player is destroyed while its audio thread does not end;
+    // what then happens to the process is the program's decision, not the player's.
+    explicit QtWavePlayer(std::function<void()> stuckThreadPolicy);
     ~QtWavePlayer() override;
 
     QtWavePlayer(const QtWavePlayer&) = delete;
@@ -30,14 +33,13 @@ public:
     void setStartObserver(std::function<void()> observer);
 
 private:
-    class Worker;
-
     // Hands an action to the audio thread, where it runs unless a newer one was handed over in
     // the meantime.
-    void send(std::function<void(Worker&)> action);
+    void send(std::function<void(WaveAudioWorker&)> action);
 
     WaveCache cache;
     WaveCache::Sound openSound;
+    std::function<void()> stuckThreadPolicy;
     QThread* thread;
-    Worker* worker;
+    WaveAudioWorker* worker;
 };

@@ -5,6 +5,12 @@ void QuestionBank::Clear(int level)
     lists.at(level).clear();
 }
 
+void QuestionBank::ClearAll()
+{
+    for (auto& list : lists)
+        list.clear();
+}
+
 void QuestionBank::Add(int level, QByteArray question, QByteArray answer)
 {
     lists.at(level).push_back({std::move(question), std::move(answer)});

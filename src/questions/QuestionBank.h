@@ -14,6 +14,7 @@ public:
     static constexpr int LevelCount = 3;
 
     void Clear(int level);
+    void ClearAll();
     void Add(int level, QByteArray question, QByteArray answer);
     int Count(int level) const;
     std::optional<QuestionItem> Item(int level, int position) const;

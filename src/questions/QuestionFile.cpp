@@ -101,8 +101,7 @@ void appendInt(QByteArray& out, qint32 value)
 
 ReadOutcome parse(QByteArrayView bytes, QuestionBank& bank)
 {
-    for (int level = 0; level < QuestionBank::LevelCount; ++level)
-        bank.Clear(level);
+    bank.ClearAll();
     Cursor cursor(bytes);
     try {
         return parseLevels(cursor, bank);
@@ -113,10 +112,11 @@ ReadOutcome parse(QByteArrayView bytes, QuestionBank& bank)
 
 ReadOutcome read(const QString& path, QuestionBank& bank)
 {
-    for (int level = 0; level < QuestionBank::LevelCount; ++level)
-        bank.Clear(level);
+    if (!QFileInfo(path).isFile())
+        return ReadOutcome::NotFound;
+    bank.ClearAll();
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         return ReadOutcome::Unreadable;
     // Mapping avoids copying a large file; a file that cannot be mapped (empty, or on a special
     // file system) is read instead.
@@ -171,6 +171,7 @@ QString messageFor(ReadOutcome outcome)
         return {};
     case ReadOutcome::WrongVersion:
         return WrongVersionMessage;
+    case ReadOutcome::NotFound:
     case ReadOutcome::Unreadable:
         return OpenFailedMessage;
     }

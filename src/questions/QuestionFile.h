@@ -12,6 +12,7 @@ namespace QuestionFile {
 enum class ReadOutcome
 {
     Loaded,
+    NotFound,
     WrongVersion,
     Unreadable
 };
@@ -20,7 +21,8 @@ enum class ReadOutcome
 // completely before the failure.
 ReadOutcome parse(QByteArrayView bytes, QuestionBank& bank);
 
-// Empties the bank, then reads the file at path into it.
+// NotFound, with the bank untouched, when no file is at path (a folder is no file); otherwise
+// empties the bank, then reads the file into it.
 ReadOutcome read(const QString& path, QuestionBank& bank);
 
 QByteArray encode(const QuestionBank& bank);

@@ -1,11 +1,20 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
-// The two drill settings and their defaults, also used when no value is stored.
-namespace DrillSettings {
+// What the user sets for the drill: its two figures and the sound files of the three events. One
+// instance belongs to the main window; the dialogs edit copies of it.
+struct DrillSettings
+{
+    static constexpr qint32 DefaultSeconds = 20;
+    static constexpr qint32 DefaultQuestions = 10;
 
-constexpr qint32 DefaultSeconds = 20;
-constexpr qint32 DefaultQuestions = 10;
+    qint32 secondsPerQuestion = DefaultSeconds;
+    qint32 questionsPerGame = DefaultQuestions;
+    // An empty path means no file.
+    QString correctSound{};
+    QString mistakeSound{};
+    QString timeOutSound{};
 
-} // namespace DrillSettings
+    friend bool operator==(const DrillSettings&, const DrillSettings&) = default;
+};

@@ -1,17 +1,16 @@
 #include "settings/SettingsStore.h"
 
-#include "settings/DrillSettings.h"
-
 #include <limits>
 #include <variant>
 
 namespace {
 
+using IntegerField = qint32& (*)(StoredSettings&);
 using TextField = QString& (*)(StoredSettings&);
 
 struct IntegerValue
 {
-    qint32 StoredSettings::*field;
+    IntegerField field;
     qint32 defaultValue;
 };
 
@@ -35,11 +34,15 @@ template <int index> QString& recentEntry(StoredSettings& settings)
 
 // In the order load all reads them; save all writes them in the order of writePosition.
 const std::array<StoredValue, 8> StoredValues{{
-    {"Sec", 0, IntegerValue{&StoredSettings::secondsPerQuestion, DrillSettings::DefaultSeconds}},
-    {"Cnt", 1, IntegerValue{&StoredSettings::questionsPerGame, DrillSettings::DefaultQuestions}},
-    {"SE1", 5, TextValue{[](StoredSettings& s) -> QString& { return s.correctSound; }}},
-    {"SE2", 6, TextValue{[](StoredSettings& s) -> QString& { return s.mistakeSound; }}},
-    {"SE3", 7, TextValue{[](StoredSettings& s) -> QString& { return s.timeOutSound; }}},
+    {"Sec", 0,
+     IntegerValue{[](StoredSettings& s) -> qint32& { return s.drill.secondsPerQuestion; },
+                  DrillSettings::DefaultSeconds}},
+    {"Cnt", 1,
+     IntegerValue{[](StoredSettings& s) -> qint32& { return s.drill.questionsPerGame; },
+                  DrillSettings::DefaultQuestions}},
+    {"SE1", 5, TextValue{[](StoredSettings& s) -> QString& { return s.drill.correctSound; }}},
+    {"SE2", 6, TextValue{[](StoredSettings& s) -> QString& { return s.drill.mistakeSound; }}},
+    {"SE3", 7, TextValue{[](StoredSettings& s) -> QString& { return s.drill.timeOutSound; }}},
     {"Hist0", 2, TextValue{recentEntry<0>}},
     {"Hist1", 3, TextValue{recentEntry<1>}},
     {"Hist2", 4, TextValue{recentEntry<2>}},
@@ -115,7 +118,7 @@ LoadedSettings SettingsStore::loadAll() const
             std::optional<qint32> number = stored ? integerOf(*stored) : integer->defaultValue;
             if (!number)
                 keepFirst(loaded.firstError, typeError(name));
-            loaded.settings.*integer->field = number.value_or(integer->defaultValue);
+            integer->field(loaded.settings) = number.value_or(integer->defaultValue);
         } else {
             std::get<TextValue>(value.kind).field(loaded.settings) = textOf(stored);
         }
@@ -125,7 +128,7 @@ LoadedSettings SettingsStore::loadAll() const
 
 QString SettingsStore::saveAll(const StoredSettings& settings) const
 {
-    // The table reaches the texts through the same accessors that load all fills them with.
+    // The table reaches the values through the same accessors that load all fills them with.
     StoredSettings values = settings;
     QString firstError;
     for (int position = 0; position < int(StoredValues.size()); ++position) {
@@ -134,7 +137,7 @@ QString SettingsStore::saveAll(const StoredSettings& settings) const
                 continue;
             const QString name = QString::fromLatin1(value.name);
             const auto* integer = std::get_if<IntegerValue>(&value.kind);
-            const QVariant data = integer ? QVariant(values.*integer->field)
+            const QVariant data = integer ? QVariant(integer->field(values))
                                           : QVariant(std::get<TextValue>(value.kind).field(values));
             if (!backend.write(name, data))
                 keepFirst(firstError, writeError(name));

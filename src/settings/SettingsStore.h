@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SettingsBackend.h"
+#include "settings/DrillSettings.h"
 
 #include <QString>
 
@@ -9,11 +10,7 @@
 // Everything the program keeps from one run to the next.
 struct StoredSettings
 {
-    qint32 secondsPerQuestion;
-    qint32 questionsPerGame;
-    QString correctSound;
-    QString mistakeSound;
-    QString timeOutSound;
+    DrillSettings drill;
     std::array<QString, 3> recent;
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;

@@ -1,19 +1,18 @@
 #include "settings/TFrmSetting.h"
 
-#include "app/BevelPanel.h"
-#include "app/JapaneseFont.h"
-#include "app/WindowParts.h"
 #include "settings/DrillSettings.h"
+#include "widgets/BevelPanel.h"
+#include "widgets/JapaneseFont.h"
+#include "widgets/WindowParts.h"
 
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSlider>
 #include <QStyle>
 
 TFrmSetting::TFrmSetting(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      secondsPerQuestion(DrillSettings::DefaultSeconds),
-      questionsPerGame(DrillSettings::DefaultQuestions)
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TFrmSetting"));
     setWindowTitle(QStringLiteral("設定"));
@@ -81,18 +80,28 @@ void TFrmSetting::createRow(int n, const QString& caption, int minimum, int valu
     bar->setAccessibleName(caption);
 }
 
+void TFrmSetting::setValues(const DrillSettings& settings)
+{
+    edited = settings;
+}
+
 void TFrmSetting::showEvent(QShowEvent* event)
 {
-    FormShow();
+    // A window system that shows the dialog again, say after it was minimised, must not undo
+    // what the user moved the bars to.
+    if (!event->spontaneous()) {
+        WindowParts::centreOnScreen(this);
+        FormShow();
+    }
     QDialog::showEvent(event);
 }
 
 void TFrmSetting::FormShow()
 {
     // QSlider pulls a stored value outside its range to the nearer end, as the dialog shows it.
-    TrackBar1->setValue(secondsPerQuestion);
+    TrackBar1->setValue(edited.secondsPerQuestion);
     TrackBar1Change();
-    TrackBar2->setValue(questionsPerGame);
+    TrackBar2->setValue(edited.questionsPerGame);
     TrackBar2Change();
 }
 
@@ -108,8 +117,8 @@ void TFrmSetting::TrackBar2Change()
 
 void TFrmSetting::BitBtn1Click()
 {
-    secondsPerQuestion = TrackBar1->value();
-    questionsPerGame = TrackBar2->value();
+    edited.secondsPerQuestion = TrackBar1->value();
+    edited.questionsPerGame = TrackBar2->value();
     accept();
 }
 

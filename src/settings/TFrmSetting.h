@@ -1,13 +1,15 @@
 #pragma once
 
+#include "settings/DrillSettings.h"
+
 #include <QDialog>
 
 class BevelPanel;
 class QPushButton;
 class QSlider;
 
-// "設定": seconds per question and questions per game. The dialog owns both values for the
-// whole run; they change only on OK.
+// "設定": seconds per question and questions per game. The dialog edits a copy of the owner's
+// settings; the copy takes the bars' values only on OK.
 class TFrmSetting : public QDialog
 {
     Q_OBJECT
@@ -15,8 +17,10 @@ class TFrmSetting : public QDialog
 public:
     explicit TFrmSetting(QWidget* parent = nullptr);
 
-    qint32 secondsPerQuestion;
-    qint32 questionsPerGame;
+    // The settings to show at the next opening.
+    void setValues(const DrillSettings& settings);
+    // What was handed in, with the two figures as confirmed by OK since.
+    DrillSettings values() const { return edited; }
 
     BevelPanel* RPanel1;
     BevelPanel* RPanel2;
@@ -39,4 +43,6 @@ private:
     void createControls();
     void createRow(int n, const QString& caption, int minimum, int value, BevelPanel*& figure,
                    QSlider*& bar);
+
+    DrillSettings edited;
 };

@@ -1,8 +1,8 @@
 #include "settings/TSoundDialog.h"
 
-#include "app/JapaneseFont.h"
-#include "app/WindowParts.h"
 #include "platform/FileDialog.h"
+#include "widgets/JapaneseFont.h"
+#include "widgets/WindowParts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -110,6 +110,11 @@ void TSoundDialog::chainTabOrder()
         setTabOrder(order[i - 1], order[i]);
 }
 
+void TSoundDialog::setValues(const DrillSettings& settings)
+{
+    edited = settings;
+}
+
 void TSoundDialog::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
@@ -121,9 +126,9 @@ void TSoundDialog::showEvent(QShowEvent* event)
 
 void TSoundDialog::FormShow()
 {
-    Edit1->setText(correctSoundPath);
-    Edit2->setText(mistakeSoundPath);
-    Edit3->setText(timeOutSoundPath);
+    Edit1->setText(edited.correctSound);
+    Edit2->setText(edited.mistakeSound);
+    Edit3->setText(edited.timeOutSound);
 }
 
 void TSoundDialog::Button1Click()
@@ -153,9 +158,9 @@ void TSoundDialog::browse(QLineEdit* edit)
 
 void TSoundDialog::BitBtn1Click()
 {
-    correctSoundPath = Edit1->text();
-    mistakeSoundPath = Edit2->text();
-    timeOutSoundPath = Edit3->text();
+    edited.correctSound = Edit1->text();
+    edited.mistakeSound = Edit2->text();
+    edited.timeOutSound = Edit3->text();
     accept();
 }
 

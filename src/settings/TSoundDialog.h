@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/DrillSettings.h"
+
 #include <QDialog>
 
 class FileDialog;
@@ -8,8 +10,8 @@ class QLineEdit;
 class QPushButton;
 
 // "効果音の設定": the wave files played for a correct answer, a mistake and a time-out. The
-// dialog owns the three paths for the whole run; they change only on OK. A path is taken as
-// typed or chosen, unchecked: an empty one means no file.
+// dialog edits a copy of the owner's settings; the copy takes the three paths only on OK. A path
+// is taken as typed or chosen, unchecked: an empty one means no file.
 class TSoundDialog : public QDialog
 {
     Q_OBJECT
@@ -19,9 +21,10 @@ public:
 
     explicit TSoundDialog(FileDialog& fileDialog, QWidget* parent = nullptr);
 
-    QString correctSoundPath;
-    QString mistakeSoundPath;
-    QString timeOutSoundPath;
+    // The settings to show at the next opening.
+    void setValues(const DrillSettings& settings);
+    // What was handed in, with the three paths as confirmed by OK since.
+    DrillSettings values() const { return edited; }
 
     QLabel* Label1;
     QLabel* Label2;
@@ -58,6 +61,7 @@ private:
     void browse(QLineEdit* edit);
 
     FileDialog& fileDialog;
+    DrillSettings edited;
     // The file dialog's current file: the one last confirmed in it during this run, for any of
     // the three events.
     QString lastChosenFile;

@@ -24,11 +24,11 @@ struct MainWindowFixture
     MemorySettingsBackend settings;
     std::unique_ptr<TFrmMain> window;
 
-    void create(const QStringList& arguments = {})
+    void create(const QStringList& arguments = {}, MessageBox* messages = nullptr)
     {
         window = std::make_unique<TFrmMain>(
-            TFrmMain::Services{messageBox, fileDialog, random, player, settings,
-                               folder.filePath("tazune"), arguments});
+            TFrmMain::Services{messages ? *messages : messageBox, fileDialog, random, player,
+                               settings, folder.filePath("tazune"), arguments});
     }
 
     void show(const QStringList& arguments = {})

@@ -1,15 +1,17 @@
 #include "MainWindowFixture.h"
 #include "ModalCloser.h"
 #include "TestFiles.h"
-#include "app/BevelPanel.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
+#include "widgets/BevelPanel.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
 #include <QTimer>
 
 namespace {
@@ -32,6 +34,24 @@ public:
     }
 
     int count = 0;
+};
+
+// Spins the event loop while a message is "open", as a modal box does, and records how many
+// boxes were open at once.
+class NestingMessageBox : public MessageBox
+{
+public:
+    void showError(const QString& message) override
+    {
+        messages << message;
+        deepest = std::max(deepest, ++open);
+        QTest::qWait(20);
+        --open;
+    }
+
+    QStringList messages;
+    int open = 0;
+    int deepest = 0;
 };
 
 class TFrmMainTest : public QObject
@@ -330,8 +350,8 @@ private slots:
 
     void lastAnswerShowsTheReport()
     {
+        f->settings.values = {{"Cnt", "1"}};
         showWithSample();
-        window().frmSetting->questionsPerGame = 1;
         QTest::keyClick(&window(), Qt::Key_F2);
         window().Timer1Timer();
         ModalCloser closer;
@@ -345,8 +365,8 @@ private slots:
 
     void lastTimeOutShowsTheReport()
     {
+        f->settings.values = {{"Cnt", "1"}};
         showWithSample();
-        window().frmSetting->questionsPerGame = 1;
         QTest::keyClick(&window(), Qt::Key_F2);
         ModalCloser closer;
         for (int tick = 0; tick < 101; ++tick)
@@ -387,8 +407,8 @@ private slots:
     {
         f->settings.values = {{"Sec", 30}, {"Cnt", 15}, {"Hist0", f->folder.filePath("A.DAT")}};
         f->show();
-        QCOMPARE(window().frmSetting->secondsPerQuestion, 30);
-        QCOMPARE(window().frmSetting->questionsPerGame, 15);
+        QCOMPARE(window().drillSettings().secondsPerQuestion, 30);
+        QCOMPARE(window().drillSettings().questionsPerGame, 15);
         QCOMPARE(window().MenuHist[0]->text(), QStringLiteral("(&1) A.DAT"));
         QVERIFY(window().MenuHist[0]->isVisible());
         const QString path = f->questionFile("B.DAT", {{"yama"}, {}, {}});
@@ -410,8 +430,50 @@ private slots:
         QCOMPARE(window().drill().state(), DrillState::Ready);
         QTRY_COMPARE(f->messageBox.messages,
                      QStringList{QStringLiteral("'Sec' のデータ型が不正です")});
-        QCOMPARE(window().frmSetting->secondsPerQuestion, 20);
-        QCOMPARE(window().frmSetting->questionsPerGame, 10);
+        QCOMPARE(window().drillSettings().secondsPerQuestion, 20);
+        QCOMPARE(window().drillSettings().questionsPerGame, 10);
+    }
+
+    void startUpMessagesWaitForEachOther()
+    {
+        NestingMessageBox boxes;
+        f->settings.values = {{"Sec", "abc"}};
+        f->create({f->folder.filePath("MISSING.DAT")}, &boxes);
+        window().show();
+        QTRY_COMPARE(boxes.messages.size(), 2);
+        QCOMPARE(boxes.messages[0], QStringLiteral("ファイルが開けませんでした"));
+        QCOMPARE(boxes.deepest, 1);
+    }
+
+    void cancelledDialogsLeaveTheSettingsAlone_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::addRow("cancel") << false;
+        QTest::addRow("ok") << true;
+    }
+
+    void cancelledDialogsLeaveTheSettingsAlone()
+    {
+        QFETCH(bool, confirm);
+        f->show();
+        const DrillSettings before = window().drillSettings();
+        QTimer::singleShot(0, window().frmSetting, [this, confirm] {
+            window().frmSetting->TrackBar1->setValue(45);
+            (confirm ? window().frmSetting->BitBtn1 : window().frmSetting->BitBtn2)->click();
+        });
+        window().MenuSetting->trigger();
+        QTimer::singleShot(0, window().frmSound, [this, confirm] {
+            window().frmSound->Edit3->setText(QStringLiteral("/snd/late.wav"));
+            (confirm ? window().frmSound->BitBtn1 : window().frmSound->BitBtn2)->click();
+        });
+        window().MenuSound->trigger();
+
+        DrillSettings expected = before;
+        if (confirm) {
+            expected.secondsPerQuestion = 45;
+            expected.timeOutSound = QStringLiteral("/snd/late.wav");
+        }
+        QCOMPARE(window().drillSettings(), expected);
     }
 
     void failedWriteAtCloseIsReportedAndTheRestIsWritten()

@@ -12,6 +12,7 @@
 #include "MemorySettingsBackend.h"
 #include "ScriptedRandom.h"
 #include "app/TFrmMain.h"
+#include "platform/ExitPolicy.h"
 #include "platform/QtWavePlayer.h"
 #include "questions/QuestionFile.h"
 
@@ -63,7 +64,7 @@ int main(int argc, char* argv[])
     FakeMessageBox messageBox;
     FakeFileDialog fileDialog;
     ScriptedRandom random;
-    QtWavePlayer player;
+    QtWavePlayer player(ExitPolicy::endProcessBeforeLibraryCleanUp);
     MemorySettingsBackend settings;
     settings.values = {{"SE1", args[2]}, {"SE3", args[3]}};
     TFrmMain window({messageBox,

@@ -123,7 +123,7 @@ private slots:
         QVERIFY(screen.marks.isEmpty());
         drill->tick();
         QCOMPARE(screen.marks, QList<DrillMark>{DrillMark::TimeOut});
-        QCOMPARE(screen.sounds, QList<DrillSound>{DrillSound::TimeOut});
+        QCOMPARE(screen.sounds, QList<SoundEvent>{SoundEvent::TimeOut});
         QCOMPARE(screen.bar, 0);
         QCOMPARE(screen.shownQuestion, QByteArray("kawa"));
         QCOMPARE(drill->tally(), (DrillTally{9, 0, 0, 100}));
@@ -136,6 +136,7 @@ private slots:
         QCOMPARE(screen.gamesOver, 0);
         drill->tick();
         QCOMPARE(screen.gamesOver, 1);
+        QCOMPARE(screen.stateAtGameOver, DrillState::Ready);
         QCOMPARE(screen.marks.size(), 10);
         QCOMPARE(screen.sounds.size(), 10);
         QCOMPARE(drill->tally(), (DrillTally{0, 0, 0, 1000}));
@@ -150,7 +151,7 @@ private slots:
         ticks(37);
         screen.type("yama");
         QCOMPARE(screen.marks, QList<DrillMark>{DrillMark::Correct});
-        QCOMPARE(screen.sounds, QList<DrillSound>{DrillSound::Correct});
+        QCOMPARE(screen.sounds, QList<SoundEvent>{SoundEvent::Correct});
         QCOMPARE(drill->tally(), (DrillTally{9, 1, 37, 37}));
         QCOMPARE(screen.bar, 0);
         QVERIFY(screen.input.isEmpty());
@@ -198,7 +199,45 @@ private slots:
         drill->tick();
         screen.type("yama");
         QCOMPARE(screen.gamesOver, 1);
+        QCOMPARE(screen.stateAtGameOver, DrillState::Ready);
         QCOMPARE(drill->tally(), (DrillTally{0, 1, 1, 1}));
+    }
+
+    void ticksAndAnswersCountOnlyWhileRunning_data()
+    {
+        QTest::addColumn<QList<QString>>("commands");
+        QTest::addRow("no_data") << QList<QString>{};
+        QTest::addRow("ready") << QList<QString>{"ready"};
+        QTest::addRow("paused") << QList<QString>{"ready", "start", "stop"};
+        QTest::addRow("ended") << QList<QString>{"ready", "start", "end"};
+        QTest::addRow("after_the_last_question") << QList<QString>{"ready", "start_one", "answer"};
+    }
+
+    void ticksAndAnswersCountOnlyWhileRunning()
+    {
+        QFETCH(QList<QString>, commands);
+        for (const QString& command : commands) {
+            if (command == "ready")
+                drill->setReady();
+            else if (command == "start" || command == "start_one")
+                drill->start(command == "start" ? 10 : 1);
+            else if (command == "stop")
+                drill->stop();
+            else if (command == "end")
+                drill->end();
+            else if (command == "answer")
+                screen.type(drill->currentQuestion().answer);
+        }
+        const DrillTally before = drill->tally();
+        const int bar = drill->barPosition();
+        const qsizetype marks = screen.marks.size();
+
+        ticks(150);
+        screen.type(drill->currentQuestion().answer);
+
+        QCOMPARE(drill->tally(), before);
+        QCOMPARE(drill->barPosition(), bar);
+        QCOMPARE(screen.marks.size(), marks);
     }
 
     void stopAndStartKeepQuestionAndBarButResetTheTally()

@@ -5,8 +5,8 @@
 #include <QList>
 #include <QString>
 
-// Records what the drill shows. Clearing the input feeds an empty text back into the drill, as
-// the real input line's change notification does.
+// Records what the drill shows and never changes the drill's state. Clearing the input feeds an
+// empty text back into the drill, as the real input line's change notification does.
 class FakeDrillScreen : public DrillScreen
 {
 public:
@@ -21,11 +21,11 @@ public:
         }
     }
     void drawMark(DrillMark mark) override { marks << mark; }
-    void playSound(DrillSound sound) override { sounds << sound; }
+    void playSound(SoundEvent sound) override { sounds << sound; }
     void gameOver() override
     {
         ++gamesOver;
-        drill->setReady();
+        stateAtGameOver = drill->state();
     }
 
     void type(const QByteArray& text)
@@ -40,6 +40,7 @@ public:
     QByteArray shownQuestion;
     int clears = 0;
     QList<DrillMark> marks;
-    QList<DrillSound> sounds;
+    QList<SoundEvent> sounds;
     int gamesOver = 0;
+    DrillState stateAtGameOver = DrillState::NoData;
 };

@@ -12,6 +12,7 @@ private slots:
     void playsThroughOpenThenPlay();
     void preloadNamesEachFileOnce_data();
     void preloadNamesEachFileOnce();
+    void eachEventPlaysItsOwnFile();
 };
 
 void SoundEffectsTest::playsThroughOpenThenPlay_data()
@@ -40,7 +41,7 @@ void SoundEffectsTest::playsThroughOpenThenPlay()
     SoundEffects effects(player);
 
     for (const QString& path : events)
-        effects.play(path);
+        effects.playFile(path);
 
     QTEST(player.calls, "calls");
     QTEST(player.played, "played");
@@ -66,10 +67,25 @@ void SoundEffectsTest::preloadNamesEachFileOnce()
     player.preload({QStringLiteral("old.wav")});
     SoundEffects effects(player);
 
-    effects.preload(paths);
+    effects.setEventFiles({{SoundEvent::Correct, paths[0]}, {SoundEvent::TimeOut, paths[1]}});
 
     QTEST(player.preloaded, "preloaded");
     QCOMPARE(player.calls.size(), 2);
+}
+
+void SoundEffectsTest::eachEventPlaysItsOwnFile()
+{
+    FakeWavePlayer player;
+    SoundEffects effects(player);
+    effects.play(SoundEvent::Correct);
+    effects.setEventFiles({{SoundEvent::Correct, "ok.wav"}, {SoundEvent::TimeOut, "late.wav"}});
+    effects.play(SoundEvent::TimeOut);
+    effects.play(SoundEvent::Correct);
+    effects.setEventFiles({{SoundEvent::TimeOut, "late.wav"}});
+    effects.play(SoundEvent::Correct);
+
+    QCOMPARE(player.played, (QStringList{"late.wav", "ok.wav"}));
+    QCOMPARE(player.calls.last(), QStringLiteral("close"));
 }
 
 QTEST_GUILESS_MAIN(SoundEffectsTest)

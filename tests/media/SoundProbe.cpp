@@ -13,6 +13,7 @@
 // the player is destroyed, so that the caller can time the shutdown up to the process's end.
 
 #include "media/SoundEffects.h"
+#include "platform/ExitPolicy.h"
 #include "platform/QtWavePlayer.h"
 
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ void scheduleEvents(SoundEffects& effects, const QStringList& paths)
 {
     for (qsizetype i = 0; i < paths.size(); ++i)
         QTimer::singleShot(int(i) * EventSpacingMs,
-                           [&effects, path = paths[i]] { effects.play(path); });
+                           [&effects, path = paths[i]] { effects.playFile(path); });
 }
 
 // Plays the paths in turn, one at each tick.
@@ -58,7 +59,7 @@ void tickAndPlay(SoundEffects& effects, const QStringList& paths, int totalMs, i
             QCoreApplication::quit();
             return;
         }
-        effects.play(paths[*ticks % paths.size()]);
+        effects.playFile(paths[*ticks % paths.size()]);
         ++*ticks;
     });
     timer->start(tickMs);
@@ -78,10 +79,10 @@ int main(int argc, char* argv[])
     const QString mode = args.takeFirst();
     const int totalMs = args.takeFirst().toInt();
 
-    auto player = std::make_unique<QtWavePlayer>();
+    auto player = std::make_unique<QtWavePlayer>(ExitPolicy::endProcessBeforeLibraryCleanUp);
     player->setStartObserver([] { print("started"); });
     SoundEffects effects(*player);
-    effects.preload(args);
+    player->preload(args);
     if (mode == QLatin1String("play")) {
         scheduleEvents(effects, args);
         QTimer::singleShot(totalMs, &app, &QCoreApplication::quit);

@@ -30,8 +30,8 @@ private slots:
     void headerDifferingInOneByteIsWrongVersion();
     void readsFromPath_data();
     void readsFromPath();
-    void unreadablePathLeavesBankEmpty_data();
-    void unreadablePathLeavesBankEmpty();
+    void missingFileLeavesBankUntouched_data();
+    void missingFileLeavesBankUntouched();
     void messageForOutcome_data();
     void messageForOutcome();
 };
@@ -292,22 +292,23 @@ void QuestionFileTest::readsFromPath()
     QCOMPARE(read, bank);
 }
 
-void QuestionFileTest::unreadablePathLeavesBankEmpty_data()
+void QuestionFileTest::missingFileLeavesBankUntouched_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addRow("missing_file") << "missing.DAT";
     QTest::addRow("directory") << "folder.DAT";
 }
 
-void QuestionFileTest::unreadablePathLeavesBankEmpty()
+void QuestionFileTest::missingFileLeavesBankUntouched()
 {
     QFETCH(QString, name);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkdir("folder.DAT"));
-    QuestionBank bank = bankOf({AB}, {CD}, {EF});
-    QCOMPARE(QuestionFile::read(dir.filePath(name), bank), ReadOutcome::Unreadable);
-    QCOMPARE(bank, QuestionBank());
+    const QuestionBank before = bankOf({AB}, {CD}, {EF});
+    QuestionBank bank = before;
+    QCOMPARE(QuestionFile::read(dir.filePath(name), bank), ReadOutcome::NotFound);
+    QCOMPARE(bank, before);
 }
 
 void QuestionFileTest::messageForOutcome_data()
@@ -317,6 +318,8 @@ void QuestionFileTest::messageForOutcome_data()
     QTest::addRow("loaded") << ReadOutcome::Loaded << QString();
     QTest::addRow("wrong_version")
         << ReadOutcome::WrongVersion << QStringLiteral("処理できないデータのバージョンです");
+    QTest::addRow("not_found") << ReadOutcome::NotFound
+                               << QStringLiteral("ファイルが開けませんでした");
     QTest::addRow("unreadable") << ReadOutcome::Unreadable
                                 << QStringLiteral("ファイルが開けませんでした");
 }

@@ -63,8 +63,8 @@ void SettingsStoreTest::saveAllWritesEveryValueInWriteOrder()
     QCOMPARE(SettingsStore(backend).saveAll(settings), QString());
 
     QCOMPARE(backend.writes, WriteOrder);
-    QCOMPARE(backend.values.value("Sec"), QVariant(qint32(30)));
-    QCOMPARE(backend.values.value("Cnt"), QVariant(qint32(15)));
+    QCOMPARE(backend.values.value("Sec"), QVariant(QStringLiteral("30")));
+    QCOMPARE(backend.values.value("Cnt"), QVariant(QStringLiteral("15")));
     QCOMPARE(backend.values.value("SE2"), QVariant(QStringLiteral("/音/ミス.wav")));
     QCOMPARE(backend.values.value("Hist0"), QVariant(QStringLiteral("/データ/漢字.DAT")));
     // Empty texts are written too, as texts.
@@ -114,8 +114,8 @@ void SettingsStoreTest::integersAreTakenAsStored()
 
     const LoadedSettings loaded = SettingsStore(backend).loadAll();
 
-    QCOMPARE(loaded.settings.secondsPerQuestion, expected);
-    QCOMPARE(loaded.settings.questionsPerGame, expected);
+    QCOMPARE(loaded.settings.drill.secondsPerQuestion, expected);
+    QCOMPARE(loaded.settings.drill.questionsPerGame, expected);
     QCOMPARE(loaded.firstError, QString());
 }
 
@@ -165,8 +165,8 @@ void SettingsStoreTest::badIntegerGivesDefaultAndMessage()
 
     const LoadedSettings loaded = SettingsStore(backend).loadAll();
 
-    QCOMPARE(loaded.settings.secondsPerQuestion, name == "Sec" ? 20 : 45);
-    QCOMPARE(loaded.settings.questionsPerGame, name == "Cnt" ? 10 : 55);
+    QCOMPARE(loaded.settings.drill.secondsPerQuestion, name == "Sec" ? 20 : 45);
+    QCOMPARE(loaded.settings.drill.questionsPerGame, name == "Cnt" ? 10 : 55);
     QCOMPARE(loaded.firstError, QString("'%1' のデータ型が不正です").arg(name));
 }
 
@@ -180,7 +180,7 @@ void SettingsStoreTest::firstBadIntegerNamesTheMessage()
     const LoadedSettings loaded = SettingsStore(backend).loadAll();
 
     QCOMPARE(loaded.firstError, QString("'Sec' のデータ型が不正です"));
-    QCOMPARE(loaded.settings.questionsPerGame, 10);
+    QCOMPARE(loaded.settings.drill.questionsPerGame, 10);
     // The values after a bad one are still read.
     QCOMPARE(backend.reads, ReadOrder);
     QCOMPARE(loaded.settings.recent[2], QString("/data/c.dat"));
@@ -212,8 +212,9 @@ void SettingsStoreTest::textOfAnotherTypeGivesEmptyTextSilently()
     const LoadedSettings loaded = store.loadAll();
 
     const QStringList texts{"SE1", "SE2", "SE3", "Hist0", "Hist1", "Hist2"};
-    QString* fields[] = {&expected.correctSound, &expected.mistakeSound, &expected.timeOutSound,
-                         &expected.recent[0],    &expected.recent[1],    &expected.recent[2]};
+    QString* fields[] = {&expected.drill.correctSound, &expected.drill.mistakeSound,
+                         &expected.drill.timeOutSound, &expected.recent[0],
+                         &expected.recent[1],          &expected.recent[2]};
     fields[texts.indexOf(name)]->clear();
     QCOMPARE(loaded.settings, expected);
     QCOMPARE(loaded.firstError, QString());
@@ -229,9 +230,9 @@ void SettingsStoreTest::failedWriteDoesNotStopTheOthers()
 
     QCOMPARE(error, QString("'Cnt' の設定に失敗しました"));
     QCOMPARE(backend.writes, WriteOrder);
-    QCOMPARE(backend.values.value("Sec"), QVariant(qint32(30)));
+    QCOMPARE(backend.values.value("Sec"), QVariant(QStringLiteral("30")));
     QCOMPARE(backend.values.value("Hist0"), QVariant(settings.recent[0]));
-    QCOMPARE(backend.values.value("SE3"), QVariant(settings.timeOutSound));
+    QCOMPARE(backend.values.value("SE3"), QVariant(settings.drill.timeOutSound));
     QVERIFY(!backend.values.contains("Cnt"));
     QVERIFY(!backend.values.contains("SE1"));
 }

@@ -1,5 +1,5 @@
 #include "settings/TFrmSetting.h"
-#include "app/BevelPanel.h"
+#include "widgets/BevelPanel.h"
 
 #include <QPushButton>
 #include <QSlider>
@@ -29,8 +29,8 @@ private slots:
             QCOMPARE(dialog.RPanel1->text(), QStringLiteral("20秒"));
             QCOMPARE(dialog.RPanel2->text(), QStringLiteral("10問"));
         });
-        QCOMPARE(dialog.secondsPerQuestion, 20);
-        QCOMPARE(dialog.questionsPerGame, 10);
+        QCOMPARE(dialog.values().secondsPerQuestion, 20);
+        QCOMPARE(dialog.values().questionsPerGame, 10);
     }
 
     void barsFollowTheDesign()
@@ -74,8 +74,8 @@ private slots:
             dialog.TrackBar2->setValue(50);
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
-        QCOMPARE(dialog.secondsPerQuestion, 20);
-        QCOMPARE(dialog.questionsPerGame, 10);
+        QCOMPARE(dialog.values().secondsPerQuestion, 20);
+        QCOMPARE(dialog.values().questionsPerGame, 10);
         whileShown(dialog, [&] {
             QCOMPARE(dialog.TrackBar1->value(), 20);
             QCOMPARE(dialog.RPanel2->text(), QStringLiteral("10問"));
@@ -90,8 +90,8 @@ private slots:
             dialog.TrackBar2->setValue(15);
             QTest::keyClick(&dialog, Qt::Key_Return);
         });
-        QCOMPARE(dialog.secondsPerQuestion, 30);
-        QCOMPARE(dialog.questionsPerGame, 15);
+        QCOMPARE(dialog.values().secondsPerQuestion, 30);
+        QCOMPARE(dialog.values().questionsPerGame, 15);
     }
 
     void resetSetsTheDefaultsButOnlyOkKeepsThem_data()
@@ -109,8 +109,7 @@ private slots:
         QFETCH(int, seconds);
         QFETCH(int, questions);
         TFrmSetting dialog;
-        dialog.secondsPerQuestion = 40;
-        dialog.questionsPerGame = 60;
+        dialog.setValues({.secondsPerQuestion = 40, .questionsPerGame = 60});
         whileShown(dialog, [&] {
             QTest::mouseClick(dialog.BitBtn3, Qt::LeftButton);
             QVERIFY(dialog.isVisible());
@@ -118,8 +117,8 @@ private slots:
             QCOMPARE(dialog.RPanel2->text(), QStringLiteral("10問"));
             QTest::mouseClick(confirm ? dialog.BitBtn1 : dialog.BitBtn2, Qt::LeftButton);
         });
-        QCOMPARE(dialog.secondsPerQuestion, seconds);
-        QCOMPARE(dialog.questionsPerGame, questions);
+        QCOMPARE(dialog.values().secondsPerQuestion, seconds);
+        QCOMPARE(dialog.values().questionsPerGame, questions);
     }
 
     void storedValuesOutsideTheRangeAreShownClamped_data()
@@ -137,16 +136,15 @@ private slots:
         QFETCH(int, seconds);
         QFETCH(int, questions);
         TFrmSetting dialog;
-        dialog.secondsPerQuestion = 150;
-        dialog.questionsPerGame = 0;
+        dialog.setValues({.secondsPerQuestion = 150, .questionsPerGame = 0});
         whileShown(dialog, [&] {
             QCOMPARE(dialog.RPanel1->text(), QStringLiteral("100秒"));
             QCOMPARE(dialog.RPanel2->text(), QStringLiteral("1問"));
             if (confirm)
                 dialog.BitBtn1Click();
         });
-        QCOMPARE(dialog.secondsPerQuestion, seconds);
-        QCOMPARE(dialog.questionsPerGame, questions);
+        QCOMPARE(dialog.values().secondsPerQuestion, seconds);
+        QCOMPARE(dialog.values().questionsPerGame, questions);
     }
 };
 

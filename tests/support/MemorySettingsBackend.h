@@ -7,7 +7,9 @@
 #include <QStringList>
 
 // Keeps the values in memory and records the names read and written, in order. Writes of the
-// names in failingWrites are refused and change nothing, but are recorded.
+// names in failingWrites are refused and change nothing, but are recorded. Like the settings file
+// on Linux, a written value comes back as its text; tests put values of other types straight
+// into values.
 class MemorySettingsBackend : public SettingsBackend
 {
 public:
@@ -25,7 +27,7 @@ public:
         writes << name;
         if (failingWrites.contains(name))
             return false;
-        values.insert(name, value);
+        values.insert(name, value.toString());
         return true;
     }
 

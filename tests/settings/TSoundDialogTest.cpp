@@ -33,14 +33,17 @@ namespace {
 void setPaths(TSoundDialog& dialog, const QString& correct, const QString& mistake,
               const QString& timeOut)
 {
-    dialog.correctSoundPath = correct;
-    dialog.mistakeSoundPath = mistake;
-    dialog.timeOutSoundPath = timeOut;
+    DrillSettings settings;
+    settings.correctSound = correct;
+    settings.mistakeSound = mistake;
+    settings.timeOutSound = timeOut;
+    dialog.setValues(settings);
 }
 
 QStringList pathsOf(const TSoundDialog& dialog)
 {
-    return {dialog.correctSoundPath, dialog.mistakeSoundPath, dialog.timeOutSoundPath};
+    const DrillSettings settings = dialog.values();
+    return {settings.correctSound, settings.mistakeSound, settings.timeOutSound};
 }
 
 QStringList linesOf(const TSoundDialog& dialog)

@@ -1,4 +1,4 @@
-#include "app/JapaneseFont.h"
+#include "widgets/JapaneseFont.h"
 
 #include <QFontDatabase>
 #include <QStringList>

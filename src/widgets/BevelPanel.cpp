@@ -1,4 +1,4 @@
-#include "app/BevelPanel.h"
+#include "widgets/BevelPanel.h"
 
 BevelPanel::BevelPanel(QWidget* parent, const QString& objectName) : QLabel(parent)
 {

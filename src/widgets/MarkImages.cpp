@@ -1,4 +1,4 @@
-#include "app/MarkImages.h"
+#include "widgets/MarkImages.h"
 
 #include <QPainter>
 

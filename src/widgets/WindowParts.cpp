@@ -1,4 +1,4 @@
-#include "app/WindowParts.h"
+#include "widgets/WindowParts.h"
 
 #include <QPushButton>
 #include <QScreen>
