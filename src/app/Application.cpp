@@ -4,7 +4,9 @@
 #include "app/TFrmMain.h"
 #include "platform/ExitPolicy.h"
 #include "platform/QSettingsBackend.h"
+#include "platform/QtColorDialog.h"
 #include "platform/QtFileDialog.h"
+#include "platform/QtFontDialog.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtWavePlayer.h"
 #include "platform/TimeSeededRandom.h"
@@ -42,10 +44,12 @@ int run(int argc, char* argv[])
 
     QtMessageBox messageBox;
     QtFileDialog fileDialog;
+    QtColorDialog colorDialog;
+    QtFontDialog fontDialog;
     TimeSeededRandom random;
     QtWavePlayer wavePlayer(ExitPolicy::endProcessBeforeLibraryCleanUp);
     QSettingsBackend settings;
-    TFrmMain window({messageBox, fileDialog, random, wavePlayer, settings,
+    TFrmMain window({messageBox, fileDialog, colorDialog, fontDialog, random, wavePlayer, settings,
                      QApplication::applicationFilePath(), QApplication::arguments().mid(1)});
     window.show();
     return app.exec();

@@ -3,10 +3,13 @@
 #include "drill/TFrmReport.h"
 #include "help/HelpFile.h"
 #include "help/TFrmVersion.h"
+#include "platform/ColorDialog.h"
 #include "platform/FileDialog.h"
+#include "platform/FontDialog.h"
 #include "platform/MessageBox.h"
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
+#include "settings/LineFont.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
 #include "widgets/BevelPanel.h"
@@ -102,21 +105,24 @@ void TFrmMain::createControls()
     Label2 = createCaption(client, QStringLiteral("Label2"), QStringLiteral("問題文章"), 32, 25);
     Label3 = createCaption(client, QStringLiteral("Label3"), QStringLiteral("入力場所"), 64, 25);
 
+    // A screen reader reads each line's value as its name and the caption beside it as what
+    // the line is.
     Panel2 = new BevelPanel(client, QStringLiteral("Panel2"));
     Panel2->setGeometry(88, 8, 361, 17);
-    Panel2->setAccessibleName(Label1->text());
+    Panel2->setCaption(Label1->text());
     ProgressBar1 = new QProgressBar(Panel2);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(2, 2, 357, 13);
     ProgressBar1->setRange(0, Drill::BarMaximum);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
-    ProgressBar1->setAccessibleName(Label1->text());
+    ProgressBar1->setAccessibleDescription(Label1->text());
+    showRemainingTime(0);
     ProgressBar1->hide();
 
     Panel1 = new BevelPanel(client, QStringLiteral("Panel1"));
     Panel1->setGeometry(88, 32, 361, 25);
-    Panel1->setAccessibleName(Label2->text());
+    Panel1->setCaption(Label2->text());
 
     Edit1 = new QLineEdit(client);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -333,6 +339,28 @@ void TFrmMain::useEventSounds()
                           {SoundEvent::TimeOut, settings.timeOutSound}});
 }
 
+void TFrmMain::MenuBgColorClick()
+{
+    QPalette palette = centralWidget()->palette();
+    const std::optional<QColor> chosen =
+        services.colorDialog.getColor(palette.color(QPalette::Window));
+    if (!chosen)
+        return;
+    // The captions take the window's colour; the three lines keep their own.
+    palette.setColor(QPalette::Window, *chosen);
+    centralWidget()->setPalette(palette);
+}
+
+void TFrmMain::MenuFontClick()
+{
+    const QFont preset = Panel1->font();
+    if (const std::optional<QFont> chosen = services.fontDialog.getFont(preset)) {
+        const QFont font = LineFont::fromChoice(preset, *chosen);
+        Panel1->setFont(font);
+        Edit1->setFont(font);
+    }
+}
+
 void TFrmMain::MenuAboutClick()
 {
     frmVersion->exec();
@@ -356,6 +384,16 @@ void TFrmMain::Edit1Change()
 void TFrmMain::setBarPosition(int position)
 {
     ProgressBar1->setValue(position);
+    showRemainingTime(position);
+}
+
+// In whole seconds, so that a screen reader hears of it once a second rather than every tick.
+void TFrmMain::showRemainingTime(int position)
+{
+    const int tenths = Drill::BarMaximum - position;
+    const QString remaining = QStringLiteral("残り%1秒").arg((tenths + 9) / 10);
+    if (ProgressBar1->accessibleName() != remaining)
+        ProgressBar1->setAccessibleName(remaining);
 }
 
 void TFrmMain::showQuestion(const QByteArray& question)

@@ -16,7 +16,9 @@
 #include <array>
 
 class BevelPanel;
+class ColorDialog;
 class FileDialog;
+class FontDialog;
 class MessageBox;
 class QLabel;
 class QLineEdit;
@@ -41,6 +43,8 @@ public:
     {
         MessageBox& messageBox;
         FileDialog& fileDialog;
+        ColorDialog& colorDialog;
+        FontDialog& fontDialog;
         RandomSource& random;
         WavePlayer& wavePlayer;
         SettingsBackend& settings;
@@ -111,6 +115,8 @@ public:
     void MenuScorClick();
     void MenuSettingClick();
     void MenuSoundClick();
+    void MenuBgColorClick();
+    void MenuFontClick();
     void MenuAboutClick();
     void MenuCloseClick();
     void Timer1Timer();
@@ -134,6 +140,7 @@ private:
     void createEtcMenu();
     void createHelpMenu();
     void rebuildRecentEntries();
+    void showRemainingTime(int position);
 
     void setBarPosition(int position) override;
     void showQuestion(const QByteArray& question) override;

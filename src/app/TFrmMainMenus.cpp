@@ -95,6 +95,8 @@ void TFrmMain::createEtcMenu()
     addSeparator(MenuEtc, QStringLiteral("N12"));
     MenuData = addItem(MenuEtc, QStringLiteral("MenuData"), QStringLiteral("ﾃﾞｰﾀ編集(&D)"));
 
+    connect(MenuBgColor, &QAction::triggered, this, &TFrmMain::MenuBgColorClick);
+    connect(MenuFont, &QAction::triggered, this, &TFrmMain::MenuFontClick);
     connect(MenuSound, &QAction::triggered, this, &TFrmMain::MenuSoundClick);
 }
 

@@ -45,7 +45,7 @@ BevelPanel* TFrmReport::createRow(int row, const QString& caption)
     value->setGeometry(96, RowTops[row], 81, 25);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setFont(JapaneseFont::ofPixelSize(15));
-    value->setAccessibleName(caption);
+    value->setCaption(caption);
 
     for (BevelPanel* panel : {label, value})
         panel->setBackgroundRole(QPalette::Window);
@@ -54,10 +54,10 @@ BevelPanel* TFrmReport::createRow(int row, const QString& caption)
 
 void TFrmReport::setFigures(const ReportTexts& texts)
 {
-    RPanel1->setText(texts.standardTime);
-    RPanel2->setText(texts.averageCorrectTime);
-    RPanel3->setText(texts.averageInputTime);
-    RPanel4->setText(texts.correctRate);
+    RPanel1->setPanelText(texts.standardTime);
+    RPanel2->setPanelText(texts.averageCorrectTime);
+    RPanel3->setPanelText(texts.averageInputTime);
+    RPanel4->setPanelText(texts.correctRate);
 }
 
 void TFrmReport::showEvent(QShowEvent* event)

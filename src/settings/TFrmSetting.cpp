@@ -76,7 +76,7 @@ void TFrmSetting::createRow(int n, const QString& caption, int minimum, int valu
     bar->setTickPosition(QSlider::TicksBelow);
     bar->setTickInterval(5);
     bar->setValue(value);
-    figure->setAccessibleName(caption);
+    figure->setCaption(caption);
     bar->setAccessibleName(caption);
 }
 
@@ -107,12 +107,12 @@ void TFrmSetting::FormShow()
 
 void TFrmSetting::TrackBar1Change()
 {
-    RPanel1->setText(QString::number(TrackBar1->value()) + QStringLiteral("秒"));
+    RPanel1->setPanelText(QString::number(TrackBar1->value()) + QStringLiteral("秒"));
 }
 
 void TFrmSetting::TrackBar2Change()
 {
-    RPanel2->setText(QString::number(TrackBar2->value()) + QStringLiteral("問"));
+    RPanel2->setPanelText(QString::number(TrackBar2->value()) + QStringLiteral("問"));
 }
 
 void TFrmSetting::BitBtn1Click()

@@ -11,7 +11,10 @@ class BevelPanel : public QLabel
 public:
     explicit BevelPanel(QWidget* parent, const QString& objectName);
 
-    // Writing the text already shown leaves the panel alone, so a per-tick write does not
-    // repaint it.
+    // What the panel shows, as a screen reader tells it: the caption beside the panel.
+    void setCaption(const QString& caption);
+
+    // Shows text, which a screen reader reads as the panel's name. Writing the text already
+    // shown leaves the panel alone, so a per-tick write does not repaint it.
     void setPanelText(const QString& text);
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "FakeColorDialog.h"
 #include "FakeFileDialog.h"
+#include "FakeFontDialog.h"
 #include "FakeMessageBox.h"
 #include "FakeWavePlayer.h"
 #include "MemorySettingsBackend.h"
@@ -19,6 +21,8 @@ struct MainWindowFixture
     QTemporaryDir folder;
     FakeMessageBox messageBox;
     FakeFileDialog fileDialog;
+    FakeColorDialog colorDialog;
+    FakeFontDialog fontDialog;
     ScriptedRandom random;
     FakeWavePlayer player;
     MemorySettingsBackend settings;
@@ -26,9 +30,9 @@ struct MainWindowFixture
 
     void create(const QStringList& arguments = {}, MessageBox* messages = nullptr)
     {
-        window = std::make_unique<TFrmMain>(
-            TFrmMain::Services{messages ? *messages : messageBox, fileDialog, random, player,
-                               settings, folder.filePath("tazune"), arguments});
+        window = std::make_unique<TFrmMain>(TFrmMain::Services{
+            messages ? *messages : messageBox, fileDialog, colorDialog, fontDialog, random, player,
+            settings, folder.filePath("tazune"), arguments});
     }
 
     void show(const QStringList& arguments = {})

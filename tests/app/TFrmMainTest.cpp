@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "ModalCloser.h"
+#include "ScreenReader.h"
 #include "TestFiles.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
@@ -120,8 +121,6 @@ private slots:
         QCOMPARE(window().ProgressBar1->maximum(), 100);
         QCOMPARE(window().Label1->font().pixelSize(), 16);
         QCOMPARE(window().Edit1->accessibleName(), QStringLiteral("入力場所"));
-        QCOMPARE(window().Panel1->accessibleName(), QStringLiteral("問題文章"));
-        QCOMPARE(window().Panel2->accessibleName(), QStringLiteral("残り時間"));
         QCOMPARE(window().MenuStart->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(window().MenuStop->shortcut(), QKeySequence(Qt::Key_F5));
         QCOMPARE(window().MenuEnd->shortcut(), QKeySequence(Qt::Key_F8));
@@ -375,6 +374,74 @@ private slots:
         QCOMPARE(window().Image1->accessibleName(), QStringLiteral("時間切れ"));
         QVERIFY(window().Panel1->text().isEmpty());
         QCOMPARE(window().drill().tally(), (DrillTally{0, 0, 0, 100}));
+    }
+
+    void screenReaderHearsEveryValueAndItsCaption()
+    {
+        showWithSample();
+        QCOMPARE(ScreenReader::name(window().Panel2), ReadyStatus);
+        QCOMPARE(ScreenReader::description(window().Panel2), QStringLiteral("残り時間"));
+        QCOMPARE(ScreenReader::description(window().Panel1), QStringLiteral("問題文章"));
+        QTest::keyClick(&window(), Qt::Key_F2);
+        window().Timer1Timer();
+        QCOMPARE(ScreenReader::name(window().Panel1), QStringLiteral("YAMA"));
+        QCOMPARE(ScreenReader::name(window().Panel2), QStringLiteral("ゲーム中"));
+        QCOMPARE(ScreenReader::name(window().ProgressBar1), QStringLiteral("残り10秒"));
+        QCOMPARE(ScreenReader::description(window().ProgressBar1), QStringLiteral("残り時間"));
+        for (int tick = 0; tick < 10; ++tick)
+            window().Timer1Timer();
+        QCOMPARE(ScreenReader::name(window().ProgressBar1), QStringLiteral("残り9秒"));
+        typeText("yama");
+        QCOMPARE(ScreenReader::name(window().Image1), QStringLiteral("正解"));
+    }
+
+    void backgroundColourChangesOnlyOnConfirm()
+    {
+        f->show();
+        const QColor panelColour = window().Panel1->palette().color(QPalette::Base);
+        f->colorDialog.answers = {QColor(Qt::blue), std::nullopt};
+        window().MenuBgColor->trigger();
+        window().MenuBgColor->trigger();
+        QCOMPARE(f->colorDialog.presets, (QList<QColor>{QColor(0, 128, 0), QColor(Qt::blue)}));
+        QCOMPARE(window().Label2->palette().color(QPalette::Window), QColor(Qt::blue));
+        QCOMPARE(window().Panel1->palette().color(QPalette::Base), panelColour);
+    }
+
+    void chosenFontGoesToBothLines()
+    {
+        f->show();
+        QFont chosen(QStringLiteral("IPAGothic"));
+        chosen.setPixelSize(40);
+        chosen.setBold(true);
+        f->fontDialog.answers = {chosen, std::nullopt};
+        window().MenuFont->trigger();
+        window().MenuFont->trigger();
+        QCOMPARE(f->fontDialog.presets.size(), 2);
+        QCOMPARE(f->fontDialog.presets[0].family(), QStringLiteral("ＭＳ Ｐゴシック"));
+        QCOMPARE(f->fontDialog.presets[1], window().Panel1->font());
+        for (QWidget* line :
+             {static_cast<QWidget*>(window().Panel1), static_cast<QWidget*>(window().Edit1)}) {
+            QCOMPARE(line->font().family(), QStringLiteral("IPAGothic"));
+            QCOMPARE(line->font().pixelSize(), 40);
+            QVERIFY(line->font().bold());
+            QCOMPARE(line->height(), 25);
+        }
+    }
+
+    void onlyCommittedTextIsAnAnswer()
+    {
+        showWithSample();
+        QTest::keyClick(&window(), Qt::Key_F2);
+        window().Timer1Timer();
+        QInputMethodEvent composing(QStringLiteral("yama"), {});
+        QApplication::sendEvent(window().Edit1, &composing);
+        QCOMPARE(window().drill().tally().correctCount, 0);
+        for (int tick = 0; tick < 100; ++tick)
+            window().Timer1Timer();
+        QCOMPARE(window().drill().tally(), (DrillTally{9, 0, 0, 100}));
+        QCOMPARE(window().Image1->accessibleName(), QStringLiteral("時間切れ"));
+        commitText(QStringLiteral("yama"));
+        QCOMPARE(window().drill().tally().correctCount, 1);
     }
 
     void closingDuringAGameShowsNoReport()

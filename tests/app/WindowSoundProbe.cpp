@@ -7,7 +7,9 @@
 // running for a second and a half so the sound can be heard, then closes. The process fails when
 // the window showed a message, since a sound must never cause one.
 
+#include "FakeColorDialog.h"
 #include "FakeFileDialog.h"
+#include "FakeFontDialog.h"
 #include "FakeMessageBox.h"
 #include "MemorySettingsBackend.h"
 #include "ScriptedRandom.h"
@@ -63,12 +65,16 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     FakeMessageBox messageBox;
     FakeFileDialog fileDialog;
+    FakeColorDialog colorDialog;
+    FakeFontDialog fontDialog;
     ScriptedRandom random;
     QtWavePlayer player(ExitPolicy::endProcessBeforeLibraryCleanUp);
     MemorySettingsBackend settings;
     settings.values = {{"SE1", args[2]}, {"SE3", args[3]}};
     TFrmMain window({messageBox,
                      fileDialog,
+                     colorDialog,
+                     fontDialog,
                      random,
                      player,
                      settings,

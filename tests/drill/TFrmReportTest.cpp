@@ -1,4 +1,5 @@
 #include "drill/TFrmReport.h"
+#include "ScreenReader.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -55,7 +56,8 @@ void TFrmReportTest::figuresLandInTheirPanels()
     QVERIFY(value && label);
     QCOMPARE(value->text(), figure);
     QCOMPARE(label->text(), caption);
-    QCOMPARE(value->accessibleName(), caption);
+    QCOMPARE(ScreenReader::name(value), figure);
+    QCOMPARE(ScreenReader::description(value), caption);
 }
 
 void TFrmReportTest::enterClosesTheDialog()

@@ -1,4 +1,5 @@
 #include "settings/TFrmSetting.h"
+#include "ScreenReader.h"
 #include "widgets/BevelPanel.h"
 
 #include <QPushButton>
@@ -28,6 +29,8 @@ private slots:
         whileShown(dialog, [&] {
             QCOMPARE(dialog.RPanel1->text(), QStringLiteral("20秒"));
             QCOMPARE(dialog.RPanel2->text(), QStringLiteral("10問"));
+            QCOMPARE(ScreenReader::name(dialog.RPanel2), QStringLiteral("10問"));
+            QCOMPARE(ScreenReader::description(dialog.RPanel2), QStringLiteral("一回の問題数"));
         });
         QCOMPARE(dialog.values().secondsPerQuestion, 20);
         QCOMPARE(dialog.values().questionsPerGame, 10);
@@ -57,6 +60,7 @@ private slots:
             dialog.TrackBar1->setFocus();
             QTest::keyClick(dialog.TrackBar1, Qt::Key_Right);
             QCOMPARE(dialog.RPanel1->text(), QStringLiteral("21秒"));
+            QCOMPARE(ScreenReader::name(dialog.RPanel1), QStringLiteral("21秒"));
             QTest::keyClick(dialog.TrackBar1, Qt::Key_PageUp);
             QCOMPARE(dialog.RPanel1->text(), QStringLiteral("26秒"));
             QTest::keyClick(dialog.TrackBar2, Qt::Key_Home);
