@@ -1,0 +1,22 @@
+#include "help/HelpTopics.h"
+
+namespace HelpTopics {
+
+std::optional<QString> identifierFor(int context)
+{
+    switch (context) {
+    case MainWindowContext:
+        return QStringLiteral("tazune.main");
+    case SettingsContext:
+        return QStringLiteral("tazune.settings");
+    case ReportContext:
+        return QStringLiteral("tazune.report");
+    case SoundsContext:
+        return QStringLiteral("tazune.sounds");
+    case EditorContext:
+        return QStringLiteral("tazune.editor");
+    }
+    return std::nullopt;
+}
+
+} // namespace HelpTopics

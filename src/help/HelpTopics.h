@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The fixed help context numbers of the windows, and the topic identifier each stands for in the
+// help collection (the keyword ids of data/help/tazune.qhp).
+namespace HelpTopics {
+
+inline constexpr int MainWindowContext = 1;
+inline constexpr int SettingsContext = 8;
+inline constexpr int ReportContext = 9;
+inline constexpr int SoundsContext = 10;
+inline constexpr int EditorContext = 11;
+
+// The topic of a window's help context; nothing for a number no window carries, such as 0.
+std::optional<QString> identifierFor(int context);
+
+// The start page with the table of contents, shown when a context names no topic.
+inline const QString ContentsIdentifier = QStringLiteral("tazune.contents");
+
+} // namespace HelpTopics

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/HelpViewer.h"
+
+#include <QString>
+
+#include <memory>
+
+class QProcess;
+
+// The help viewer of Qt 6, Assistant, on the collection built from the manual. It is started on
+// the first request and then driven through its remote control on its standard input; a viewer
+// the user has closed is started again by the next request. It stays open when this object, or
+// the whole program, ends.
+class AssistantHelpViewer : public HelpViewer
+{
+public:
+    explicit AssistantHelpViewer(const QString& collectionPath,
+                                 const QString& viewerProgram = defaultProgram());
+    ~AssistantHelpViewer() override;
+
+    void showContext(int context) override;
+    void showFinder() override;
+
+    // Assistant from the binaries of the Qt this program runs on.
+    static QString defaultProgram();
+
+private:
+    void send(const QString& commands);
+    bool ensureRunning();
+
+    QString collectionPath;
+    QString viewerProgram;
+    std::unique_ptr<QProcess> viewer;
+};
