@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -86,7 +87,8 @@ void TFrmMain::createControls()
 {
     setObjectName(QStringLiteral("TFrmMain"));
     setWindowTitle(ApplicationTitle);
-    setWindowIcon(MarkImages::correctCircle());
+    setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("tazune"), QIcon(QStringLiteral(":/icons/tazune.svg"))));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFont(JapaneseFont::ofPixelSize(12));

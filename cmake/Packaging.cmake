@@ -1,0 +1,34 @@
+# The Debian package: `cpack -G DEB` in a build configured with CMAKE_INSTALL_PREFIX=/usr.
+include(GNUInstallDirs)
+
+# Debian keeps each package's licence in /usr/share/doc/<package>/copyright.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian-copyright
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tazune
+    RENAME copyright)
+
+set(CPACK_PACKAGE_NAME tazune)
+set(CPACK_PACKAGE_VENDOR Velmora)
+set(CPACK_PACKAGE_CONTACT Velmora)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "typing drill with a Japanese interface")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Tazune drills typing against the clock with questions of your own. A question file holds\n\
+three graded lists of question and answer pairs; a game shows random questions of one level,\n\
+each against a time bar, and an answer counts the moment the typed text equals it exactly.\n\
+Results, a question editor, sound effects and a sample question file are included.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Libraries the program links come from dpkg-shlibdeps. Qt loads the SVG image and icon plugins
+# only at run time, where dpkg-shlibdeps cannot see them, and the icon needs them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# The help viewer, the Japanese font the windows ask for, and Japanese texts on Qt's own buttons
+# and file dialog.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "assistant-qt6, fonts-ipafont-gothic, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)
