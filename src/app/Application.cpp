@@ -2,6 +2,8 @@
 
 #include "ProductInfo.h"
 #include "app/TFrmMain.h"
+#include "help/HelpFile.h"
+#include "platform/AssistantHelpViewer.h"
 #include "platform/ExitPolicy.h"
 #include "platform/QSettingsBackend.h"
 #include "platform/QtColorDialog.h"
@@ -46,11 +48,13 @@ int run(int argc, char* argv[])
     QtFileDialog fileDialog;
     QtColorDialog colorDialog;
     QtFontDialog fontDialog;
+    AssistantHelpViewer helpViewer(HelpFile::collectionFor(QApplication::applicationFilePath()));
     TimeSeededRandom random;
     QtWavePlayer wavePlayer(ExitPolicy::endProcessBeforeLibraryCleanUp);
     QSettingsBackend settings;
-    TFrmMain window({messageBox, fileDialog, colorDialog, fontDialog, random, wavePlayer, settings,
-                     QApplication::applicationFilePath(), QApplication::arguments().mid(1)});
+    TFrmMain window({messageBox, fileDialog, colorDialog, fontDialog, helpViewer, random,
+                     wavePlayer, settings, QApplication::applicationFilePath(),
+                     QApplication::arguments().mid(1)});
     window.show();
     return app.exec();
 }

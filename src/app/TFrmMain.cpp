@@ -1,11 +1,13 @@
 #include "app/TFrmMain.h"
 
 #include "drill/TFrmReport.h"
-#include "help/HelpFile.h"
+#include "help/HelpRouting.h"
+#include "help/HelpTopics.h"
 #include "help/TFrmVersion.h"
 #include "platform/ColorDialog.h"
 #include "platform/FileDialog.h"
 #include "platform/FontDialog.h"
+#include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
@@ -13,6 +15,7 @@
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
 #include "widgets/BevelPanel.h"
+#include "widgets/HelpKeys.h"
 #include "widgets/JapaneseFont.h"
 #include "widgets/MarkImages.h"
 #include "widgets/WindowParts.h"
@@ -71,6 +74,7 @@ TFrmMain::TFrmMain(const Services& services)
     frmReport = new TFrmReport(this);
     frmSetting = new TFrmSetting(this);
     frmVersion = new TFrmVersion(this);
+    installHelpKeys();
     FormCreate();
 }
 
@@ -80,7 +84,6 @@ void TFrmMain::FormCreate()
 {
     const QFileInfo executable(services.executablePath);
     programFolder = executable.absoluteDir();
-    helpFilePath = HelpFile::pathFor(executable.absoluteFilePath());
 }
 
 void TFrmMain::createControls()
@@ -361,6 +364,31 @@ void TFrmMain::MenuFontClick()
         Panel1->setFont(font);
         Edit1->setFont(font);
     }
+}
+
+void TFrmMain::MenuContentsClick()
+{
+    services.helpViewer.showContext(HelpRouting::contextOf(MenuContents));
+}
+
+void TFrmMain::MenuKeywordClick()
+{
+    services.helpViewer.showFinder();
+}
+
+// F1 in the main window is the shortcut of "目次"; in the dialogs and in open menus it is handled
+// here. A help request never waits for the viewer, so a game goes on behind it.
+void TFrmMain::installHelpKeys()
+{
+    HelpRouting::setContext(this, HelpTopics::MainWindowContext);
+    HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
+    for (QDialog* dialog :
+         std::initializer_list<QDialog*>{frmSound, frmReport, frmSetting, frmVersion})
+        HelpKeys::installOnDialog(dialog, services.helpViewer);
+    for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuHelp})
+        HelpKeys::installOnMenu(menu, services.helpViewer);
+    connect(frmSound, &TSoundDialog::helpRequested, this,
+            [this](int context) { services.helpViewer.showContext(context); });
 }
 
 void TFrmMain::MenuAboutClick()

@@ -19,6 +19,7 @@ class BevelPanel;
 class ColorDialog;
 class FileDialog;
 class FontDialog;
+class HelpViewer;
 class MessageBox;
 class QLabel;
 class QLineEdit;
@@ -45,6 +46,7 @@ public:
         FileDialog& fileDialog;
         ColorDialog& colorDialog;
         FontDialog& fontDialog;
+        HelpViewer& helpViewer;
         RandomSource& random;
         WavePlayer& wavePlayer;
         SettingsBackend& settings;
@@ -100,7 +102,6 @@ public:
     const Drill& drill() const { return game; }
     const RecentFiles& recentFiles() const { return recent; }
     const DrillSettings& drillSettings() const { return settings; }
-    QString helpFile() const { return helpFilePath; }
 
     void FormShow();
     void RefreshWindow();
@@ -117,6 +118,8 @@ public:
     void MenuSoundClick();
     void MenuBgColorClick();
     void MenuFontClick();
+    void MenuContentsClick();
+    void MenuKeywordClick();
     void MenuAboutClick();
     void MenuCloseClick();
     void Timer1Timer();
@@ -139,6 +142,7 @@ private:
     void createLevelMenu();
     void createEtcMenu();
     void createHelpMenu();
+    void installHelpKeys();
     void rebuildRecentEntries();
     void showRemainingTime(int position);
 
@@ -157,6 +161,5 @@ private:
     RecentFiles recent;
     Drill game;
     QDir programFolder;
-    QString helpFilePath;
     bool shown = false;
 };

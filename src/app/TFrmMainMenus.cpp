@@ -109,5 +109,7 @@ void TFrmMain::createHelpMenu()
     addSeparator(MenuHelp, QStringLiteral("N15"));
     MenuAbout = addItem(MenuHelp, QStringLiteral("MenuAbout"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ(&A)"));
 
+    connect(MenuContents, &QAction::triggered, this, &TFrmMain::MenuContentsClick);
+    connect(MenuKeyword, &QAction::triggered, this, &TFrmMain::MenuKeywordClick);
     connect(MenuAbout, &QAction::triggered, this, &TFrmMain::MenuAboutClick);
 }

@@ -1,5 +1,7 @@
 #include "drill/TFrmReport.h"
 
+#include "help/HelpRouting.h"
+#include "help/HelpTopics.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/JapaneseFont.h"
 #include "widgets/WindowParts.h"
@@ -18,6 +20,7 @@ TFrmReport::TFrmReport(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TFrmReport"));
+    HelpRouting::setContext(this, HelpTopics::ReportContext);
     setWindowTitle(QStringLiteral("成績発表"));
     setFont(JapaneseFont::ofPixelSize(12));
     setFixedSize(186, 173);

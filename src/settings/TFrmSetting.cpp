@@ -1,5 +1,7 @@
 #include "settings/TFrmSetting.h"
 
+#include "help/HelpRouting.h"
+#include "help/HelpTopics.h"
 #include "settings/DrillSettings.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/JapaneseFont.h"
@@ -15,6 +17,7 @@ TFrmSetting::TFrmSetting(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TFrmSetting"));
+    HelpRouting::setContext(this, HelpTopics::SettingsContext);
     setWindowTitle(QStringLiteral("設定"));
     setFont(JapaneseFont::ofPixelSize(12));
     setFixedSize(441, 140);

@@ -1,5 +1,7 @@
 #include "settings/TSoundDialog.h"
 
+#include "help/HelpRouting.h"
+#include "help/HelpTopics.h"
 #include "platform/FileDialog.h"
 #include "widgets/JapaneseFont.h"
 #include "widgets/WindowParts.h"
@@ -7,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QShowEvent>
 #include <QStyle>
 
@@ -43,6 +44,7 @@ TSoundDialog::TSoundDialog(FileDialog& fileDialog, QWidget* parent)
       fileDialog(fileDialog)
 {
     setObjectName(QStringLiteral("TSoundDialog"));
+    HelpRouting::setContext(this, HelpTopics::SoundsContext);
     setWindowTitle(QStringLiteral("効果音の設定"));
     setFont(JapaneseFont::ofPixelSize(12));
     setFixedSize(359, 164);
@@ -70,8 +72,6 @@ void TSoundDialog::createControls()
     connect(BitBtn1, &QPushButton::clicked, this, &TSoundDialog::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn3, &QPushButton::clicked, this, &TSoundDialog::BitBtn3Click);
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, &TSoundDialog::BitBtn3Click);
 
     chainTabOrder();
 }
@@ -166,5 +166,5 @@ void TSoundDialog::BitBtn1Click()
 
 void TSoundDialog::BitBtn3Click()
 {
-    emit helpRequested(HelpContext);
+    emit helpRequested(HelpRouting::contextAlongParents(BitBtn3, this));
 }

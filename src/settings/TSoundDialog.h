@@ -17,8 +17,6 @@ class TSoundDialog : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr int HelpContext = 10;
-
     explicit TSoundDialog(FileDialog& fileDialog, QWidget* parent = nullptr);
 
     // The settings to show at the next opening.
@@ -47,7 +45,7 @@ public:
     void BitBtn3Click();
 
 signals:
-    // The help button or F1: the topic for this dialog is wanted; the dialog stays open.
+    // The help button: the topic for this dialog is wanted; the dialog stays open.
     void helpRequested(int context);
 
 protected:

@@ -6,6 +6,7 @@
 #include "FakeMessageBox.h"
 #include "FakeWavePlayer.h"
 #include "MemorySettingsBackend.h"
+#include "RecordingHelpViewer.h"
 #include "ScriptedRandom.h"
 #include "app/TFrmMain.h"
 #include "questions/QuestionFile.h"
@@ -23,6 +24,7 @@ struct MainWindowFixture
     FakeFileDialog fileDialog;
     FakeColorDialog colorDialog;
     FakeFontDialog fontDialog;
+    RecordingHelpViewer helpViewer;
     ScriptedRandom random;
     FakeWavePlayer player;
     MemorySettingsBackend settings;
@@ -31,8 +33,8 @@ struct MainWindowFixture
     void create(const QStringList& arguments = {}, MessageBox* messages = nullptr)
     {
         window = std::make_unique<TFrmMain>(TFrmMain::Services{
-            messages ? *messages : messageBox, fileDialog, colorDialog, fontDialog, random, player,
-            settings, folder.filePath("tazune"), arguments});
+            messages ? *messages : messageBox, fileDialog, colorDialog, fontDialog, helpViewer,
+            random, player, settings, folder.filePath("tazune"), arguments});
     }
 
     void show(const QStringList& arguments = {})

@@ -619,12 +619,6 @@ private slots:
         QCOMPARE(f->settings.values["SE1"].toString(), QStringLiteral("/snd/new.wav"));
         QCOMPARE(f->settings.values["SE3"].toString(), QString());
     }
-
-    void helpFileFollowsTheProgramsName()
-    {
-        f->create();
-        QCOMPARE(window().helpFile(), f->folder.filePath("tazune.qhc"));
-    }
 };
 
 QTEST_MAIN(TFrmMainTest)

@@ -12,6 +12,7 @@
 #include "FakeFontDialog.h"
 #include "FakeMessageBox.h"
 #include "MemorySettingsBackend.h"
+#include "RecordingHelpViewer.h"
 #include "ScriptedRandom.h"
 #include "app/TFrmMain.h"
 #include "platform/ExitPolicy.h"
@@ -67,6 +68,7 @@ int main(int argc, char* argv[])
     FakeFileDialog fileDialog;
     FakeColorDialog colorDialog;
     FakeFontDialog fontDialog;
+    RecordingHelpViewer helpViewer;
     ScriptedRandom random;
     QtWavePlayer player(ExitPolicy::endProcessBeforeLibraryCleanUp);
     MemorySettingsBackend settings;
@@ -75,6 +77,7 @@ int main(int argc, char* argv[])
                      fileDialog,
                      colorDialog,
                      fontDialog,
+                     helpViewer,
                      random,
                      player,
                      settings,

@@ -1,0 +1,18 @@
+#pragma once
+
+class HelpViewer;
+class QDialog;
+class QMenu;
+
+// F1 where the main window's own F1 does not reach. Each key press sends exactly one request.
+namespace HelpKeys {
+
+// F1 in the dialog asks for the context along the focus chain, from the control that has the
+// focus up to the dialog; a dialog without a context (About) sends nothing.
+void installOnDialog(QDialog* dialog, HelpViewer& viewer);
+
+// F1 while the menu is open asks for the highlighted item's own context, 0 for an item that
+// carries none; the window's F1 shortcut does not act on top of it.
+void installOnMenu(QMenu* menu, HelpViewer& viewer);
+
+} // namespace HelpKeys

@@ -1,0 +1,109 @@
+#include "MainWindowFixture.h"
+#include "drill/TFrmReport.h"
+#include "help/TFrmVersion.h"
+#include "settings/TFrmSetting.h"
+#include "settings/TSoundDialog.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+// Every way to ask for help, each sending exactly one request to the viewer.
+class HelpRoutingTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindowFixture> f;
+
+    TFrmMain& window() { return *f->window; }
+    QStringList& requests() { return f->helpViewer.requests; }
+
+    // Presses F1 on the focused control of the modal dialog the opener shows, then closes it.
+    void pressF1In(QDialog* dialog, const std::function<void()>& opener)
+    {
+        QTimer::singleShot(0, dialog, [dialog] {
+            QApplication::setActiveWindow(dialog);
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QWidget* focus = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+            QTest::keyClick(focus, Qt::Key_F1);
+            QVERIFY(dialog->isVisible());
+            dialog->reject();
+        });
+        opener();
+    }
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        f->show({f->questionFile("Q1.DAT", {{"yama"}, {}, {}})});
+    }
+    void cleanup() { f.reset(); }
+
+    void helpMenuAsksForContentsAndFinder()
+    {
+        window().MenuContents->trigger();
+        window().MenuKeyword->trigger();
+        QCOMPARE(requests(), (QStringList{"context 1", "finder"}));
+    }
+
+    void f1DuringAGameOpensTheContentsAndTheGameGoesOn()
+    {
+        QTest::keyClick(&window(), Qt::Key_F2);
+        window().Edit1->setFocus();
+        QTest::keyClick(window().Edit1, Qt::Key_F1);
+        QCOMPARE(requests(), QStringList{"context 1"});
+        QCOMPARE(window().drill().state(), DrillState::Running);
+        QVERIFY(window().Timer1->isActive());
+    }
+
+    void f1InADialogTakesTheDialogsContext()
+    {
+        pressF1In(window().frmSetting, [this] { window().MenuSetting->trigger(); });
+        pressF1In(window().frmSound, [this] { window().MenuSound->trigger(); });
+        pressF1In(window().frmReport, [this] { window().MenuScor->trigger(); });
+        pressF1In(window().frmVersion, [this] { window().MenuAbout->trigger(); });
+        QCOMPARE(requests(), (QStringList{"context 8", "context 10", "context 9"}));
+    }
+
+    void soundDialogsHelpButtonAsksForItsContext()
+    {
+        QTimer::singleShot(0, window().frmSound, [this] {
+            window().frmSound->BitBtn3->click();
+            window().frmSound->reject();
+        });
+        window().MenuSound->trigger();
+        QCOMPARE(requests(), QStringList{"context 10"});
+    }
+
+    void f1InAnOpenMenuTakesTheHighlightedItem_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("request");
+        QTest::addRow("contents") << "MenuContents"
+                                  << "context 1";
+        QTest::addRow("keyword") << "MenuKeyword"
+                                 << "context 0";
+        QTest::addRow("about") << "MenuAbout"
+                               << "context 0";
+    }
+
+    void f1InAnOpenMenuTakesTheHighlightedItem()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, request);
+        QMenu* menu = window().MenuHelp;
+        menu->popup(window().mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        menu->setActiveAction(window().findChild<QAction*>(item));
+        QTest::keyClick(menu, Qt::Key_F1);
+        menu->close();
+        QCOMPARE(requests(), QStringList{request});
+    }
+};
+
+QTEST_MAIN(HelpRoutingTest)
+#include "HelpRoutingTest.moc"
