@@ -1,5 +1,5 @@
-#include "ScreenReader.h"
 #include "help/TFrmVersion.h"
+#include "ScreenReader.h"
 
 #include <QLabel>
 #include <QTest>
