@@ -1,6 +1,7 @@
 #include "app/TFrmMain.h"
 
 #include "drill/TFrmReport.h"
+#include "editor/TFrmDataMake.h"
 #include "help/HelpFile.h"
 #include "help/TFrmVersion.h"
 #include "platform/FileDialog.h"
@@ -67,6 +68,7 @@ TFrmMain::TFrmMain(const Services& services)
     frmReport = new TFrmReport(this);
     frmSetting = new TFrmSetting(this);
     frmVersion = new TFrmVersion(this);
+    frmDataMake = new TFrmDataMake(services.fileDialog, services.messageBox, this);
     FormCreate();
 }
 
@@ -331,6 +333,11 @@ void TFrmMain::useEventSounds()
 {
     sounds.setEventFiles({{SoundEvent::Correct, settings.correctSound},
                           {SoundEvent::TimeOut, settings.timeOutSound}});
+}
+
+void TFrmMain::MenuDataClick()
+{
+    frmDataMake->exec();
 }
 
 void TFrmMain::MenuAboutClick()

@@ -25,6 +25,7 @@ class QProgressBar;
 class QTimer;
 class RandomSource;
 class WavePlayer;
+class TFrmDataMake;
 class TFrmReport;
 class TFrmSetting;
 class TSoundDialog;
@@ -91,6 +92,7 @@ public:
     TFrmSetting* frmSetting;
     TFrmReport* frmReport;
     TFrmVersion* frmVersion;
+    TFrmDataMake* frmDataMake;
 
     const QuestionBank& questionBank() const { return bank; }
     const Drill& drill() const { return game; }
@@ -111,6 +113,7 @@ public:
     void MenuScorClick();
     void MenuSettingClick();
     void MenuSoundClick();
+    void MenuDataClick();
     void MenuAboutClick();
     void MenuCloseClick();
     void Timer1Timer();

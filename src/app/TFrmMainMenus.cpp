@@ -96,6 +96,7 @@ void TFrmMain::createEtcMenu()
     MenuData = addItem(MenuEtc, QStringLiteral("MenuData"), QStringLiteral("ﾃﾞｰﾀ編集(&D)"));
 
     connect(MenuSound, &QAction::triggered, this, &TFrmMain::MenuSoundClick);
+    connect(MenuData, &QAction::triggered, this, &TFrmMain::MenuDataClick);
 }
 
 void TFrmMain::createHelpMenu()
