@@ -255,8 +255,13 @@ void TFrmDataMake::Button2Click()
 
 void TFrmDataMake::Button3Click()
 {
-    if (const std::optional<int> row = selectedRow())
-        editor.model().deletePair(*row);
+    const std::optional<int> row = selectedRow();
+    if (!row)
+        return;
+    editor.model().deletePair(*row);
+    // The view would select the row that moved up; a second press would then delete a pair the
+    // user never chose.
+    ListView1->selectionModel()->clearSelection();
 }
 
 void TFrmDataMake::Button4Click()

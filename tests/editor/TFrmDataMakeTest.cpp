@@ -253,6 +253,7 @@ private slots:
         openWithSample();
         clickRow(0);
         click(d().Button3);
+        click(d().Button3);
         QCOMPARE(rows(), QStringList({"KAWA/kawa", "SORA/sora"}));
         click(d().BitBtn1);
         QCOMPARE(fileBytes("Q1.DAT"), QuestionFile::encode(bankOf({{"kawa", "sora"}, {"umi"}})));
