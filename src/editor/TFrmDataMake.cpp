@@ -32,8 +32,8 @@ OpenFileRequest questionFileRequest(const QString& presetFile)
     return request;
 }
 
-// A screen reader says "問題" for "問題(&M)": the bracketed access key is read as part of the name
-// otherwise.
+// Left to itself, Qt names a control "問題(M)" after its caption "問題(&M)"; a screen reader
+// should say just "問題".
 QString spokenCaption(const QString& caption)
 {
     const qsizetype key = caption.indexOf(QStringLiteral("(&"));

@@ -136,7 +136,7 @@ private slots:
     void loadShowsTheFileAndOkSavesItUnchanged()
     {
         openWithSample();
-        files.answers = {std::nullopt};
+        files.answers = {std::nullopt}; // a cancelled second load changes nothing
         click(d().Button2);
 
         QCOMPARE(d().windowTitle(), "データ編集　－　[" + folder.filePath("Q1.DAT") + "]");
