@@ -1,6 +1,7 @@
 #include "app/TFrmMain.h"
 
 #include "drill/TFrmReport.h"
+#include "editor/TFrmDataMake.h"
 #include "help/HelpRouting.h"
 #include "help/HelpTopics.h"
 #include "help/TFrmVersion.h"
@@ -74,6 +75,7 @@ TFrmMain::TFrmMain(const Services& services)
     frmReport = new TFrmReport(this);
     frmSetting = new TFrmSetting(this);
     frmVersion = new TFrmVersion(this);
+    frmDataMake = new TFrmDataMake(services.fileDialog, services.messageBox, this);
     installHelpKeys();
     FormCreate();
 }
@@ -383,12 +385,18 @@ void TFrmMain::installHelpKeys()
     HelpRouting::setContext(this, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
     for (QDialog* dialog :
-         std::initializer_list<QDialog*>{frmSound, frmReport, frmSetting, frmVersion})
+         std::initializer_list<QDialog*>{frmSound, frmReport, frmSetting, frmDataMake, frmVersion})
         HelpKeys::installOnDialog(dialog, services.helpViewer);
     for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuHelp})
         HelpKeys::installOnMenu(menu, services.helpViewer);
-    connect(frmSound, &TSoundDialog::helpRequested, this,
-            [this](int context) { services.helpViewer.showContext(context); });
+    const auto showContext = [this](int context) { services.helpViewer.showContext(context); };
+    connect(frmSound, &TSoundDialog::helpRequested, this, showContext);
+    connect(frmDataMake, &TFrmDataMake::helpRequested, this, showContext);
+}
+
+void TFrmMain::MenuDataClick()
+{
+    frmDataMake->exec();
 }
 
 void TFrmMain::MenuAboutClick()

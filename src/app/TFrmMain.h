@@ -28,6 +28,7 @@ class QProgressBar;
 class QTimer;
 class RandomSource;
 class WavePlayer;
+class TFrmDataMake;
 class TFrmReport;
 class TFrmSetting;
 class TSoundDialog;
@@ -97,6 +98,7 @@ public:
     TFrmSetting* frmSetting;
     TFrmReport* frmReport;
     TFrmVersion* frmVersion;
+    TFrmDataMake* frmDataMake;
 
     const QuestionBank& questionBank() const { return bank; }
     const Drill& drill() const { return game; }
@@ -120,6 +122,7 @@ public:
     void MenuFontClick();
     void MenuContentsClick();
     void MenuKeywordClick();
+    void MenuDataClick();
     void MenuAboutClick();
     void MenuCloseClick();
     void Timer1Timer();

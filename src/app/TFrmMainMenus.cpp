@@ -98,6 +98,7 @@ void TFrmMain::createEtcMenu()
     connect(MenuBgColor, &QAction::triggered, this, &TFrmMain::MenuBgColorClick);
     connect(MenuFont, &QAction::triggered, this, &TFrmMain::MenuFontClick);
     connect(MenuSound, &QAction::triggered, this, &TFrmMain::MenuSoundClick);
+    connect(MenuData, &QAction::triggered, this, &TFrmMain::MenuDataClick);
 }
 
 void TFrmMain::createHelpMenu()

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "drill/TFrmReport.h"
+#include "editor/TFrmDataMake.h"
 #include "help/TFrmVersion.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
@@ -65,18 +66,24 @@ private slots:
         pressF1In(window().frmSetting, [this] { window().MenuSetting->trigger(); });
         pressF1In(window().frmSound, [this] { window().MenuSound->trigger(); });
         pressF1In(window().frmReport, [this] { window().MenuScor->trigger(); });
+        pressF1In(window().frmDataMake, [this] { window().MenuData->trigger(); });
         pressF1In(window().frmVersion, [this] { window().MenuAbout->trigger(); });
-        QCOMPARE(requests(), (QStringList{"context 8", "context 10", "context 9"}));
+        QCOMPARE(requests(), (QStringList{"context 8", "context 10", "context 9", "context 11"}));
     }
 
-    void soundDialogsHelpButtonAsksForItsContext()
+    void helpButtonsAskForTheirDialogsContext()
     {
         QTimer::singleShot(0, window().frmSound, [this] {
             window().frmSound->BitBtn3->click();
             window().frmSound->reject();
         });
         window().MenuSound->trigger();
-        QCOMPARE(requests(), QStringList{"context 10"});
+        QTimer::singleShot(0, window().frmDataMake, [this] {
+            window().frmDataMake->BitBtn3->click();
+            window().frmDataMake->reject();
+        });
+        window().MenuData->trigger();
+        QCOMPARE(requests(), (QStringList{"context 10", "context 11"}));
     }
 
     void f1InAnOpenMenuTakesTheHighlightedItem_data()

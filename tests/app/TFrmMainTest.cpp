@@ -2,6 +2,7 @@
 #include "ModalCloser.h"
 #include "ScreenReader.h"
 #include "TestFiles.h"
+#include "editor/TFrmDataMake.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
 #include "widgets/BevelPanel.h"
@@ -618,6 +619,30 @@ private slots:
         window().close();
         QCOMPARE(f->settings.values["SE1"].toString(), QStringLiteral("/snd/new.wav"));
         QCOMPARE(f->settings.values["SE3"].toString(), QString());
+    }
+
+    void editorSavesTheFileButTheDrillKeepsItsQuestions()
+    {
+        showWithSample();
+        const QuestionBank before = window().questionBank();
+        const QString path = f->folder.filePath("Q1.DAT");
+        f->fileDialog.answers = {path};
+        QWidget* modal = nullptr;
+        QTimer::singleShot(0, window().frmDataMake, [this, &modal] {
+            modal = QApplication::activeModalWidget();
+            TFrmDataMake* editor = window().frmDataMake;
+            editor->Button2->click();
+            editor->Edit1->setText("NEW");
+            editor->Button4->click();
+            editor->BitBtn1->click();
+        });
+        window().MenuData->trigger();
+
+        QCOMPARE(modal, window().frmDataMake);
+        QuestionBank saved = before;
+        saved.Add(0, "NEW", {});
+        QCOMPARE(TestFiles::readBytes(path), QuestionFile::encode(saved));
+        QCOMPARE(window().questionBank(), before);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "TestFiles.h"
 #include "questions/QuestionFile.h"
 
@@ -5,9 +6,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 // Writing must never cost the user the previous file. The tests run as root, for whom permission
 // bits stop nothing, so each failure here is one the kernel enforces for root too.
@@ -47,34 +45,6 @@ QuestionBank smallBank()
     bank.Add(0, "a", "b");
     return bank;
 }
-
-// Files grow only to the limit while it is in force; a write past it fails with EFBIG instead of
-// raising SIGXFSZ, as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit limited = saved;
-        limited.rlim_cur = bytes;
-        active = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-    bool active = false;
-
-private:
-    rlimit saved{};
-    void (*previousHandler)(int) = nullptr;
-};
 
 // The entries of the target's folder that start with the target's name: the target itself and
 // any temporary file made beside it.

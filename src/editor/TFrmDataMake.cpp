@@ -1,0 +1,316 @@
+#include "editor/TFrmDataMake.h"
+
+#include "editor/PairText.h"
+#include "help/HelpRouting.h"
+#include "help/HelpTopics.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "widgets/JapaneseFont.h"
+#include "widgets/WindowParts.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTableView>
+
+namespace {
+
+OpenFileRequest questionFileRequest(const QString& presetFile)
+{
+    OpenFileRequest request;
+    request.title = QStringLiteral("ファイルを開く");
+    request.filters = {{QStringLiteral("Tazuneﾃﾞｰﾀﾌｧｲﾙ(*.DAT)"), QStringLiteral("*.DAT")},
+                       {QStringLiteral("すべてのﾌｧｲﾙ(*.*)"), QStringLiteral("*.*")}};
+    request.presetFile = presetFile;
+    request.defaultSuffix = QStringLiteral("dat");
+    request.mustExist = true;
+    return request;
+}
+
+// Left to itself, Qt names a control "問題(M)" after its caption "問題(&M)"; a screen reader
+// should say just "問題".
+QString spokenCaption(const QString& caption)
+{
+    const qsizetype key = caption.indexOf(QStringLiteral("(&"));
+    return key < 0 ? caption : caption.left(key);
+}
+
+// Enter always means "設定", whichever button has the focus, so no other button may take
+// Enter for itself.
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
+                    const QRect& bounds)
+{
+    auto* created = new QPushButton(caption, parent);
+    created->setObjectName(name);
+    created->setGeometry(bounds);
+    created->setAutoDefault(false);
+    created->setAccessibleName(spokenCaption(caption));
+    return created;
+}
+
+QPushButton* glyphButton(QWidget* parent, const QString& name, QStyle::StandardPixmap glyph,
+                         const QString& caption, const QRect& bounds)
+{
+    QPushButton* created = WindowParts::glyphButton(parent, name, glyph, caption, bounds);
+    created->setAutoDefault(false);
+    created->setAccessibleName(spokenCaption(caption));
+    return created;
+}
+
+} // namespace
+
+TFrmDataMake::TFrmDataMake(FileDialog& fileDialog, MessageBox& messageBox, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      fileDialog(fileDialog), messageBox(messageBox)
+{
+    setObjectName(QStringLiteral("TFrmDataMake"));
+    HelpRouting::setContext(this, HelpTopics::EditorContext);
+    setWindowTitle(Caption);
+    setFont(JapaneseFont::ofPixelSize(12));
+    setFixedSize(409, 335);
+    createControls();
+    FormCreate();
+}
+
+void TFrmDataMake::createControls()
+{
+    createLevelGroup();
+    createList();
+    BitBtn1 = glyphButton(this, QStringLiteral("BitBtn1"), QStyle::SP_DialogOkButton,
+                          QStringLiteral("OK(&O)"), {328, 136, 75, 25});
+    BitBtn2 = glyphButton(this, QStringLiteral("BitBtn2"), QStyle::SP_DialogCancelButton,
+                          QStringLiteral("キャンセル"), {328, 168, 75, 25});
+    BitBtn3 = glyphButton(this, QStringLiteral("BitBtn3"), QStyle::SP_DialogHelpButton,
+                          QStringLiteral("ヘルプ(&H)"), {328, 200, 75, 25});
+    HelpRouting::setContext(BitBtn3, HelpTopics::EditorContext);
+    createEditRow(272, Panel1, Edit1, QStringLiteral("1"), QStringLiteral("問題(&M)"));
+    createEditRow(304, Panel2, Edit2, QStringLiteral("2"), QStringLiteral("回答(&K)"));
+    Button1 =
+        button(this, QStringLiteral("Button1"), QStringLiteral("設定(&S)"), {328, 304, 75, 25});
+    Button1->setDefault(true);
+    Button2 =
+        button(this, QStringLiteral("Button2"), QStringLiteral("ロード(&L)"), {328, 96, 75, 25});
+    Button3 =
+        button(this, QStringLiteral("Button3"), QStringLiteral("削除(&D)"), {328, 240, 75, 25});
+    Button4 =
+        button(this, QStringLiteral("Button4"), QStringLiteral("追加(&A)"), {328, 272, 75, 25});
+    connectHandlers();
+    chainTabOrder();
+}
+
+void TFrmDataMake::createLevelGroup()
+{
+    RadioGroup1 = new QGroupBox(QStringLiteral("レベル"), this);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->setGeometry(328, 8, 73, 81);
+    levels = new QButtonGroup(RadioGroup1);
+    const QString captions[] = {QStringLiteral("初級(&1)"), QStringLiteral("中級(&2)"),
+                                QStringLiteral("上級(&3)")};
+    for (int level = 0; level < QuestionBank::LevelCount; ++level) {
+        auto* item = new QRadioButton(captions[level], RadioGroup1);
+        item->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(level + 1));
+        item->setGeometry(8, 18 + 20 * level, 60, 20);
+        item->setAccessibleName(spokenCaption(captions[level]));
+        levels->addButton(item, level);
+        RadioGroup1Items[level] = item;
+    }
+    connect(levels, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            RadioGroup1Click();
+    });
+}
+
+void TFrmDataMake::createList()
+{
+    ListView1 = new QTableView(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setGeometry(8, 16, 313, 241);
+    ListView1->setAccessibleName(QStringLiteral("問題と回答"));
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setTabKeyNavigation(false);
+    ListView1->setShowGrid(false);
+    ListView1->setWordWrap(false);
+    ListView1->horizontalHeader()->setDefaultSectionSize(154);
+    ListView1->horizontalHeader()->setHighlightSections(false);
+    // Rows of one fixed height let the view place any of many thousands without measuring them.
+    ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ListView1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    ListView1->verticalHeader()->hide();
+}
+
+void TFrmDataMake::createEditRow(int top, QLabel*& panel, QLineEdit*& edit, const QString& name,
+                                 const QString& caption)
+{
+    panel = new QLabel(caption, this);
+    panel->setObjectName(QStringLiteral("Panel") + name);
+    panel->setGeometry(8, top, 49, 25);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setAlignment(Qt::AlignCenter);
+    edit = new QLineEdit(this);
+    edit->setObjectName(QStringLiteral("Edit") + name);
+    edit->setGeometry(56, top, 265, 20);
+    edit->setAccessibleName(spokenCaption(caption));
+    panel->setBuddy(edit);
+}
+
+void TFrmDataMake::connectHandlers()
+{
+    connect(ListView1, &QTableView::clicked, this, &TFrmDataMake::ListView1Click);
+    connect(Button1, &QPushButton::clicked, this, &TFrmDataMake::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TFrmDataMake::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TFrmDataMake::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &TFrmDataMake::Button4Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFrmDataMake::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BitBtn3, &QPushButton::clicked, this, &TFrmDataMake::BitBtn3Click);
+}
+
+void TFrmDataMake::chainTabOrder()
+{
+    QWidget* const order[] = {RadioGroup1Items[0],
+                              RadioGroup1Items[1],
+                              RadioGroup1Items[2],
+                              ListView1,
+                              BitBtn1,
+                              BitBtn2,
+                              BitBtn3,
+                              Edit1,
+                              Edit2,
+                              Button1,
+                              Button2,
+                              Button3,
+                              Button4};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TFrmDataMake::FormCreate()
+{
+    RadioGroup1Items[0]->setChecked(true);
+    ListView1->setModel(&editor.model());
+}
+
+void TFrmDataMake::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        WindowParts::centreOnScreen(this);
+    QDialog::showEvent(event);
+}
+
+void TFrmDataMake::FillList()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    editor.model().setLevel(selectedLevel());
+    QApplication::restoreOverrideCursor();
+}
+
+void TFrmDataMake::RadioGroup1Click()
+{
+    FillList();
+}
+
+void TFrmDataMake::ListView1Click()
+{
+    const std::optional<int> row = selectedRow();
+    if (!row)
+        return;
+    const QuestionTableModel& model = editor.model();
+    Edit1->setText(model.index(*row, QuestionTableModel::QuestionColumn).data().toString());
+    Edit2->setText(model.index(*row, QuestionTableModel::AnswerColumn).data().toString());
+}
+
+void TFrmDataMake::Button1Click()
+{
+    const std::optional<int> row = selectedRow();
+    if (!row)
+        return;
+    std::optional<QuestionItem> pair = typedPair();
+    if (!pair)
+        return;
+    editor.model().replacePair(*row, std::move(*pair));
+    clearBoxes();
+}
+
+void TFrmDataMake::Button2Click()
+{
+    const std::optional<QString> path =
+        fileDialog.getOpenFileName(questionFileRequest(editor.path()));
+    if (!path)
+        return;
+    const QuestionFile::ReadOutcome outcome = editor.load(*path);
+    if (outcome == QuestionFile::ReadOutcome::Loaded)
+        setWindowTitle(Caption + QStringLiteral("　－　[") + *path + QLatin1Char(']'));
+    else
+        messageBox.showError(QuestionFile::messageFor(outcome));
+    FillList();
+}
+
+void TFrmDataMake::Button3Click()
+{
+    const std::optional<int> row = selectedRow();
+    if (!row)
+        return;
+    editor.model().deletePair(*row);
+    // The view would select the row that moved up; a second press would then delete a pair the
+    // user never chose.
+    ListView1->selectionModel()->clearSelection();
+}
+
+void TFrmDataMake::Button4Click()
+{
+    std::optional<QuestionItem> pair = typedPair();
+    if (!pair)
+        return;
+    editor.model().appendPair(std::move(*pair));
+    clearBoxes();
+}
+
+void TFrmDataMake::BitBtn1Click()
+{
+    if (!editor.save())
+        messageBox.showError(QuestionFile::SaveFailedMessage);
+    accept();
+}
+
+void TFrmDataMake::BitBtn3Click()
+{
+    emit helpRequested(HelpRouting::contextAlongParents(BitBtn3, this));
+}
+
+int TFrmDataMake::selectedLevel() const
+{
+    return levels->checkedId();
+}
+
+std::optional<int> TFrmDataMake::selectedRow() const
+{
+    std::optional<int> first;
+    for (const QModelIndex& index : ListView1->selectionModel()->selectedRows()) {
+        if (!first || index.row() < *first)
+            first = index.row();
+    }
+    return first;
+}
+
+std::optional<QuestionItem> TFrmDataMake::typedPair()
+{
+    PairText::Encoded pair = PairText::encode(Edit1->text(), Edit2->text());
+    if (!pair.item)
+        messageBox.showError(pair.refusal);
+    return std::move(pair.item);
+}
+
+void TFrmDataMake::clearBoxes()
+{
+    Edit1->clear();
+    Edit2->clear();
+}

@@ -1,0 +1,121 @@
+#include "editor/QuestionTableModel.h"
+#include "questions/TextCodec.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+class QuestionTableModelTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rowsFollowTheLevelAndTheBank();
+    void editsKeepRowsAndItemsInStep_data();
+    void editsKeepRowsAndItemsInStep();
+};
+
+namespace {
+
+using Tester = QAbstractItemModelTester;
+
+// The shown rows as "question/answer", to compare with the items of the shown level.
+QStringList rowsOf(const QuestionTableModel& model)
+{
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row)
+        rows << model.index(row, 0).data().toString() + '/' + model.index(row, 1).data().toString();
+    return rows;
+}
+
+QStringList itemsOf(const QuestionBank& bank, int level)
+{
+    QStringList items;
+    for (const QuestionItem& item : bank.items(level))
+        items << TextCodec::decode(item.question) + '/' + TextCodec::decode(item.answer);
+    return items;
+}
+
+QuestionBank threePairs()
+{
+    QuestionBank bank;
+    for (const char* answer : {"yama", "kawa", "sora"})
+        bank.Add(1, QByteArray(answer).toUpper(), answer);
+    bank.Add(0, TextCodec::encode(QStringLiteral("山")).value(), {});
+    return bank;
+}
+
+} // namespace
+
+void QuestionTableModelTest::rowsFollowTheLevelAndTheBank()
+{
+    QuestionBank bank;
+    QuestionTableModel model(bank);
+    Tester tester(&model, Tester::FailureReportingMode::QtTest);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+
+    model.replaceBank(threePairs());
+    QCOMPARE(rowsOf(model), QStringList{QStringLiteral("山/")});
+    // Both cells read the whole pair, wherever in the row the focus stands.
+    for (int column : {0, 1})
+        QCOMPARE(model.index(0, column).data(Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("問題 山、回答 空欄"));
+    QVERIFY(!(model.flags(model.index(0, 1)) & Qt::ItemIsEditable));
+    model.setLevel(1);
+    QCOMPARE(rowsOf(model), itemsOf(bank, 1));
+    model.setLevel(2);
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(reset.size(), 3);
+}
+
+void QuestionTableModelTest::editsKeepRowsAndItemsInStep_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("rows"); // empty: refused, nothing changed
+    QTest::addRow("replace_middle")
+        << "replace" << 1 << QStringList{"YAMA/yama", "Q/a", "SORA/sora"};
+    QTest::addRow("replace_past_end") << "replace" << 3 << QStringList();
+    QTest::addRow("delete_first") << "delete" << 0 << QStringList{"KAWA/kawa", "SORA/sora"};
+    QTest::addRow("delete_last") << "delete" << 2 << QStringList{"YAMA/yama", "KAWA/kawa"};
+    QTest::addRow("delete_negative") << "delete" << -1 << QStringList();
+    QTest::addRow("append") << "append" << 0
+                            << QStringList{"YAMA/yama", "KAWA/kawa", "SORA/sora", "Q/a"};
+}
+
+void QuestionTableModelTest::editsKeepRowsAndItemsInStep()
+{
+    QFETCH(QString, edit);
+    QFETCH(int, row);
+    QFETCH(QStringList, rows);
+    QuestionBank bank = threePairs();
+    QuestionTableModel model(bank);
+    model.setLevel(1);
+    const QStringList before = rowsOf(model);
+    Tester tester(&model, Tester::FailureReportingMode::QtTest);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+
+    bool done = true;
+    if (edit == "replace")
+        done = model.replacePair(row, {"Q", "a"});
+    else if (edit == "delete")
+        done = model.deletePair(row);
+    else
+        model.appendPair({"Q", "a"});
+
+    QCOMPARE(done, !rows.isEmpty());
+    QCOMPARE(rowsOf(model), done ? rows : before);
+    QCOMPARE(itemsOf(bank, 1), rowsOf(model));
+    QCOMPARE(bank.Count(0), 1);
+    // A view hears of each change by the one signal that fits it.
+    const QSignalSpy& expected = edit == "replace"  ? changed
+                                 : edit == "delete" ? removed
+                                                    : inserted;
+    QCOMPARE(changed.size() + removed.size() + inserted.size(), expected.size());
+    QCOMPARE(expected.size(), done ? 1 : 0);
+}
+
+QTEST_GUILESS_MAIN(QuestionTableModelTest)
+#include "QuestionTableModelTest.moc"
