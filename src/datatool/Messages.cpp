@@ -42,12 +42,12 @@ QString describe(const TableError& error, Language language)
     case TableError::Kind::InvalidUtf8:
         return wording(language, "bytes that are not valid UTF-8",
                        "UTF-8 として読めないバイトがあります");
-    case TableError::Kind::InvalidCp932:
-        return wording(language, "bytes that are not valid CP932",
-                       "CP932 として読めないバイトがあります");
     case TableError::Kind::NeitherUtf8NorCp932:
-        return wording(language, "bytes that are neither valid UTF-8 nor valid CP932",
-                       "UTF-8 としても CP932 としても読めないバイトがあります");
+        return wording(language,
+                       "bytes that are neither UTF-8 nor CP932 (--encoding cp932 takes them as "
+                       "they are)",
+                       "UTF-8 としても CP932 としても読めないバイトがあります (--encoding cp932 "
+                       "ならそのまま取り込みます)");
     case TableError::Kind::NoCp932Form:
         return wording(language,
                        "the character \"%1\" (%2) has no CP932 form, so a question file cannot "

@@ -23,7 +23,6 @@ struct TableError
     enum class Kind
     {
         InvalidUtf8,
-        InvalidCp932,
         NeitherUtf8NorCp932,
         NoCp932Form,
         StrayCarriageReturn,

@@ -74,13 +74,15 @@ TableEncoding detect(QByteArrayView table)
 
 Cp932Table toCp932(const QByteArray& table, std::optional<TableEncoding> encoding)
 {
-    if (encoding.value_or(detect(table)) == TableEncoding::Utf8)
+    // A table named CP932 is taken as it stands, so that any file exported as CP932 comes back
+    // byte for byte, even with bytes that are no CP932 character.
+    if (encoding == TableEncoding::Cp932)
+        return {table, {}};
+    if (encoding == TableEncoding::Utf8 || detect(table) == TableEncoding::Utf8)
         return fromUtf8(table);
     if (TextCodec::isValid(table))
         return {table, {}};
-    const auto kind =
-        encoding ? TableError::Kind::InvalidCp932 : TableError::Kind::NeitherUtf8NorCp932;
-    return {{}, faultyLines(table, kind, TextCodec::isValid)};
+    return {{}, faultyLines(table, TableError::Kind::NeitherUtf8NorCp932, TextCodec::isValid)};
 }
 
 std::optional<QByteArray> fromCp932(const QByteArray& table, TableEncoding encoding)

@@ -21,7 +21,8 @@ struct Cp932Table
 TableEncoding detect(QByteArrayView table);
 
 // The table as CP932 bytes, in the given encoding or the detected one; a UTF-8 byte order mark is
-// dropped. On errors the bytes are empty and every faulty line is named.
+// dropped. A detected CP932 table must be valid CP932; one named CP932 is taken as it stands. On
+// errors the bytes are empty and every faulty line is named.
 Cp932Table toCp932(const QByteArray& table, std::optional<TableEncoding> encoding);
 
 // A table of CP932 bytes in the given encoding; nothing when some text would not come back from
