@@ -11,10 +11,13 @@ QString levelName(int level)
     return names[level];
 }
 
-// Items are numbered from 1 as the editor lists them.
+// Items are numbered from 1 as the editor lists them. English readers also get the level's
+// number, which is what their table has.
 QString place(int level, int position, Language language)
 {
-    return wording(language, "%1 (level %2), item %3", "%1の %3 問目")
+    if (language == Language::Japanese)
+        return QStringLiteral("%1の %2 問目").arg(levelName(level)).arg(position + 1);
+    return QStringLiteral("%1 (level %2), item %3")
         .arg(levelName(level))
         .arg(level + 1)
         .arg(position + 1);

@@ -195,31 +195,40 @@ void DataToolProcessTest::checkReportsAsTheProgramDoes_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("expected");
     QuestionBank warned;
     warned.Add(0, "yama", "");
     warned.Add(0, "yama", "x");
     const QString failure = QStringLiteral("%1: ");
     QTest::addRow("loads_with_warnings")
-        << QuestionFile::encode(warned) << 0
+        << QuestionFile::encode(warned) << 0 << "C"
         << "%1: 初級 2, 中級 0, 上級 0 (2 pairs)\n"
            "%1: warning: 初級 (level 1), item 1: the answer is empty\n"
            "%1: warning: 初級 (level 1), item 2: the same question as item 1\n";
-    QTest::addRow("foreign_header")
-        << QByteArray("3.00b\3\0\0\0", 9) << 1 << failure + QuestionFile::WrongVersionMessage;
-    QTest::addRow("cut_short") << QuestionFile::encode(warned).chopped(1) << 1
+    QTest::addRow("loads_with_warnings_in_japanese")
+        << QuestionFile::encode(warned) << 0 << "ja_JP.UTF-8"
+        << "%1: 初級 2 問、中級 0 問、上級 0 問 (計 2 問)\n"
+           "%1: 警告: 初級の 1 問目: 答えが空です\n"
+           "%1: 警告: 初級の 2 問目: 1 問目と同じ問題です\n";
+    // The program's own messages stay Japanese in any language.
+    QTest::addRow("foreign_header") << QByteArray("3.00b\3\0\0\0", 9) << 1 << "C"
+                                    << failure + QuestionFile::WrongVersionMessage;
+    QTest::addRow("cut_short") << QuestionFile::encode(warned).chopped(1) << 1 << "C"
                                << failure + QuestionFile::OpenFailedMessage;
-    QTest::addRow("missing") << QByteArray() << 1 << failure + QuestionFile::OpenFailedMessage;
+    QTest::addRow("missing") << QByteArray() << 1 << "C"
+                             << failure + QuestionFile::OpenFailedMessage;
 }
 
 void DataToolProcessTest::checkReportsAsTheProgramDoes()
 {
     QFETCH(QByteArray, file);
     QFETCH(int, exitCode);
+    QFETCH(QString, language);
     QFETCH(QString, expected);
     if (!file.isEmpty())
         QVERIFY(TestFiles::writeBytes(path("q.DAT"), file));
-    const Run run = runTool({"check", path("q.DAT")});
+    const Run run = runTool({"check", path("q.DAT")}, language);
     QCOMPARE(run.exitCode, exitCode);
     const QString report = exitCode == 0 ? QString::fromUtf8(run.out) : run.err;
     QVERIFY2(report.contains(expected.arg(path("q.DAT"))), qPrintable(report));
