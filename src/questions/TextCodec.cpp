@@ -14,6 +14,14 @@ QString decode(const QByteArray& bytes)
     return decoder.decode(bytes);
 }
 
+bool isValid(QByteArrayView bytes)
+{
+    QStringDecoder decoder(CodecName, QStringConverter::Flag::Stateless);
+    // The decoder reports errors only once the text has really been made.
+    [[maybe_unused]] const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
 std::optional<QByteArray> encode(const QString& text)
 {
     QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);

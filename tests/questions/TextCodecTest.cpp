@@ -14,6 +14,8 @@ private slots:
     void roundTripsCp932();
     void refusesCharacterWithoutCp932Form_data();
     void refusesCharacterWithoutCp932Form();
+    void validatesWithoutEncodingBack_data();
+    void validatesWithoutEncodingBack();
 };
 
 void TextCodecTest::roundTripsCp932_data()
@@ -54,6 +56,26 @@ void TextCodecTest::refusesCharacterWithoutCp932Form()
 {
     QFETCH(QString, text);
     QCOMPARE(TextCodec::encode(text), std::nullopt);
+}
+
+void TextCodecTest::validatesWithoutEncodingBack_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("valid");
+    QTest::addRow("kanji_and_ascii") << hex("8E 52 61") << true;
+    QTest::addRow("second_form_of_a_character") << hex("87 9A FA 5B") << true;
+    QTest::addRow("user_defined_area") << hex("F0 40") << true;
+    QTest::addRow("no_character_at_a0") << hex("61 A0 62") << false;
+    QTest::addRow("unassigned_pair") << hex("85 40") << false;
+    QTest::addRow("lead_byte_before_tab") << hex("81 09") << false;
+    QTest::addRow("lead_byte_at_end") << hex("61 81") << false;
+}
+
+void TextCodecTest::validatesWithoutEncodingBack()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, valid);
+    QCOMPARE(TextCodec::isValid(bytes), valid);
 }
 
 QTEST_GUILESS_MAIN(TextCodecTest)

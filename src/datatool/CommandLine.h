@@ -1,0 +1,49 @@
+#pragma once
+
+#include "datatool/Language.h"
+#include "datatool/Table.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+enum class Command
+{
+    Import,
+    Export,
+    Check
+};
+
+// One run of the tool, as the command line asks for it.
+struct Request
+{
+    Command command = Command::Check;
+    QString input;
+    // Empty for check, and for export to standard output.
+    QString output;
+    TableFormat format = TableFormat::Tsv;
+    // Import detects the encoding when none is given; export writes UTF-8.
+    std::optional<TableEncoding> encoding;
+    bool header = false;
+    bool force = false;
+};
+
+// Exit codes of the tool.
+enum ExitCode
+{
+    ExitDone = 0,
+    ExitFailed = 1,
+    ExitUsage = 2
+};
+
+// Either work to do, or a text to print and leave with: the help or the version (ExitDone on
+// standard output) or a usage error (ExitUsage on standard error).
+struct CommandLineOutcome
+{
+    std::optional<Request> request;
+    QString text;
+    ExitCode exitCode = ExitDone;
+};
+
+CommandLineOutcome parseCommandLine(const QStringList& arguments, Language language);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "datatool/CheckReport.h"
+#include "datatool/Language.h"
+#include "datatool/Table.h"
+#include "datatool/TableExport.h"
+
+#include <QString>
+
+#include <array>
+
+// The tool's own messages in the user's language. The messages of the program itself, which
+// check repeats, stay Japanese as the program shows them.
+namespace Messages {
+
+QString describe(const TableError& error, Language language);
+QString describe(const ExportError& error, Language language);
+QString describe(const CheckWarning& warning, Language language);
+
+QString warningPrefix(Language language);
+// "初級 120, 中級 80, 上級 40 (240 pairs)"
+QString pairCounts(const std::array<int, QuestionBank::LevelCount>& counts, Language language);
+QString moreErrors(qsizetype count, Language language);
+QString nothingWritten(Language language);
+QString written(Language language);
+
+// Why a question file was not loaded, after the program's own message.
+QString missingFile(Language language);
+QString unreadableFile(Language language);
+QString foreignFile(Language language);
+
+QString outputExists(Language language);
+QString cannotRead(const QString& reason, Language language);
+QString cannotWrite(Language language);
+
+} // namespace Messages

@@ -1,0 +1,105 @@
+#include "datatool/TableCodec.h"
+
+#include "questions/TextCodec.h"
+
+namespace TableCodec {
+
+namespace {
+
+const QByteArray Utf8ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// Run only after a check of the whole table failed, to name the lines at fault. Cutting at line
+// feeds is safe in both encodings: 0x0A is never part of a longer character.
+template <typename LineCheck>
+QList<TableError> faultyLines(QByteArrayView table, TableError::Kind kind, LineCheck isFine)
+{
+    QList<TableError> errors;
+    int line = 1;
+    qsizetype start = 0;
+    while (start <= table.size()) {
+        qsizetype end = table.indexOf('\n', start);
+        if (end < 0)
+            end = table.size();
+        if (!isFine(table.sliced(start, end - start)))
+            errors.append({kind, line, {}});
+        start = end + 1;
+        ++line;
+    }
+    return errors;
+}
+
+QList<TableError> charactersWithoutCp932Form(const QString& text)
+{
+    QList<TableError> errors;
+    int line = 1;
+    for (const QStringView lineText : QStringTokenizer(text, u'\n')) {
+        if (!TextCodec::encode(lineText.toString())) {
+            for (qsizetype i = 0; i < lineText.size();) {
+                const bool pair = lineText[i].isHighSurrogate() && i + 1 < lineText.size() &&
+                                  lineText[i + 1].isLowSurrogate();
+                const QString character = lineText.sliced(i, pair ? 2 : 1).toString();
+                if (!TextCodec::encode(character))
+                    errors.append({TableError::Kind::NoCp932Form, line, character});
+                i += character.size();
+            }
+        }
+        ++line;
+    }
+    return errors;
+}
+
+Cp932Table fromUtf8(QByteArrayView table)
+{
+    if (table.startsWith(Utf8ByteOrderMark))
+        table = table.sliced(Utf8ByteOrderMark.size());
+    if (!table.isValidUtf8()) {
+        return {{}, faultyLines(table, TableError::Kind::InvalidUtf8, [](QByteArrayView line) {
+                    return line.isValidUtf8();
+                })};
+    }
+    // One pass of the codec over the whole table: per field it would cost several times the rest
+    // of an import.
+    const QString text = QString::fromUtf8(table);
+    if (std::optional<QByteArray> bytes = TextCodec::encode(text))
+        return {*std::move(bytes), {}};
+    return {{}, charactersWithoutCp932Form(text)};
+}
+
+} // namespace
+
+TableEncoding detect(QByteArrayView table)
+{
+    return table.isValidUtf8() ? TableEncoding::Utf8 : TableEncoding::Cp932;
+}
+
+Cp932Table toCp932(const QByteArray& table, std::optional<TableEncoding> encoding)
+{
+    // A table named CP932 is taken as it stands, so that any file exported as CP932 comes back
+    // byte for byte, even with bytes that are no CP932 character.
+    if (encoding == TableEncoding::Cp932)
+        return {table, {}};
+    if (encoding == TableEncoding::Utf8 || detect(table) == TableEncoding::Utf8)
+        return fromUtf8(table);
+    if (TextCodec::isValid(table))
+        return {table, {}};
+    return {{}, faultyLines(table, TableError::Kind::NeitherUtf8NorCp932, TextCodec::isValid)};
+}
+
+std::optional<QByteArray> fromCp932(const QByteArray& table, TableEncoding encoding)
+{
+    if (encoding == TableEncoding::Cp932)
+        return table;
+    // No CP932 character spans a separator or line end (none of them can be a second byte), so
+    // the whole table comes back unchanged exactly when every text does.
+    const QString text = TextCodec::decode(table);
+    if (TextCodec::encode(text) != table)
+        return std::nullopt;
+    return text.toUtf8();
+}
+
+bool survivesUtf8(const QByteArray& text)
+{
+    return TextCodec::encode(TextCodec::decode(text)) == text;
+}
+
+} // namespace TableCodec

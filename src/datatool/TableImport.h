@@ -1,0 +1,27 @@
+#pragma once
+
+#include "datatool/Table.h"
+#include "questions/QuestionBank.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <optional>
+
+struct ImportOptions
+{
+    TableFormat format = TableFormat::Tsv;
+    // Detected when not given.
+    std::optional<TableEncoding> encoding;
+};
+
+struct ImportResult
+{
+    QuestionBank bank;
+    // Every fault of the table; when there is any, the bank is incomplete and must not be saved.
+    QList<TableError> errors;
+};
+
+// Rows of level (1, 2, 3 or 初級, 中級, 上級), question and answer become pairs of the bank, in
+// their order within each level. A first row whose level reads "level" or "レベル" is a header.
+ImportResult importTable(const QByteArray& table, const ImportOptions& options);

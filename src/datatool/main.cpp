@@ -1,0 +1,39 @@
+// tazune-data: question files to and from spreadsheet tables, and a check of a question file.
+// The rules live in tazune_datatool; this only picks the language and wires the console.
+
+#include "datatool/CommandLine.h"
+#include "datatool/Commands.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tazune-data"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAZUNE_VERSION));
+
+    const Language language = languageOf(QLocale::system());
+    // Qt's own parts of the help ("Usage:", "Options:") in the same language as ours.
+    QTranslator qtTexts;
+    if (language == Language::Japanese &&
+        qtTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
+
+    QFile out;
+    QFile err;
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly);
+
+    const CommandLineOutcome outcome = parseCommandLine(QCoreApplication::arguments(), language);
+    if (!outcome.request) {
+        (outcome.exitCode == ExitDone ? out : err).write(outcome.text.toUtf8());
+        return outcome.exitCode;
+    }
+    return run(*outcome.request, {out, err, language});
+}

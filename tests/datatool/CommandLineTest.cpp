@@ -1,0 +1,111 @@
+#include "datatool/CommandLine.h"
+
+#include <QTest>
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsRequests_data();
+    void readsRequests();
+    void refusesWrongCommandLines_data();
+    void refusesWrongCommandLines();
+};
+
+namespace {
+
+using Encoding = std::optional<TableEncoding>;
+
+QStringList toolWith(const QString& arguments)
+{
+    return QStringList{"tazune-data"} + arguments.split(' ', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+void CommandLineTest::readsRequests_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<TableFormat>("format");
+    QTest::addColumn<Encoding>("encoding");
+    QTest::addColumn<bool>("header");
+    QTest::addColumn<bool>("force");
+    const auto tsv = TableFormat::Tsv;
+    QTest::addRow("import_detecting_encoding") << "import in.txt -o out.DAT" << Command::Import
+                                               << "out.DAT" << tsv << Encoding() << false << false;
+    QTest::addRow("import_auto_encoding")
+        << "import --encoding AUTO in.txt --output out.DAT --force" << Command::Import << "out.DAT"
+        << tsv << Encoding() << false << true;
+    QTest::addRow("import_csv_sjis")
+        << "import --csv --encoding sjis in.txt -o out.DAT" << Command::Import << "out.DAT"
+        << TableFormat::Csv << Encoding(TableEncoding::Cp932) << false << false;
+    QTest::addRow("export_to_standard_output")
+        << "export in.txt --header --encoding UTF8" << Command::Export << "" << tsv
+        << Encoding(TableEncoding::Utf8) << true << false;
+    QTest::addRow("check") << "check in.txt" << Command::Check << "" << tsv << Encoding() << false
+                           << false;
+}
+
+void CommandLineTest::readsRequests()
+{
+    QFETCH(QString, arguments);
+    QFETCH(Command, command);
+    QFETCH(QString, output);
+    QFETCH(TableFormat, format);
+    QFETCH(Encoding, encoding);
+    QFETCH(bool, header);
+    QFETCH(bool, force);
+    const CommandLineOutcome outcome = parseCommandLine(toolWith(arguments), Language::English);
+    QVERIFY2(outcome.request, qPrintable(outcome.text));
+    QCOMPARE(outcome.request->command, command);
+    QCOMPARE(outcome.request->input, QStringLiteral("in.txt"));
+    QCOMPARE(outcome.request->output, output);
+    QCOMPARE(outcome.request->format, format);
+    QCOMPARE(outcome.request->encoding, encoding);
+    QCOMPARE(outcome.request->header, header);
+    QCOMPARE(outcome.request->force, force);
+}
+
+void CommandLineTest::refusesWrongCommandLines_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("named");
+    QTest::addRow("no_command") << ""
+                                << "import, export or check";
+    QTest::addRow("unknown_command") << "convert in.txt"
+                                     << "convert";
+    QTest::addRow("no_file") << "check"
+                             << "one file";
+    QTest::addRow("two_files") << "export a.DAT b.txt"
+                               << "one file";
+    QTest::addRow("import_without_output") << "import in.txt"
+                                           << "-o FILE.DAT";
+    QTest::addRow("header_on_import") << "import --header in.txt -o q.DAT"
+                                      << "--header";
+    QTest::addRow("output_on_check") << "check -o x in.DAT"
+                                     << "--output";
+    QTest::addRow("force_on_check") << "check --force in.DAT"
+                                    << "--force";
+    QTest::addRow("unknown_encoding") << "import --encoding latin1 in.txt -o q.DAT"
+                                      << "latin1";
+    QTest::addRow("auto_on_export") << "export --encoding auto in.DAT"
+                                    << "auto";
+    QTest::addRow("unknown_option") << "check --fast in.DAT"
+                                    << "fast";
+}
+
+void CommandLineTest::refusesWrongCommandLines()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, named);
+    const CommandLineOutcome outcome = parseCommandLine(toolWith(arguments), Language::English);
+    QVERIFY(!outcome.request);
+    QCOMPARE(outcome.exitCode, ExitUsage);
+    QVERIFY2(outcome.text.contains(named), qPrintable(outcome.text));
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "CommandLineTest.moc"

@@ -1,0 +1,238 @@
+#include "TestFiles.h"
+#include "questions/QuestionFile.h"
+#include "questions/TextCodec.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+
+// The built tazune-data, run as a user runs it: language from the environment, files in a
+// private folder, exit codes and what reaches the two output streams.
+class DataToolProcessTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void helpFollowsSystemLanguage_data();
+    void helpFollowsSystemLanguage();
+    void exportedTableImportsToTheSameFile();
+    void replacesOutputOnlyWithForce();
+    void failedImportLeavesOutputUntouched();
+    void failedWriteKeepsPreviousOutput_data();
+    void failedWriteKeepsPreviousOutput();
+    void checkReportsAsTheProgramDoes_data();
+    void checkReportsAsTheProgramDoes();
+
+private:
+    QString path(const QString& name) const { return dir->filePath(name); }
+    QStringList entries() const
+    {
+        return QDir(dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+Run runTool(const QStringList& arguments, const QString& language = QStringLiteral("C"),
+            const std::function<void()>& inChild = {})
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(name);
+    environment.insert(QStringLiteral("LANG"), language);
+    process.setProcessEnvironment(environment);
+    if (inChild)
+        process.setChildProcessModifier(inChild);
+    process.start(QStringLiteral(TAZUNE_DATA_TOOL), arguments);
+    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Files grow only to a few kilobytes in the child: a longer write fails as on a full disk.
+void limitFileSize()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+QuestionBank bankOfSize(int items)
+{
+    QuestionBank bank;
+    for (int i = 0; i < items; ++i)
+        bank.Add(i % QuestionBank::LevelCount, "question " + QByteArray::number(i), "answer");
+    return bank;
+}
+
+const QByteArray GoodTable = "1\t山\tyama\n1\t山\t\n2\t橋\thashi\n";
+
+} // namespace
+
+void DataToolProcessTest::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+void DataToolProcessTest::helpFollowsSystemLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("notExpected");
+    const QString english = QStringLiteral("A table has one row per pair");
+    const QString japanese = QStringLiteral("表は 1 行に 1 問");
+    QTest::addRow("japanese") << "ja_JP.UTF-8" << japanese << english;
+    QTest::addRow("c_locale") << "C" << english << japanese;
+    QTest::addRow("english") << "en_GB.UTF-8" << english << japanese;
+}
+
+void DataToolProcessTest::helpFollowsSystemLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, expected);
+    QFETCH(QString, notExpected);
+    const Run run = runTool({"--help"}, language);
+    QCOMPARE(run.exitCode, 0);
+    const QString help = QString::fromUtf8(run.out);
+    QVERIFY2(help.contains(expected) && !help.contains(notExpected), qPrintable(help));
+}
+
+void DataToolProcessTest::exportedTableImportsToTheSameFile()
+{
+    QuestionBank bank;
+    bank.Add(0, TextCodec::encode(QStringLiteral("山")).value(), "yama, \"mountain\"");
+    bank.Add(2, "two\r\nlines", "");
+    QVERIFY(QuestionFile::write(path("q.DAT"), bank));
+    QCOMPARE(runTool({"export", "--csv", path("q.DAT"), "-o", path("q.csv")}).exitCode, 0);
+    QCOMPARE(runTool({"import", "--csv", path("q.csv"), "-o", path("back.DAT")}).exitCode, 0);
+    QCOMPARE(TestFiles::readBytes(path("back.DAT")), QuestionFile::encode(bank));
+}
+
+void DataToolProcessTest::replacesOutputOnlyWithForce()
+{
+    QVERIFY(TestFiles::writeBytes(path("words.tsv"), GoodTable));
+    QVERIFY(TestFiles::writeBytes(path("q.DAT"), "previous"));
+    const Run refused = runTool({"import", path("words.tsv"), "-o", path("q.DAT")});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains("--force"), qPrintable(refused.err));
+    QCOMPARE(TestFiles::readBytes(path("q.DAT")), QByteArray("previous"));
+
+    QCOMPARE(runTool({"import", path("words.tsv"), "-o", path("q.DAT"), "--force"}).exitCode, 0);
+    QuestionBank read;
+    QCOMPARE(QuestionFile::read(path("q.DAT"), read), QuestionFile::ReadOutcome::Loaded);
+    QCOMPARE(read.Count(0), 2);
+    QCOMPARE(read.Count(1), 1);
+}
+
+void DataToolProcessTest::failedImportLeavesOutputUntouched()
+{
+    QVERIFY(TestFiles::writeBytes(path("bad.tsv"), GoodTable + "4\t海\tumi\n"));
+    const QByteArray previous = QuestionFile::encode(bankOfSize(3));
+    QVERIFY(TestFiles::writeBytes(path("q.DAT"), previous));
+    const QStringList before = entries();
+    const Run run = runTool({"import", path("bad.tsv"), "-o", path("q.DAT"), "--force"});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(path("bad.tsv") + ":4: ") && run.err.contains("\"4\""),
+             qPrintable(run.err));
+    QCOMPARE(TestFiles::readBytes(path("q.DAT")), previous);
+    QCOMPARE(entries(), before);
+}
+
+void DataToolProcessTest::failedWriteKeepsPreviousOutput_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("import_question_file") << "import"
+                                          << "big.tsv"
+                                          << "q.DAT"
+                                          << "q.DAT: " + QuestionFile::SaveFailedMessage;
+    QTest::addRow("export_table") << "export"
+                                  << "big.DAT"
+                                  << "q.tsv"
+                                  << "q.tsv: cannot be written";
+}
+
+void DataToolProcessTest::failedWriteKeepsPreviousOutput()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    QFETCH(QString, message);
+    const QuestionBank big = bankOfSize(1000);
+    QVERIFY(QuestionFile::write(path("big.DAT"), big));
+    QCOMPARE(runTool({"export", path("big.DAT"), "-o", path("big.tsv")}).exitCode, 0);
+    QVERIFY(TestFiles::writeBytes(path(output), "previous"));
+    const QStringList before = entries();
+    const Run run =
+        runTool({command, path(input), "-o", path(output), "--force"}, "C", limitFileSize);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(TestFiles::readBytes(path(output)), QByteArray("previous"));
+    QCOMPARE(entries(), before);
+}
+
+void DataToolProcessTest::checkReportsAsTheProgramDoes_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("expected");
+    QuestionBank warned;
+    warned.Add(0, "yama", "");
+    warned.Add(0, "yama", "x");
+    const QString failure = QStringLiteral("%1: ");
+    QTest::addRow("loads_with_warnings")
+        << QuestionFile::encode(warned) << 0 << "C"
+        << "%1: 初級 2, 中級 0, 上級 0 (2 pairs)\n"
+           "%1: warning: 初級 (level 1), item 1: the answer is empty\n"
+           "%1: warning: 初級 (level 1), item 2: the same question as item 1\n";
+    QTest::addRow("loads_with_warnings_in_japanese")
+        << QuestionFile::encode(warned) << 0 << "ja_JP.UTF-8"
+        << "%1: 初級 2 問、中級 0 問、上級 0 問 (計 2 問)\n"
+           "%1: 警告: 初級の 1 問目: 答えが空です\n"
+           "%1: 警告: 初級の 2 問目: 1 問目と同じ問題です\n";
+    // The program's own messages stay Japanese in any language.
+    QTest::addRow("foreign_header") << QByteArray("3.00b\3\0\0\0", 9) << 1 << "C"
+                                    << failure + QuestionFile::WrongVersionMessage;
+    QTest::addRow("cut_short") << QuestionFile::encode(warned).chopped(1) << 1 << "C"
+                               << failure + QuestionFile::OpenFailedMessage;
+    QTest::addRow("missing") << QByteArray() << 1 << "C"
+                             << failure + QuestionFile::OpenFailedMessage;
+}
+
+void DataToolProcessTest::checkReportsAsTheProgramDoes()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, exitCode);
+    QFETCH(QString, language);
+    QFETCH(QString, expected);
+    if (!file.isEmpty())
+        QVERIFY(TestFiles::writeBytes(path("q.DAT"), file));
+    const Run run = runTool({"check", path("q.DAT")}, language);
+    QCOMPARE(run.exitCode, exitCode);
+    const QString report = exitCode == 0 ? QString::fromUtf8(run.out) : run.err;
+    QVERIFY2(report.contains(expected.arg(path("q.DAT"))), qPrintable(report));
+}
+
+QTEST_GUILESS_MAIN(DataToolProcessTest)
+#include "DataToolProcessTest.moc"
