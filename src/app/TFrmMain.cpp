@@ -2,34 +2,22 @@
 
 #include "drill/TFrmReport.h"
 #include "editor/TFrmDataMake.h"
-#include "help/HelpRouting.h"
-#include "help/HelpTopics.h"
 #include "help/TFrmVersion.h"
 #include "platform/ColorDialog.h"
 #include "platform/FileDialog.h"
 #include "platform/FontDialog.h"
-#include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "questions/QuestionFile.h"
-#include "questions/TextCodec.h"
 #include "settings/LineFont.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
 #include "widgets/BevelPanel.h"
-#include "widgets/HelpKeys.h"
-#include "widgets/JapaneseFont.h"
-#include "widgets/MarkImages.h"
 #include "widgets/WindowParts.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QIcon>
-#include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMenu>
 #include <QProgressBar>
 #include <QTimer>
 
@@ -50,17 +38,6 @@ QString statusText(DrillState state)
         return QStringLiteral("スタート(F2)で続き、終了(F8)で戻ります");
     }
     return {};
-}
-
-QLabel* createCaption(QWidget* parent, const QString& name, const QString& text, int top,
-                      int height)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(JapaneseFont::ofPixelSize(16));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setGeometry(8, top, 73, height);
-    return label;
 }
 
 } // namespace
@@ -86,68 +63,6 @@ void TFrmMain::FormCreate()
 {
     const QFileInfo executable(services.executablePath);
     programFolder = executable.absoluteDir();
-}
-
-void TFrmMain::createControls()
-{
-    setObjectName(QStringLiteral("TFrmMain"));
-    setWindowTitle(ApplicationTitle);
-    setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("tazune"), QIcon(QStringLiteral(":/icons/tazune.svg"))));
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    setFont(JapaneseFont::ofPixelSize(12));
-
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(498, 128);
-    client->setAutoFillBackground(true);
-    QPalette green = client->palette();
-    green.setColor(QPalette::Window, QColor(0, 128, 0));
-    client->setPalette(green);
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-    Label1 = createCaption(client, QStringLiteral("Label1"), QStringLiteral("残り時間"), 8, 17);
-    Label2 = createCaption(client, QStringLiteral("Label2"), QStringLiteral("問題文章"), 32, 25);
-    Label3 = createCaption(client, QStringLiteral("Label3"), QStringLiteral("入力場所"), 64, 25);
-
-    // A screen reader reads each line's value as its name and the caption beside it as what
-    // the line is.
-    Panel2 = new BevelPanel(client, QStringLiteral("Panel2"));
-    Panel2->setGeometry(88, 8, 361, 17);
-    Panel2->setCaption(Label1->text());
-    ProgressBar1 = new QProgressBar(Panel2);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(2, 2, 357, 13);
-    ProgressBar1->setRange(0, Drill::BarMaximum);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setAccessibleDescription(Label1->text());
-    showRemainingTime(0);
-    ProgressBar1->hide();
-
-    Panel1 = new BevelPanel(client, QStringLiteral("Panel1"));
-    Panel1->setGeometry(88, 32, 361, 25);
-    Panel1->setCaption(Label2->text());
-
-    Edit1 = new QLineEdit(client);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(88, 64, 361, 25);
-    Edit1->setAccessibleName(Label3->text());
-    Edit1->setFocus();
-    connect(Edit1, &QLineEdit::textChanged, this, &TFrmMain::Edit1Change);
-
-    Image1 = new QLabel(client);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(456, 16, 33, 33);
-    Image1->setAlignment(Qt::AlignCenter);
-    ImageList1 = {MarkImages::timeOutCross(), MarkImages::correctCircle()};
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &TFrmMain::Timer1Timer);
 }
 
 void TFrmMain::showEvent(QShowEvent* event)
@@ -368,32 +283,6 @@ void TFrmMain::MenuFontClick()
     }
 }
 
-void TFrmMain::MenuContentsClick()
-{
-    services.helpViewer.showContext(HelpRouting::contextOf(MenuContents));
-}
-
-void TFrmMain::MenuKeywordClick()
-{
-    services.helpViewer.showFinder();
-}
-
-// F1 in the main window is the shortcut of "目次"; in the dialogs and in open menus it is handled
-// here. A help request never waits for the viewer, so a game goes on behind it.
-void TFrmMain::installHelpKeys()
-{
-    HelpRouting::setContext(this, HelpTopics::MainWindowContext);
-    HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
-    for (QDialog* dialog :
-         std::initializer_list<QDialog*>{frmSound, frmReport, frmSetting, frmDataMake, frmVersion})
-        HelpKeys::installOnDialog(dialog, services.helpViewer);
-    for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuHelp})
-        HelpKeys::installOnMenu(menu, services.helpViewer);
-    const auto showContext = [this](int context) { services.helpViewer.showContext(context); };
-    connect(frmSound, &TSoundDialog::helpRequested, this, showContext);
-    connect(frmDataMake, &TFrmDataMake::helpRequested, this, showContext);
-}
-
 void TFrmMain::MenuDataClick()
 {
     frmDataMake->exec();
@@ -407,56 +296,4 @@ void TFrmMain::MenuAboutClick()
 void TFrmMain::MenuCloseClick()
 {
     close();
-}
-
-void TFrmMain::Timer1Timer()
-{
-    game.tick();
-}
-
-void TFrmMain::Edit1Change()
-{
-    game.checkAnswer(TextCodec::encode(Edit1->text()));
-}
-
-void TFrmMain::setBarPosition(int position)
-{
-    ProgressBar1->setValue(position);
-    showRemainingTime(position);
-}
-
-// In whole seconds, so that a screen reader hears of it once a second rather than every tick.
-void TFrmMain::showRemainingTime(int position)
-{
-    const int tenths = Drill::BarMaximum - position;
-    const QString remaining = QStringLiteral("残り%1秒").arg((tenths + 9) / 10);
-    if (ProgressBar1->accessibleName() != remaining)
-        ProgressBar1->setAccessibleName(remaining);
-}
-
-void TFrmMain::showQuestion(const QByteArray& question)
-{
-    Panel1->setPanelText(TextCodec::decode(question));
-}
-
-void TFrmMain::clearInput()
-{
-    Edit1->clear();
-}
-
-void TFrmMain::drawMark(DrillMark mark)
-{
-    Image1->setPixmap(ImageList1[static_cast<int>(mark)]);
-    Image1->setAccessibleName(mark == DrillMark::Correct ? QStringLiteral("正解")
-                                                         : QStringLiteral("時間切れ"));
-}
-
-void TFrmMain::playSound(SoundEvent sound)
-{
-    sounds.play(sound);
-}
-
-void TFrmMain::gameOver()
-{
-    MenuScorClick();
 }

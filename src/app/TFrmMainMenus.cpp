@@ -1,5 +1,15 @@
 #include "app/TFrmMain.h"
 
+#include "drill/TFrmReport.h"
+#include "editor/TFrmDataMake.h"
+#include "help/HelpRouting.h"
+#include "help/HelpTopics.h"
+#include "help/TFrmVersion.h"
+#include "platform/HelpViewer.h"
+#include "settings/TFrmSetting.h"
+#include "settings/TSoundDialog.h"
+#include "widgets/HelpKeys.h"
+
 #include <QMenu>
 #include <QMenuBar>
 
@@ -113,4 +123,30 @@ void TFrmMain::createHelpMenu()
     connect(MenuContents, &QAction::triggered, this, &TFrmMain::MenuContentsClick);
     connect(MenuKeyword, &QAction::triggered, this, &TFrmMain::MenuKeywordClick);
     connect(MenuAbout, &QAction::triggered, this, &TFrmMain::MenuAboutClick);
+}
+
+void TFrmMain::MenuContentsClick()
+{
+    services.helpViewer.showContext(HelpRouting::contextOf(MenuContents));
+}
+
+void TFrmMain::MenuKeywordClick()
+{
+    services.helpViewer.showFinder();
+}
+
+// F1 in the main window is the shortcut of "目次"; in the dialogs and in open menus it is handled
+// here. A help request never waits for the viewer, so a game goes on behind it.
+void TFrmMain::installHelpKeys()
+{
+    HelpRouting::setContext(this, HelpTopics::MainWindowContext);
+    HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
+    for (QDialog* dialog :
+         std::initializer_list<QDialog*>{frmSound, frmReport, frmSetting, frmDataMake, frmVersion})
+        HelpKeys::installOnDialog(dialog, services.helpViewer);
+    for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuHelp})
+        HelpKeys::installOnMenu(menu, services.helpViewer);
+    const auto showContext = [this](int context) { services.helpViewer.showContext(context); };
+    connect(frmSound, &TSoundDialog::helpRequested, this, showContext);
+    connect(frmDataMake, &TFrmDataMake::helpRequested, this, showContext);
 }

@@ -1,0 +1,60 @@
+#include "app/TFrmMain.h"
+
+#include "questions/TextCodec.h"
+#include "widgets/BevelPanel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+
+void TFrmMain::Timer1Timer()
+{
+    game.tick();
+}
+
+void TFrmMain::Edit1Change()
+{
+    game.checkAnswer(TextCodec::encode(Edit1->text()));
+}
+
+void TFrmMain::setBarPosition(int position)
+{
+    ProgressBar1->setValue(position);
+    showRemainingTime(position);
+}
+
+// In whole seconds, so that a screen reader hears of it once a second rather than every tick.
+void TFrmMain::showRemainingTime(int position)
+{
+    const int tenths = Drill::BarMaximum - position;
+    const QString remaining = QStringLiteral("残り%1秒").arg((tenths + 9) / 10);
+    if (ProgressBar1->accessibleName() != remaining)
+        ProgressBar1->setAccessibleName(remaining);
+}
+
+void TFrmMain::showQuestion(const QByteArray& question)
+{
+    Panel1->setPanelText(TextCodec::decode(question));
+}
+
+void TFrmMain::clearInput()
+{
+    Edit1->clear();
+}
+
+void TFrmMain::drawMark(DrillMark mark)
+{
+    Image1->setPixmap(ImageList1[static_cast<int>(mark)]);
+    Image1->setAccessibleName(mark == DrillMark::Correct ? QStringLiteral("正解")
+                                                         : QStringLiteral("時間切れ"));
+}
+
+void TFrmMain::playSound(SoundEvent sound)
+{
+    sounds.play(sound);
+}
+
+void TFrmMain::gameOver()
+{
+    MenuScorClick();
+}
