@@ -4,7 +4,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
 # Only what is started: the tests and benchmarks wait for tools/test.sh.
-"$root/tools/build.sh" build -- tazune tazune-sample-data
+"$root/tools/build.sh" build -- tazune tazune-sample-data tazune-help
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
     echo "Tazune is built ($root/build/src/app/tazune) but cannot open its window:" >&2
     echo "no graphical display here (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
