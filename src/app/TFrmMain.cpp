@@ -8,6 +8,7 @@
 #include "platform/FontDialog.h"
 #include "platform/MessageBox.h"
 #include "questions/QuestionFile.h"
+#include "questions/QuestionFileRequest.h"
 #include "settings/LineFont.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
@@ -180,12 +181,8 @@ void TFrmMain::LoadQuestionFile(const QString& path)
 
 void TFrmMain::MenuLoadClick()
 {
-    OpenFileRequest request;
-    request.title = QStringLiteral("ファイルを開く");
-    request.filters = {{QStringLiteral("Tazuneﾃﾞｰﾀﾌｧｲﾙ(*.DAT)"), QStringLiteral("*.DAT")},
-                       {QStringLiteral("すべてのﾌｧｲﾙ(*.*)"), QStringLiteral("*.*")}};
-    request.mustExist = true;
-    const std::optional<QString> path = services.fileDialog.getOpenFileName(request);
+    const std::optional<QString> path =
+        services.fileDialog.getOpenFileName(QuestionFile::openRequest());
     if (!path)
         return;
     LoadQuestionFile(*path);

@@ -5,6 +5,7 @@
 #include "help/HelpTopics.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
+#include "questions/QuestionFileRequest.h"
 #include "widgets/JapaneseFont.h"
 #include "widgets/WindowParts.h"
 
@@ -23,13 +24,9 @@ namespace {
 
 OpenFileRequest questionFileRequest(const QString& presetFile)
 {
-    OpenFileRequest request;
-    request.title = QStringLiteral("ファイルを開く");
-    request.filters = {{QStringLiteral("Tazuneﾃﾞｰﾀﾌｧｲﾙ(*.DAT)"), QStringLiteral("*.DAT")},
-                       {QStringLiteral("すべてのﾌｧｲﾙ(*.*)"), QStringLiteral("*.*")}};
+    OpenFileRequest request = QuestionFile::openRequest();
     request.presetFile = presetFile;
     request.defaultSuffix = QStringLiteral("dat");
-    request.mustExist = true;
     return request;
 }
 
