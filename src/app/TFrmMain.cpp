@@ -251,11 +251,15 @@ void TFrmMain::MenuSoundClick()
 }
 
 // The event sounds are kept ready, so a changed path is taken up as soon as it is confirmed. The
-// mistake sound is stored for the user but no event plays it.
+// mistake sound is stored for the user but no event plays it. A relative path names a file in the
+// program's folder, as a question file's does; the empty path stays no file.
 void TFrmMain::useEventSounds()
 {
-    sounds.setEventFiles({{SoundEvent::Correct, settings.correctSound},
-                          {SoundEvent::TimeOut, settings.timeOutSound}});
+    const auto inProgramFolder = [this](const QString& path) {
+        return path.isEmpty() ? path : programFolder.absoluteFilePath(path);
+    };
+    sounds.setEventFiles({{SoundEvent::Correct, inProgramFolder(settings.correctSound)},
+                          {SoundEvent::TimeOut, inProgramFolder(settings.timeOutSound)}});
 }
 
 void TFrmMain::MenuBgColorClick()

@@ -593,6 +593,13 @@ private slots:
         QCOMPARE(f->player.played, (QStringList{"/snd/ok.wav", "/snd/late.wav"}));
     }
 
+    void relativeSoundPathNamesAFileInTheProgramsFolder()
+    {
+        f->settings.values = {{"SE1", "ok.wav"}};
+        showWithSample();
+        QCOMPARE(f->player.preloaded, QStringList{f->folder.filePath("ok.wav")});
+    }
+
     void soundThatFailsChangesNothingElse()
     {
         f->settings.values = {{"SE1", "/snd/broken.wav"}};
