@@ -4,11 +4,11 @@
 #include "datatool/Messages.h"
 #include "datatool/TableExport.h"
 #include "datatool/TableImport.h"
+#include "questions/AtomicFile.h"
 #include "questions/QuestionFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -49,12 +49,10 @@ struct LoadedFile
 LoadedFile loadAsTheProgramDoes(const QString& path, Language language)
 {
     LoadedFile loaded;
-    if (!QFileInfo(path).isFile()) {
-        loaded.failure = QuestionFile::OpenFailedMessage + ' ' + Messages::missingFile(language);
-        return loaded;
-    }
     const QuestionFile::ReadOutcome outcome = QuestionFile::read(path, loaded.bank);
-    if (outcome == QuestionFile::ReadOutcome::WrongVersion)
+    if (outcome == QuestionFile::ReadOutcome::NotFound)
+        loaded.failure = QuestionFile::messageFor(outcome) + ' ' + Messages::missingFile(language);
+    else if (outcome == QuestionFile::ReadOutcome::WrongVersion)
         loaded.failure = QuestionFile::messageFor(outcome) + ' ' + Messages::foreignFile(language);
     else if (outcome == QuestionFile::ReadOutcome::Unreadable)
         loaded.failure =
@@ -79,19 +77,6 @@ std::optional<QByteArray> readTable(const QString& path, const Console& console)
         return std::nullopt;
     }
     return file.readAll();
-}
-
-bool writeTable(const QString& path, const QByteArray& table)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // As the question file writer does: commit() would rename even after a failed flush.
-    if (file.write(table) != table.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 ExitCode runImport(const Request& request, const Console& console)
@@ -144,7 +129,7 @@ ExitCode runExport(const Request& request, const Console& console)
         console.out.write(result.table);
         return ExitDone;
     }
-    if (!writeTable(request.output, result.table)) {
+    if (!AtomicFile::replace(request.output, result.table)) {
         print(console.err, request.output + ": " + Messages::cannotWrite(console.language));
         return ExitFailed;
     }

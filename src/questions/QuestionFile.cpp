@@ -1,8 +1,9 @@
 #include "questions/QuestionFile.h"
 
+#include "questions/AtomicFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <new>
@@ -149,19 +150,7 @@ QByteArray encode(const QuestionBank& bank)
 
 bool write(const QString& path, const QuestionBank& bank)
 {
-    if (path.isEmpty())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = encode(bank);
-    // commit() flushes the device's buffer itself but renames the temporary file over the
-    // target even when that flush fails (a full disk), so the flush is checked here first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::replace(path, encode(bank));
 }
 
 QString messageFor(ReadOutcome outcome)
