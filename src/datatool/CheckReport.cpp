@@ -1,5 +1,7 @@
 #include "datatool/CheckReport.h"
 
+#include "questions/TextCodec.h"
+
 #include <QHash>
 
 namespace {
@@ -30,8 +32,11 @@ void checkLevel(const std::vector<QuestionItem>& items, int level, QList<CheckWa
     QHash<QByteArrayView, int> firstWithTrimmedQuestion;
     for (int position = 0; position < int(items.size()); ++position) {
         const QByteArray& question = items[position].question;
-        if (items[position].answer.isEmpty())
+        const QByteArray& answer = items[position].answer;
+        if (answer.isEmpty())
             warnings.append({CheckWarning::Kind::EmptyAnswer, level, position});
+        else if (TextCodec::canonical(answer) != answer)
+            warnings.append({CheckWarning::Kind::AnswerWithSecondCode, level, position});
         if (const auto same = firstWithQuestion.constFind(question);
             same != firstWithQuestion.cend()) {
             warnings.append({CheckWarning::Kind::DuplicateQuestion, level, position, *same});

@@ -14,7 +14,10 @@ struct CheckWarning
     {
         EmptyAnswer,
         DuplicateQuestion,
-        DiffersByTrailingSpaces
+        DiffersByTrailingSpaces,
+        // The answer holds a character under a second code of CP932 (an NEC or IBM row): the
+        // program takes the typed character for it, other programs may not.
+        AnswerWithSecondCode
     };
 
     Kind kind;

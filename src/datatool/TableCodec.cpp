@@ -33,16 +33,8 @@ QList<TableError> charactersWithoutCp932Form(const QString& text)
     QList<TableError> errors;
     int line = 1;
     for (const QStringView lineText : QStringTokenizer(text, u'\n')) {
-        if (!TextCodec::encode(lineText.toString())) {
-            for (qsizetype i = 0; i < lineText.size();) {
-                const bool pair = lineText[i].isHighSurrogate() && i + 1 < lineText.size() &&
-                                  lineText[i + 1].isLowSurrogate();
-                const QString character = lineText.sliced(i, pair ? 2 : 1).toString();
-                if (!TextCodec::encode(character))
-                    errors.append({TableError::Kind::NoCp932Form, line, character});
-                i += character.size();
-            }
-        }
+        for (const QString& character : TextCodec::charactersWithoutForm(lineText))
+            errors.append({TableError::Kind::NoCp932Form, line, character});
         ++line;
     }
     return errors;

@@ -1,6 +1,7 @@
 #include "drill/Drill.h"
 
 #include "platform/RandomSource.h"
+#include "questions/TextCodec.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ void Drill::end()
         return;
     currentState = DrillState::Ready;
     setBar(0);
-    clearInput();
+    screen.clearInput();
 }
 
 void Drill::tick()
@@ -87,18 +88,19 @@ void Drill::timeOut()
     counters.questionsRemaining = wrappingAdd(counters.questionsRemaining, -1);
     counters.answerTimeSum = wrappingAdd(counters.answerTimeSum, bar);
     drawQuestionIndex();
-    clearInput();
+    screen.clearInput();
 }
 
 void Drill::checkAnswer(const std::optional<QByteArray>& typed)
 {
-    // Emptying the line is the program's own doing, never an answer; without this an item whose
-    // answer is empty would count a second time inside the time-out that emptied the line.
-    if (currentState != DrillState::Running || clearingInput || !typed || *typed != question.answer)
+    // The typed text comes from the encoder, which writes each character under its one canonical
+    // code; an answer saved by another program may hold a second code of the same character.
+    if (currentState != DrillState::Running || !typed ||
+        *typed != TextCodec::canonical(question.answer))
         return;
     screen.drawMark(DrillMark::Correct);
     drawQuestionIndex();
-    clearInput();
+    screen.clearInput();
     counters.correctCount = wrappingAdd(counters.correctCount, 1);
     counters.correctTimeSum = wrappingAdd(counters.correctTimeSum, bar);
     counters.answerTimeSum = wrappingAdd(counters.answerTimeSum, bar);
@@ -127,11 +129,4 @@ void Drill::setBar(int position)
 {
     bar = position;
     screen.setBarPosition(position);
-}
-
-void Drill::clearInput()
-{
-    clearingInput = true;
-    screen.clearInput();
-    clearingInput = false;
 }

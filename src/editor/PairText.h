@@ -11,10 +11,6 @@
 // dropped or replaced.
 namespace PairText {
 
-// The first character of text that CP932 has no form for, as the user sees it: a character
-// beyond the basic plane comes back whole, both halves of its surrogate pair.
-std::optional<QString> firstUnsavableCharacter(const QString& text);
-
 QString unsavableMessage(const QString& character);
 
 struct Encoded

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
+#include <QStringView>
 
 #include <optional>
 
@@ -18,7 +20,17 @@ QString decode(const QByteArray& bytes);
 bool isValid(QByteArrayView bytes);
 
 // Nothing when a character has no CP932 form: such input can never equal an answer, and must not
-// become a '?' that happens to match one.
+// become a '?' that happens to match one. The JIS forms of the characters CP932 writes with
+// Microsoft's code points (〜 for ～, − for －, ‖ ― ¢ £ ¬) are taken as those, because input
+// methods and other programs produce them for what the user sees as the same character.
 std::optional<QByteArray> encode(const QString& text);
+
+// Every character of text that encode refuses, in order, repeats included; a character beyond the
+// basic plane comes back whole, both halves of its surrogate pair.
+QStringList charactersWithoutForm(QStringView text);
+
+// The bytes as the encoder would write their characters: the one code of each character that
+// CP932 holds under two or three. Bytes that are no CP932 text come back as they are.
+QByteArray canonical(const QByteArray& bytes);
 
 } // namespace TextCodec

@@ -54,6 +54,10 @@ void CheckReportTest::warnsAboutWhatTheProgramAccepts_data()
     QTest::addRow("trailing_full_width_space")
         << Items{{cp932("山　"), "x"}, {cp932("山"), "y"}}
         << QList<CheckWarning>{{Kind::DiffersByTrailingSpaces, 0, 1, 0}};
+    QTest::addRow("answer_with_nec_selected_kanji")
+        << Items{{"a", "\xFB\xFC"}, {"b", "\xEE\xE0"}, {"c", "\x87\x9A"}}
+        << QList<CheckWarning>{{Kind::AnswerWithSecondCode, 0, 1},
+                               {Kind::AnswerWithSecondCode, 0, 2}};
 }
 
 void CheckReportTest::warnsAboutWhatTheProgramAccepts()

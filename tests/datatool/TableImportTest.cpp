@@ -17,6 +17,7 @@ private slots:
     void givesTheSameFileFromEachEncoding();
     void keepsCp932BytesAsTheyAre_data();
     void keepsCp932BytesAsTheyAre();
+    void takesJisFormsAsTheirCp932Twins();
     void readsCsvQuotes();
     void reportsEveryFaultyLine_data();
     void reportsEveryFaultyLine();
@@ -109,6 +110,14 @@ void TableImportTest::keepsCp932BytesAsTheyAre()
     QuestionBank expected;
     expected.Add(0, question, "x");
     QCOMPARE(importedFile("1\t" + question + "\tx\n", TableFormat::Tsv, encoding),
+             QuestionFile::encode(expected));
+}
+
+void TableImportTest::takesJisFormsAsTheirCp932Twins()
+{
+    QuestionBank expected;
+    expected.Add(0, hex("31 81 60 39"), hex("81 7C 35"));
+    QCOMPARE(importedFile(QStringLiteral("1\t1〜9\t−5\n").toUtf8()),
              QuestionFile::encode(expected));
 }
 

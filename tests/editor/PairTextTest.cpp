@@ -23,6 +23,12 @@ void PairTextTest::encode_data()
                                 << "" << QByteArray("/") << "";
     QTest::addRow("half_width_kana") << "ｶﾀ"
                                      << "" << QByteArray("\xB6\xC0/") << "";
+    QTest::addRow("jis_wave_dash_and_minus_as_typed") << "1〜9"
+                                                      << "−5"
+                                                      << QByteArray("1\x81\x60"
+                                                                    "9/\x81\x7C"
+                                                                    "5")
+                                                      << "";
     QTest::addRow("umlaut_in_answer") << "山"
                                       << "schön" << QByteArray() << "ö";
     QTest::addRow("first_of_two_in_a_text") << "€ö"

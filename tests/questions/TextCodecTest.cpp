@@ -16,6 +16,10 @@ private slots:
     void refusesCharacterWithoutCp932Form();
     void validatesWithoutEncodingBack_data();
     void validatesWithoutEncodingBack();
+    void takesJisFormsAsTheirCp932Twins_data();
+    void takesJisFormsAsTheirCp932Twins();
+    void canonicalFormIsWhatTheEncoderWrites_data();
+    void canonicalFormIsWhatTheEncoderWrites();
 };
 
 void TextCodecTest::roundTripsCp932_data()
@@ -76,6 +80,47 @@ void TextCodecTest::validatesWithoutEncodingBack()
     QFETCH(QByteArray, bytes);
     QFETCH(bool, valid);
     QCOMPARE(TextCodec::isValid(bytes), valid);
+}
+
+void TextCodecTest::takesJisFormsAsTheirCp932Twins_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addRow("wave_dash") << QStringLiteral("1〜9") << hex("31 81 60 39");
+    QTest::addRow("minus_sign") << QStringLiteral("−5") << hex("81 7C 35");
+    QTest::addRow("double_vertical_line") << QStringLiteral("‖") << hex("81 61");
+    QTest::addRow("em_dash") << QStringLiteral("—") << hex("81 5C");
+    QTest::addRow("cent_pound_not") << QStringLiteral("¢£¬") << hex("81 91 81 92 81 CA");
+}
+
+void TextCodecTest::takesJisFormsAsTheirCp932Twins()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(TextCodec::encode(text), std::optional(bytes));
+}
+
+void TextCodecTest::canonicalFormIsWhatTheEncoderWrites_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("canonical");
+    QTest::addRow("plain_text_unchanged") << hex("8E 52 61") << hex("8E 52 61");
+    QTest::addRow("nec_selected_ibm_kanji") << hex("EE E0") << hex("FB FC");
+    QTest::addRow("nec_row_13_because") << hex("87 9A") << hex("81 E6");
+    QTest::addRow("ibm_because") << hex("FA 5B") << hex("81 E6");
+    QTest::addRow("ibm_roman_numeral_kept") << hex("FA 40") << hex("FA 40");
+    QTest::addRow("nec_roman_numeral") << hex("EE EF") << hex("FA 40");
+    QTest::addRow("inside_a_sentence") << hex("61 EE E0 62") << hex("61 FB FC 62");
+    QTest::addRow("no_cp932_text_unchanged") << hex("EE E0 A0") << hex("EE E0 A0");
+}
+
+void TextCodecTest::canonicalFormIsWhatTheEncoderWrites()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, canonical);
+    QCOMPARE(TextCodec::canonical(bytes), canonical);
+    if (TextCodec::isValid(bytes))
+        QCOMPARE(TextCodec::encode(TextCodec::decode(bytes)), std::optional(canonical));
 }
 
 QTEST_GUILESS_MAIN(TextCodecTest)
