@@ -74,7 +74,9 @@ void TFrmMain::createControls()
     Edit1->setGeometry(88, 64, 361, 25);
     Edit1->setAccessibleName(Label3->text());
     Edit1->setFocus();
-    connect(Edit1, &QLineEdit::textChanged, this, &TFrmMain::Edit1Change);
+    // What the user types, deletes or commits through an input method; the program's own
+    // emptying of the line is no answer.
+    connect(Edit1, &QLineEdit::textEdited, this, &TFrmMain::Edit1Change);
 
     Image1 = new QLabel(client);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -54,7 +54,9 @@ void TFrmMain::playSound(SoundEvent sound)
     sounds.play(sound);
 }
 
+// The report's dialog runs an event loop of its own, so it opens once the handler that ended
+// the game has returned rather than inside it; the drill is Ready already and takes no input.
 void TFrmMain::gameOver()
 {
-    MenuScorClick();
+    QMetaObject::invokeMethod(this, &TFrmMain::MenuScorClick, Qt::QueuedConnection);
 }

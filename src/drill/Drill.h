@@ -40,14 +40,14 @@ public:
 
     // Both do nothing unless a game is running.
     void tick();
-    // Typed is nothing when the input cannot be written in the question files' code page; such
-    // input equals no answer.
+    // What the user typed or deleted; the program's own emptying of the line is no input. Typed
+    // is nothing when the input cannot be written in the question files' code page; such input
+    // equals no answer.
     void checkAnswer(const std::optional<QByteArray>& typed);
 
 private:
     void drawQuestionIndex();
     void setBar(int position);
-    void clearInput();
     void timeOut();
     void finishGame();
 
@@ -61,5 +61,4 @@ private:
     QuestionItem question;
     int bar = 0;
     DrillTally counters;
-    bool clearingInput = false;
 };

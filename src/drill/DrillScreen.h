@@ -12,7 +12,7 @@ public:
 
     virtual void setBarPosition(int position) = 0;
     virtual void showQuestion(const QByteArray& question) = 0;
-    // Empties the input line; the window reports the change back through Drill::checkAnswer.
+    // Empties the input line. This is not an input: the window does not report it back.
     virtual void clearInput() = 0;
     virtual void drawMark(DrillMark mark) = 0;
     virtual void playSound(SoundEvent sound) = 0;

@@ -1,6 +1,5 @@
 #include "drill/TFrmReport.h"
 
-#include "help/HelpRouting.h"
 #include "help/HelpTopics.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/JapaneseFont.h"
@@ -16,15 +15,12 @@ constexpr int RowTops[] = {16, 48, 80, 112};
 } // namespace
 
 TFrmReport::TFrmReport(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : ProgramDialog({QStringLiteral("TFrmReport"),
+                     HelpTopics::ReportContext,
+                     QStringLiteral("成績発表"),
+                     {186, 173}},
+                    parent)
 {
-    setObjectName(QStringLiteral("TFrmReport"));
-    HelpRouting::setContext(this, HelpTopics::ReportContext);
-    setWindowTitle(QStringLiteral("成績発表"));
-    setFont(JapaneseFont::ofPixelSize(12));
-    setFixedSize(186, 173);
-
     RPanel1 = createRow(0, QStringLiteral("基準タイム"));
     RPanel2 = createRow(1, QStringLiteral("正解平均タイム"));
     RPanel3 = createRow(2, QStringLiteral("入力平均タイム"));
@@ -61,10 +57,4 @@ void TFrmReport::setFigures(const ReportTexts& texts)
     RPanel2->setPanelText(texts.averageCorrectTime);
     RPanel3->setPanelText(texts.averageInputTime);
     RPanel4->setPanelText(texts.correctRate);
-}
-
-void TFrmReport::showEvent(QShowEvent* event)
-{
-    WindowParts::centreOnScreen(this);
-    QDialog::showEvent(event);
 }

@@ -2,7 +2,7 @@
 
 #include "drill/ReportFigures.h"
 
-#include <QDialog>
+#include "widgets/ProgramDialog.h"
 
 #include <array>
 
@@ -11,7 +11,7 @@ class QPushButton;
 
 // "成績発表": the four figures of the last game beside their labels, and OK. Created once and
 // reused; every report overwrites all four figures.
-class TFrmReport : public QDialog
+class TFrmReport : public ProgramDialog
 {
     Q_OBJECT
 
@@ -25,9 +25,6 @@ public:
     BevelPanel* RPanel3;
     BevelPanel* RPanel4;
     QPushButton* BitBtn1;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     BevelPanel* createRow(int row, const QString& caption);
