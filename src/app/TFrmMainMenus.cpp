@@ -6,6 +6,7 @@
 #include "help/HelpTopics.h"
 #include "help/TFrmVersion.h"
 #include "platform/HelpViewer.h"
+#include "questions/LevelNames.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
 #include "widgets/HelpKeys.h"
@@ -79,10 +80,9 @@ void TFrmMain::createFileMenu()
 void TFrmMain::createLevelMenu()
 {
     MenuLevel = addMenu(menuBar(), QStringLiteral("MenuLevel"), QStringLiteral("ﾚﾍﾞﾙ(&L)"));
-    const QStringList captions{QStringLiteral("初級(&1)"), QStringLiteral("中級(&2)"),
-                               QStringLiteral("上級(&3)")};
     for (int k = 0; k < 3; ++k) {
-        MenuLv[k] = addItem(MenuLevel, QStringLiteral("MenuLv%1").arg(k + 1), captions[k]);
+        MenuLv[k] =
+            addItem(MenuLevel, QStringLiteral("MenuLv%1").arg(k + 1), LevelNames::caption(k));
         MenuLv[k]->setCheckable(true);
         connect(MenuLv[k], &QAction::triggered, this, [this, k] { MenuLvClick(k); });
     }
@@ -146,7 +146,4 @@ void TFrmMain::installHelpKeys()
         HelpKeys::installOnDialog(dialog, services.helpViewer);
     for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuHelp})
         HelpKeys::installOnMenu(menu, services.helpViewer);
-    const auto showContext = [this](int context) { services.helpViewer.showContext(context); };
-    connect(frmSound, &TSoundDialog::helpRequested, this, showContext);
-    connect(frmDataMake, &TFrmDataMake::helpRequested, this, showContext);
 }

@@ -5,8 +5,9 @@
 #include "help/HelpTopics.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
+#include "questions/LevelNames.h"
 #include "questions/QuestionFileRequest.h"
-#include "widgets/JapaneseFont.h"
+#include "widgets/HelpKeys.h"
 #include "widgets/WindowParts.h"
 
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QTableView>
 
 namespace {
@@ -63,15 +63,10 @@ QPushButton* glyphButton(QWidget* parent, const QString& name, QStyle::StandardP
 } // namespace
 
 TFrmDataMake::TFrmDataMake(FileDialog& fileDialog, MessageBox& messageBox, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : ProgramDialog(
+          {QStringLiteral("TFrmDataMake"), HelpTopics::EditorContext, Caption, {409, 335}}, parent),
       fileDialog(fileDialog), messageBox(messageBox)
 {
-    setObjectName(QStringLiteral("TFrmDataMake"));
-    HelpRouting::setContext(this, HelpTopics::EditorContext);
-    setWindowTitle(Caption);
-    setFont(JapaneseFont::ofPixelSize(12));
-    setFixedSize(409, 335);
     createControls();
     FormCreate();
 }
@@ -108,13 +103,11 @@ void TFrmDataMake::createLevelGroup()
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setGeometry(328, 8, 73, 81);
     levels = new QButtonGroup(RadioGroup1);
-    const QString captions[] = {QStringLiteral("初級(&1)"), QStringLiteral("中級(&2)"),
-                                QStringLiteral("上級(&3)")};
     for (int level = 0; level < QuestionBank::LevelCount; ++level) {
-        auto* item = new QRadioButton(captions[level], RadioGroup1);
+        auto* item = new QRadioButton(LevelNames::caption(level), RadioGroup1);
         item->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(level + 1));
         item->setGeometry(8, 18 + 20 * level, 60, 20);
-        item->setAccessibleName(spokenCaption(captions[level]));
+        item->setAccessibleName(LevelNames::name(level));
         levels->addButton(item, level);
         RadioGroup1Items[level] = item;
     }
@@ -196,13 +189,6 @@ void TFrmDataMake::FormCreate()
     ListView1->setModel(&editor.model());
 }
 
-void TFrmDataMake::showEvent(QShowEvent* event)
-{
-    if (!event->spontaneous())
-        WindowParts::centreOnScreen(this);
-    QDialog::showEvent(event);
-}
-
 void TFrmDataMake::FillList()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -244,8 +230,8 @@ void TFrmDataMake::Button2Click()
     if (!path)
         return;
     const QuestionFile::ReadOutcome outcome = editor.load(*path);
-    if (outcome == QuestionFile::ReadOutcome::Loaded)
-        setWindowTitle(Caption + QStringLiteral("　－　[") + *path + QLatin1Char(']'));
+    if (outcome)
+        setWindowTitle(WindowParts::captionWithFile(Caption, *path));
     else
         messageBox.showError(QuestionFile::messageFor(outcome));
     FillList();
@@ -280,7 +266,7 @@ void TFrmDataMake::BitBtn1Click()
 
 void TFrmDataMake::BitBtn3Click()
 {
-    emit helpRequested(HelpRouting::contextAlongParents(BitBtn3, this));
+    HelpKeys::ask(BitBtn3);
 }
 
 int TFrmDataMake::selectedLevel() const

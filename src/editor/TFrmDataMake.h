@@ -3,7 +3,7 @@
 #include "editor/EditorDocument.h"
 #include "questions/QuestionItem.h"
 
-#include <QDialog>
+#include "widgets/ProgramDialog.h"
 
 #include <array>
 #include <optional>
@@ -21,7 +21,7 @@ class QTableView;
 // "データ編集": the user's own question files, one level at a time as a list of pairs, changed
 // pair by pair and saved back to the file they came from. Created once and hidden between
 // openings, so the bank, the list, the boxes and the path stay as the user left them.
-class TFrmDataMake : public QDialog
+class TFrmDataMake : public ProgramDialog
 {
     Q_OBJECT
 
@@ -56,13 +56,6 @@ public:
     void Button4Click();
     void BitBtn1Click();
     void BitBtn3Click();
-
-signals:
-    // The help button: the topic for this dialog is wanted; the dialog stays open.
-    void helpRequested(int context);
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();

@@ -1,26 +1,21 @@
 #include "settings/TFrmSetting.h"
 
-#include "help/HelpRouting.h"
 #include "help/HelpTopics.h"
 #include "settings/DrillSettings.h"
 #include "widgets/BevelPanel.h"
-#include "widgets/JapaneseFont.h"
 #include "widgets/WindowParts.h"
 
 #include <QPushButton>
-#include <QShowEvent>
 #include <QSlider>
 #include <QStyle>
 
 TFrmSetting::TFrmSetting(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : ProgramDialog({QStringLiteral("TFrmSetting"),
+                     HelpTopics::SettingsContext,
+                     QStringLiteral("設定"),
+                     {441, 140}},
+                    parent)
 {
-    setObjectName(QStringLiteral("TFrmSetting"));
-    HelpRouting::setContext(this, HelpTopics::SettingsContext);
-    setWindowTitle(QStringLiteral("設定"));
-    setFont(JapaneseFont::ofPixelSize(12));
-    setFixedSize(441, 140);
     createControls();
     TrackBar1Change();
     TrackBar2Change();
@@ -86,17 +81,6 @@ void TFrmSetting::createRow(int n, const QString& caption, int minimum, int valu
 void TFrmSetting::setValues(const DrillSettings& settings)
 {
     edited = settings;
-}
-
-void TFrmSetting::showEvent(QShowEvent* event)
-{
-    // A window system that shows the dialog again, say after it was minimised, must not undo
-    // what the user moved the bars to.
-    if (!event->spontaneous()) {
-        WindowParts::centreOnScreen(this);
-        FormShow();
-    }
-    QDialog::showEvent(event);
 }
 
 void TFrmSetting::FormShow()

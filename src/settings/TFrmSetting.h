@@ -2,7 +2,7 @@
 
 #include "settings/DrillSettings.h"
 
-#include <QDialog>
+#include "widgets/ProgramDialog.h"
 
 class BevelPanel;
 class QPushButton;
@@ -10,7 +10,7 @@ class QSlider;
 
 // "設定": seconds per question and questions per game. The dialog edits a copy of the owner's
 // settings; the copy takes the bars' values only on OK.
-class TFrmSetting : public QDialog
+class TFrmSetting : public ProgramDialog
 {
     Q_OBJECT
 
@@ -30,14 +30,11 @@ public:
     QPushButton* BitBtn2;
     QPushButton* BitBtn3;
 
-    void FormShow();
+    void FormShow() override;
     void TrackBar1Change();
     void TrackBar2Change();
     void BitBtn1Click();
     void BitBtn3Click();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();

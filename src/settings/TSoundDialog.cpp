@@ -1,15 +1,14 @@
 #include "settings/TSoundDialog.h"
 
-#include "help/HelpRouting.h"
 #include "help/HelpTopics.h"
 #include "platform/FileDialog.h"
+#include "widgets/HelpKeys.h"
 #include "widgets/JapaneseFont.h"
 #include "widgets/WindowParts.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStyle>
 
 namespace {
@@ -39,15 +38,13 @@ OpenFileRequest soundFileRequest(const QString& presetFile)
 } // namespace
 
 TSoundDialog::TSoundDialog(FileDialog& fileDialog, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : ProgramDialog({QStringLiteral("TSoundDialog"),
+                     HelpTopics::SoundsContext,
+                     QStringLiteral("効果音の設定"),
+                     {359, 164}},
+                    parent),
       fileDialog(fileDialog)
 {
-    setObjectName(QStringLiteral("TSoundDialog"));
-    HelpRouting::setContext(this, HelpTopics::SoundsContext);
-    setWindowTitle(QStringLiteral("効果音の設定"));
-    setFont(JapaneseFont::ofPixelSize(12));
-    setFixedSize(359, 164);
     createControls();
 }
 
@@ -115,15 +112,6 @@ void TSoundDialog::setValues(const DrillSettings& settings)
     edited = settings;
 }
 
-void TSoundDialog::showEvent(QShowEvent* event)
-{
-    if (!event->spontaneous()) {
-        WindowParts::centreOnScreen(this);
-        FormShow();
-    }
-    QDialog::showEvent(event);
-}
-
 void TSoundDialog::FormShow()
 {
     Edit1->setText(edited.correctSound);
@@ -166,5 +154,5 @@ void TSoundDialog::BitBtn1Click()
 
 void TSoundDialog::BitBtn3Click()
 {
-    emit helpRequested(HelpRouting::contextAlongParents(BitBtn3, this));
+    HelpKeys::ask(BitBtn3);
 }

@@ -2,7 +2,7 @@
 
 #include "settings/DrillSettings.h"
 
-#include <QDialog>
+#include "widgets/ProgramDialog.h"
 
 class FileDialog;
 class QLabel;
@@ -12,7 +12,7 @@ class QPushButton;
 // "効果音の設定": the wave files played for a correct answer, a mistake and a time-out. The
 // dialog edits a copy of the owner's settings; the copy takes the three paths only on OK. A path
 // is taken as typed or chosen, unchecked: an empty one means no file.
-class TSoundDialog : public QDialog
+class TSoundDialog : public ProgramDialog
 {
     Q_OBJECT
 
@@ -37,19 +37,12 @@ public:
     QPushButton* BitBtn2;
     QPushButton* BitBtn3;
 
-    void FormShow();
+    void FormShow() override;
     void Button1Click();
     void Button2Click();
     void Button3Click();
     void BitBtn1Click();
     void BitBtn3Click();
-
-signals:
-    // The help button: the topic for this dialog is wanted; the dialog stays open.
-    void helpRequested(int context);
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();

@@ -43,18 +43,44 @@ private:
     HelpViewer& viewer;
 };
 
+// The one way a dialog asks for help, F1 and its Help button alike.
+class DialogHelpKey : public QObject
+{
+public:
+    DialogHelpKey(QDialog* dialog, HelpViewer& viewer)
+        : QObject(dialog), dialog(dialog), viewer(viewer)
+    {
+        auto* key = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
+        connect(key, &QShortcut::activated, this,
+                [this, dialog] { ask(dialog->focusWidget() ? dialog->focusWidget() : dialog); });
+    }
+
+    void ask(const QObject* from)
+    {
+        if (const int context = HelpRouting::contextAlongParents(from, dialog); context > 0)
+            viewer.showContext(context);
+    }
+
+private:
+    QDialog* dialog;
+    HelpViewer& viewer;
+};
+
 } // namespace
 
 namespace HelpKeys {
 
 void installOnDialog(QDialog* dialog, HelpViewer& viewer)
 {
-    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
-    QObject::connect(key, &QShortcut::activated, dialog, [dialog, &viewer] {
-        const QObject* focus = dialog->focusWidget() ? dialog->focusWidget() : dialog;
-        if (const int context = HelpRouting::contextAlongParents(focus, dialog); context > 0)
-            viewer.showContext(context);
-    });
+    new DialogHelpKey(dialog, viewer);
+}
+
+void ask(const QWidget* control)
+{
+    for (QObject* child : control->window()->children()) {
+        if (auto* key = dynamic_cast<DialogHelpKey*>(child))
+            key->ask(control);
+    }
 }
 
 void installOnMenu(QMenu* menu, HelpViewer& viewer)

@@ -2,16 +2,17 @@
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
 #include "FileSizeLimit.h"
+#include "RecordingHelpViewer.h"
 #include "TestFiles.h"
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
+#include "widgets/HelpKeys.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -333,10 +334,11 @@ private slots:
 
     void helpButtonAsksForTopic11Once()
     {
-        QSignalSpy help(dialog.get(), &TFrmDataMake::helpRequested);
+        RecordingHelpViewer viewer;
+        HelpKeys::installOnDialog(dialog.get(), viewer);
         activate();
         click(d().BitBtn3);
-        QCOMPARE(help, QList<QVariantList>{{11}});
+        QCOMPARE(viewer.requests, QStringList{"context 11"});
         QVERIFY(d().isVisible());
     }
 

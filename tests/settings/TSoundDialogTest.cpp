@@ -1,10 +1,11 @@
 #include "settings/TSoundDialog.h"
 #include "FakeFileDialog.h"
+#include "RecordingHelpViewer.h"
+#include "widgets/HelpKeys.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 using Answer = std::optional<QString>;
@@ -216,15 +217,15 @@ void TSoundDialogTest::helpKeepsTheDialogOpen()
 {
     FakeFileDialog files;
     TSoundDialog dialog(files);
-    QSignalSpy help(&dialog, &TSoundDialog::helpRequested);
+    RecordingHelpViewer viewer;
+    HelpKeys::installOnDialog(&dialog, viewer);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
 
     QTest::mouseClick(dialog.BitBtn3, Qt::LeftButton);
 
-    QCOMPARE(help.size(), 1);
-    QCOMPARE(help.constFirst().constFirst().toInt(), 10);
+    QCOMPARE(viewer.requests, QStringList{"context 10"});
     QVERIFY(dialog.isVisible());
 }
 
