@@ -170,11 +170,11 @@ void TFrmMain::LoadQuestionFile(const QString& path)
     // program's folder; the caption and the recent files keep it as it was given.
     const QuestionFile::ReadOutcome outcome =
         QuestionFile::read(programFolder.absoluteFilePath(path), bank);
-    if (outcome != QuestionFile::ReadOutcome::Loaded) {
+    if (!outcome) {
         services.messageBox.showError(QuestionFile::messageFor(outcome));
         return;
     }
-    setWindowTitle(ApplicationTitle + QStringLiteral("　－　[") + path + QLatin1Char(']'));
+    setWindowTitle(WindowParts::captionWithFile(ApplicationTitle, path));
     recent.update(path);
     game.setReady();
 }

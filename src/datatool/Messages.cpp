@@ -1,24 +1,19 @@
 #include "datatool/Messages.h"
 
+#include "questions/LevelNames.h"
+
 namespace Messages {
 
 namespace {
-
-QString levelName(int level)
-{
-    static const std::array<QString, QuestionBank::LevelCount> names{
-        QStringLiteral("初級"), QStringLiteral("中級"), QStringLiteral("上級")};
-    return names[level];
-}
 
 // Items are numbered from 1 as the editor lists them. English readers also get the level's
 // number, which is what their table has.
 QString place(int level, int position, Language language)
 {
     if (language == Language::Japanese)
-        return QStringLiteral("%1の %2 問目").arg(levelName(level)).arg(position + 1);
+        return QStringLiteral("%1の %2 問目").arg(LevelNames::name(level)).arg(position + 1);
     return QStringLiteral("%1 (level %2), item %3")
-        .arg(levelName(level))
+        .arg(LevelNames::name(level))
         .arg(level + 1)
         .arg(position + 1);
 }
@@ -74,9 +69,9 @@ QString describe(const TableError& error, Language language)
                        "フィールドが %1 個あります (レベル、問題、答えの 3 個が必要です)")
             .arg(error.detail);
     case TableError::Kind::UnknownLevel:
-        return wording(language, "the level \"%1\" is not 1, 2, 3, 初級, 中級 or 上級",
-                       "レベル「%1」は 1、2、3、初級、中級、上級のどれでもありません")
-            .arg(error.detail);
+        return wording(language, "the level \"%1\" is not 1, 2, 3, %2, %3 or %4",
+                       "レベル「%1」は 1、2、3、%2、%3、%4のどれでもありません")
+            .arg(error.detail, LevelNames::name(0), LevelNames::name(1), LevelNames::name(2));
     }
     return {};
 }
@@ -119,6 +114,13 @@ QString describe(const CheckWarning& warning, Language language)
                        "%1: 問題が %2 問目と末尾の空白だけ違います")
             .arg(where)
             .arg(warning.earlierPosition + 1);
+    case CheckWarning::Kind::AnswerWithSecondCode:
+        return wording(language,
+                       "%1: the answer writes a character with a second CP932 code (NEC or IBM "
+                       "row); Tazune accepts it typed, other programs may not",
+                       "%1: 答えに CP932 の別の符号 (NEC・IBM の行) で書かれた文字があります。"
+                       "Tazune では入力できますが、ほかのソフトでは一致しないことがあります")
+            .arg(where);
     }
     return {};
 }
@@ -134,7 +136,7 @@ QString pairCounts(const std::array<int, QuestionBank::LevelCount>& counts, Lang
     qint64 total = 0;
     for (int level = 0; level < QuestionBank::LevelCount; ++level) {
         levels.append(
-            wording(language, "%1 %2", "%1 %2 問").arg(levelName(level)).arg(counts[level]));
+            wording(language, "%1 %2", "%1 %2 問").arg(LevelNames::name(level)).arg(counts[level]));
         total += counts[level];
     }
     return wording(language, total == 1 ? "%1 (%2 pair)" : "%1 (%2 pairs)", "%1 (計 %2 問)")

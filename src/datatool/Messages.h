@@ -18,7 +18,7 @@ QString describe(const ExportError& error, Language language);
 QString describe(const CheckWarning& warning, Language language);
 
 QString warningPrefix(Language language);
-// "初級 120, 中級 80, 上級 40 (240 pairs)"
+// Each level's name and count, and the total: "<name> 120, <name> 80, <name> 40 (240 pairs)"
 QString pairCounts(const std::array<int, QuestionBank::LevelCount>& counts, Language language);
 QString moreErrors(qsizetype count, Language language);
 QString nothingWritten(Language language);

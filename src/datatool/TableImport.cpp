@@ -2,6 +2,7 @@
 
 #include "datatool/TableCodec.h"
 #include "datatool/TableReader.h"
+#include "questions/LevelNames.h"
 #include "questions/TextCodec.h"
 
 #include <array>
@@ -18,8 +19,7 @@ std::optional<int> levelOf(const QByteArray& field)
 {
     static const std::array<QByteArray, QuestionBank::LevelCount> numbers{"1", "2", "3"};
     static const std::array<QByteArray, QuestionBank::LevelCount> names{
-        cp932(QStringLiteral("初級")), cp932(QStringLiteral("中級")),
-        cp932(QStringLiteral("上級"))};
+        cp932(LevelNames::name(0)), cp932(LevelNames::name(1)), cp932(LevelNames::name(2))};
     for (int level = 0; level < QuestionBank::LevelCount; ++level) {
         if (field == numbers[level] || field == names[level])
             return level;

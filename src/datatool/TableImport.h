@@ -22,6 +22,6 @@ struct ImportResult
     QList<TableError> errors;
 };
 
-// Rows of level (1, 2, 3 or 初級, 中級, 上級), question and answer become pairs of the bank, in
+// Rows of level (its number 1, 2, 3 or its name), question and answer become pairs of the bank, in
 // their order within each level. A first row whose level reads "level" or "レベル" is a header.
 ImportResult importTable(const QByteArray& table, const ImportOptions& options);

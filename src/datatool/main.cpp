@@ -1,6 +1,7 @@
 // tazune-data: question files to and from spreadsheet tables, and a check of a question file.
 // The rules live in tazune_datatool; this only picks the language and wires the console.
 
+#include "ProductInfo.h"
 #include "datatool/CommandLine.h"
 #include "datatool/Commands.h"
 
@@ -15,7 +16,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tazune-data"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TAZUNE_VERSION));
+    QCoreApplication::setApplicationVersion(ProductInfo::Version);
 
     const Language language = languageOf(QLocale::system());
     // Qt's own parts of the help ("Usage:", "Options:") in the same language as ours.

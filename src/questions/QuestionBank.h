@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-// Three ordered lists of pairs: 初級 (0), 中級 (1), 上級 (2). A position is valid only until its
-// list next changes; out-of-range positions are refused and change nothing.
+// Three ordered lists of pairs, the levels 0 to 2 (see LevelNames). A position is valid only until
+// its list next changes; out-of-range positions are refused and change nothing.
 class QuestionBank
 {
 public:

@@ -13,6 +13,11 @@ void centreOnScreen(QWidget* window)
     window->move(frame.topLeft());
 }
 
+QString captionWithFile(const QString& title, const QString& path)
+{
+    return title + QStringLiteral("　－　[") + path + QLatin1Char(']');
+}
+
 QPushButton* glyphButton(QWidget* parent, const QString& name, QStyle::StandardPixmap glyph,
                          const QString& caption, const QRect& bounds)
 {

@@ -12,6 +12,9 @@ namespace WindowParts {
 // Places the window in the middle of its screen's free area, wherever its owner stands.
 void centreOnScreen(QWidget* window);
 
+// A window's caption while it holds a file: the title, "　－　[", the path as given and "]".
+QString captionWithFile(const QString& title, const QString& path);
+
 // A push button with the style's glyph, at fixed bounds: the dialogs' OK, Cancel and reset.
 QPushButton* glyphButton(QWidget* parent, const QString& name, QStyle::StandardPixmap glyph,
                          const QString& caption, const QRect& bounds);

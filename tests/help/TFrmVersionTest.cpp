@@ -1,4 +1,5 @@
 #include "help/TFrmVersion.h"
+#include "ProductInfo.h"
 #include "ScreenReader.h"
 
 #include <QLabel>
@@ -15,7 +16,7 @@ private slots:
         const QList<QLabel*> lines = dialog.findChildren<QLabel*>();
         QCOMPARE(lines.size(), 2);
         QCOMPARE(ScreenReader::name(dialog.Label1), QStringLiteral("Tazune"));
-        QCOMPARE(ScreenReader::name(dialog.Label2), QStringLiteral("Version 1.50"));
+        QCOMPARE(ScreenReader::name(dialog.Label2), "Version " + ProductInfo::Version);
     }
 };
 
