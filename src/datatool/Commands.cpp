@@ -50,11 +50,11 @@ LoadedFile loadAsTheProgramDoes(const QString& path, Language language)
 {
     LoadedFile loaded;
     const QuestionFile::ReadOutcome outcome = QuestionFile::read(path, loaded.bank);
-    if (outcome == QuestionFile::ReadOutcome::NotFound)
+    if (outcome == QuestionFile::ReadFailure::NotFound)
         loaded.failure = QuestionFile::messageFor(outcome) + ' ' + Messages::missingFile(language);
-    else if (outcome == QuestionFile::ReadOutcome::WrongVersion)
+    else if (outcome == QuestionFile::ReadFailure::WrongVersion)
         loaded.failure = QuestionFile::messageFor(outcome) + ' ' + Messages::foreignFile(language);
-    else if (outcome == QuestionFile::ReadOutcome::Unreadable)
+    else if (outcome == QuestionFile::ReadFailure::Unreadable)
         loaded.failure =
             QuestionFile::messageFor(outcome) + ' ' + Messages::unreadableFile(language);
     return loaded;

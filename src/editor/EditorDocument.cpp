@@ -6,7 +6,7 @@ QuestionFile::ReadOutcome EditorDocument::load(const QString& path)
     QuestionBank loaded;
     const QuestionFile::ReadOutcome outcome = QuestionFile::read(path, loaded);
     rows.replaceBank(std::move(loaded));
-    lastLoadFailed = outcome != QuestionFile::ReadOutcome::Loaded;
+    lastLoadFailed = !outcome;
     return outcome;
 }
 

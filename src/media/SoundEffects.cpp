@@ -31,7 +31,6 @@ void SoundEffects::playFile(const QString& path)
         return;
     }
     // Why the file cannot be opened is of no use to anyone during a drill, so it is dropped.
-    if (player.open(path).has_value())
-        return;
-    player.play();
+    if (player.open(path))
+        player.play();
 }

@@ -32,18 +32,17 @@ AssistantHelpViewer::~AssistantHelpViewer()
         keepRunning(std::move(viewer));
 }
 
-void AssistantHelpViewer::showContext(int context)
+Outcome<QString> AssistantHelpViewer::showContext(int context)
 {
     if (const std::optional<QString> topic = HelpTopics::identifierFor(context))
-        send(QStringLiteral("activateIdentifier ") + *topic);
-    else
-        send(QStringLiteral("activateIdentifier %1;show contents;expandToc 1")
-                 .arg(HelpTopics::ContentsIdentifier));
+        return send(QStringLiteral("activateIdentifier ") + *topic);
+    return send(QStringLiteral("activateIdentifier %1;show contents;expandToc 1")
+                    .arg(HelpTopics::ContentsIdentifier));
 }
 
-void AssistantHelpViewer::showFinder()
+Outcome<QString> AssistantHelpViewer::showFinder()
 {
-    send(QStringLiteral("show contents;expandToc 1;show index"));
+    return send(QStringLiteral("show contents;expandToc 1;show index"));
 }
 
 QString AssistantHelpViewer::defaultProgram()
@@ -54,20 +53,24 @@ QString AssistantHelpViewer::defaultProgram()
 // Assistant takes a line of input only when more input arrives, so a second line sent together
 // with the first would wait for the next request. Each request is therefore a single line, its
 // commands separated by semicolons.
-void AssistantHelpViewer::send(const QString& commands)
+Outcome<QString> AssistantHelpViewer::send(const QString& commands)
 {
-    if (ensureRunning())
+    Outcome<QString> running = ensureRunning();
+    if (running)
         viewer->write(commands.toUtf8() + '\n');
+    return running;
 }
 
-bool AssistantHelpViewer::ensureRunning()
+Outcome<QString> AssistantHelpViewer::ensureRunning()
 {
     if (viewer && viewer->state() != QProcess::NotRunning)
-        return true;
+        return {};
     const QFileInfo program(viewerProgram);
+    if (!program.isFile() || !program.isExecutable())
+        return QStringLiteral("no help viewer at ") + viewerProgram;
     const QFileInfo collection(collectionPath);
-    if (!program.isFile() || !program.isExecutable() || !collection.isFile())
-        return false;
+    if (!collection.isFile())
+        return QStringLiteral("no help collection at ") + collectionPath;
     viewer = std::make_unique<QProcess>();
     // Nobody reads the viewer's output. It goes nowhere, so that a full pipe can never stall the
     // viewer and its messages never mix with this program's.
@@ -75,5 +78,7 @@ bool AssistantHelpViewer::ensureRunning()
     viewer->setStandardErrorFile(QProcess::nullDevice());
     viewer->start(viewerProgram, {QStringLiteral("-collectionFile"), collection.absoluteFilePath(),
                                   QStringLiteral("-enableRemoteControl")});
-    return viewer->state() != QProcess::NotRunning;
+    if (viewer->state() == QProcess::NotRunning)
+        return viewer->errorString();
+    return {};
 }

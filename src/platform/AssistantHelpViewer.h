@@ -19,15 +19,15 @@ public:
                                  const QString& viewerProgram = defaultProgram());
     ~AssistantHelpViewer() override;
 
-    void showContext(int context) override;
-    void showFinder() override;
+    Outcome<QString> showContext(int context) override;
+    Outcome<QString> showFinder() override;
 
     // Assistant from the binaries of the Qt this program runs on.
     static QString defaultProgram();
 
 private:
-    void send(const QString& commands);
-    bool ensureRunning();
+    Outcome<QString> send(const QString& commands);
+    Outcome<QString> ensureRunning();
 
     QString collectionPath;
     QString viewerProgram;

@@ -44,14 +44,14 @@ QtWavePlayer::~QtWavePlayer()
     stuckThreadPolicy();
 }
 
-std::optional<QString> QtWavePlayer::open(const QString& path)
+Outcome<QString> QtWavePlayer::open(const QString& path)
 {
     close();
     WaveCache::Result result = cache.fetch(path);
     if (!result.sound)
         return result.error;
     openSound = std::move(result.sound);
-    return std::nullopt;
+    return {};
 }
 
 void QtWavePlayer::play()

@@ -24,7 +24,7 @@ public:
     QtWavePlayer(const QtWavePlayer&) = delete;
     QtWavePlayer& operator=(const QtWavePlayer&) = delete;
 
-    std::optional<QString> open(const QString& path) override;
+    Outcome<QString> open(const QString& path) override;
     void play() override;
     void close() override;
     void preload(const QStringList& paths) override;

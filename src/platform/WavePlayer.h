@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 // The wave-audio player behind the sound effects. At most one sound is open, and at most one
 // plays.
@@ -13,9 +13,8 @@ public:
     virtual ~WavePlayer() = default;
 
     // Closes the open sound, stopping it if it still plays, then opens the file at path and
-    // returns once it is ready to play. Nothing on success, otherwise why the file cannot be
-    // played.
-    virtual std::optional<QString> open(const QString& path) = 0;
+    // returns once it is ready to play. A failure says why the file cannot be played.
+    virtual Outcome<QString> open(const QString& path) = 0;
 
     // Starts the open sound from its beginning and returns at once. A sound the audio system
     // refuses stays silent; there is no report.

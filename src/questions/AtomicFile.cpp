@@ -4,20 +4,23 @@
 
 namespace AtomicFile {
 
-bool replace(const QString& path, const QByteArray& bytes)
+Outcome<QString> replace(const QString& path, const QByteArray& bytes)
 {
     if (path.isEmpty())
-        return false;
+        return QStringLiteral("no file name");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return file.errorString();
     // commit() flushes the device's buffer itself but renames the temporary file over the
     // target even when that flush fails (a full disk), so the flush is checked here first.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return reason;
     }
-    return file.commit();
+    if (!file.commit())
+        return file.errorString();
+    return {};
 }
 
 } // namespace AtomicFile

@@ -75,20 +75,20 @@ ReadOutcome parseLevels(Cursor& cursor, QuestionBank& bank)
 {
     QByteArrayView header;
     if (!cursor.readHeader(header))
-        return ReadOutcome::Unreadable;
+        return ReadFailure::Unreadable;
     if (header != Header)
-        return ReadOutcome::WrongVersion;
+        return ReadFailure::WrongVersion;
     qint32 levelCount = 0;
     if (!cursor.readInt(levelCount))
-        return ReadOutcome::Unreadable;
+        return ReadFailure::Unreadable;
     // Level blocks beyond the third have no list to go to; the first three are read, the rest
     // of the file is ignored like any other trailing bytes.
     const int levelsToRead = std::min<qint32>(levelCount, QuestionBank::LevelCount);
     for (int level = 0; level < levelsToRead; ++level) {
         if (!readLevel(cursor, level, bank))
-            return ReadOutcome::Unreadable;
+            return ReadFailure::Unreadable;
     }
-    return ReadOutcome::Loaded;
+    return {};
 }
 
 void appendInt(QByteArray& out, qint32 value)
@@ -107,18 +107,18 @@ ReadOutcome parse(QByteArrayView bytes, QuestionBank& bank)
     try {
         return parseLevels(cursor, bank);
     } catch (const std::bad_alloc&) {
-        return ReadOutcome::Unreadable;
+        return ReadFailure::Unreadable;
     }
 }
 
 ReadOutcome read(const QString& path, QuestionBank& bank)
 {
     if (!QFileInfo(path).isFile())
-        return ReadOutcome::NotFound;
+        return ReadFailure::NotFound;
     bank.ClearAll();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return ReadOutcome::Unreadable;
+        return ReadFailure::Unreadable;
     // Mapping avoids copying a large file; a file that cannot be mapped (empty, or on a special
     // file system) is read instead.
     if (const qint64 size = file.size(); size > 0) {
@@ -128,7 +128,7 @@ ReadOutcome read(const QString& path, QuestionBank& bank)
     try {
         return parse(file.readAll(), bank);
     } catch (const std::bad_alloc&) {
-        return ReadOutcome::Unreadable;
+        return ReadFailure::Unreadable;
     }
 }
 
@@ -148,23 +148,16 @@ QByteArray encode(const QuestionBank& bank)
     return out;
 }
 
-bool write(const QString& path, const QuestionBank& bank)
+WriteOutcome write(const QString& path, const QuestionBank& bank)
 {
     return AtomicFile::replace(path, encode(bank));
 }
 
-QString messageFor(ReadOutcome outcome)
+QString messageFor(const ReadOutcome& outcome)
 {
-    switch (outcome) {
-    case ReadOutcome::Loaded:
+    if (outcome)
         return {};
-    case ReadOutcome::WrongVersion:
-        return WrongVersionMessage;
-    case ReadOutcome::NotFound:
-    case ReadOutcome::Unreadable:
-        return OpenFailedMessage;
-    }
-    return OpenFailedMessage;
+    return outcome.failure() == ReadFailure::WrongVersion ? WrongVersionMessage : OpenFailedMessage;
 }
 
 } // namespace QuestionFile

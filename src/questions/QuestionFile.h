@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Outcome.h"
 #include "questions/QuestionBank.h"
 
 #include <QByteArrayView>
@@ -9,13 +10,16 @@
 // length-prefixed texts; all integers signed 32-bit little-endian.
 namespace QuestionFile {
 
-enum class ReadOutcome
+enum class ReadFailure
 {
-    Loaded,
     NotFound,
     WrongVersion,
     Unreadable
 };
+
+using ReadOutcome = Outcome<ReadFailure>;
+// Why a file was not written, as the file system says it.
+using WriteOutcome = Outcome<QString>;
 
 // Empties the bank, then fills it from the bytes. On Unreadable the bank keeps the items read
 // completely before the failure.
@@ -28,10 +32,10 @@ ReadOutcome read(const QString& path, QuestionBank& bank);
 QByteArray encode(const QuestionBank& bank);
 
 // Replaces the file atomically: on failure the previous file is left as it was.
-bool write(const QString& path, const QuestionBank& bank);
+WriteOutcome write(const QString& path, const QuestionBank& bank);
 
-// The message shown to the user for a failed read; empty for Loaded.
-QString messageFor(ReadOutcome outcome);
+// The message shown to the user for a failed read; empty for a file that was read.
+QString messageFor(const ReadOutcome& outcome);
 
 inline const QString OpenFailedMessage = QStringLiteral("ファイルが開けませんでした");
 inline const QString WrongVersionMessage = QStringLiteral("処理できないデータのバージョンです");

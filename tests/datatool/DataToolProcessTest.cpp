@@ -137,7 +137,7 @@ void DataToolProcessTest::replacesOutputOnlyWithForce()
 
     QCOMPARE(runTool({"import", path("words.tsv"), "-o", path("q.DAT"), "--force"}).exitCode, 0);
     QuestionBank read;
-    QCOMPARE(QuestionFile::read(path("q.DAT"), read), QuestionFile::ReadOutcome::Loaded);
+    QCOMPARE(QuestionFile::read(path("q.DAT"), read), QuestionFile::ReadOutcome());
     QCOMPARE(read.Count(0), 2);
     QCOMPARE(read.Count(1), 1);
 }

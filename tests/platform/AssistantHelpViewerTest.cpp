@@ -159,12 +159,12 @@ void AssistantHelpViewerTest::missingCollectionShowsNothing()
 {
     QVERIFY(QFile::remove(collection));
     AssistantHelpViewer viewer(collection, StandIn);
-    viewer.showContext(1);
-    viewer.showFinder();
+    QCOMPARE(viewer.showContext(1), Outcome<QString>("no help collection at " + collection));
+    QVERIFY(!viewer.showFinder());
 
     QFile file(collection);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    viewer.showContext(8);
+    QVERIFY(viewer.showContext(8));
     QTRY_COMPARE(runs().value(0).lines, QStringList{"activateIdentifier tazune.settings"});
     QCOMPARE(runs().size(), 1);
 }
@@ -173,11 +173,11 @@ void AssistantHelpViewerTest::missingViewerShowsNothing()
 {
     const QString program = dir->filePath(QStringLiteral("assistant"));
     AssistantHelpViewer viewer(collection, program);
-    viewer.showContext(1);
-    viewer.showFinder();
+    QCOMPARE(viewer.showContext(1), Outcome<QString>("no help viewer at " + program));
+    QVERIFY(!viewer.showFinder());
 
     QVERIFY(QFile::copy(StandIn, program));
-    viewer.showContext(9);
+    QVERIFY(viewer.showContext(9));
     QTRY_COMPARE(runs().value(0).lines, QStringList{"activateIdentifier tazune.report"});
     QCOMPARE(runs().size(), 1);
 }

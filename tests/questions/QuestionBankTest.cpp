@@ -140,8 +140,8 @@ void QuestionBankTest::banksFromOneFileHoldSeparateItems()
     const QByteArray file = QuestionFile::encode(threeBeginnerItems());
     QuestionBank main;
     QuestionBank editor;
-    QCOMPARE(QuestionFile::parse(file, main), QuestionFile::ReadOutcome::Loaded);
-    QCOMPARE(QuestionFile::parse(file, editor), QuestionFile::ReadOutcome::Loaded);
+    QCOMPARE(QuestionFile::parse(file, main), QuestionFile::ReadOutcome());
+    QCOMPARE(QuestionFile::parse(file, editor), QuestionFile::ReadOutcome());
     QVERIFY(editor.SetItem(0, 0, "changed", "changed"));
     QVERIFY(editor.Delete(0, 2));
     QCOMPARE(main, threeBeginnerItems());

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using QuestionFile::ReadFailure;
 using QuestionFile::ReadOutcome;
 using TestFiles::hex;
 
@@ -108,7 +109,7 @@ void QuestionFileTest::parsesBankByteForByte()
     QFETCH(QuestionBank, bank);
     QFETCH(QByteArray, bytes);
     QuestionBank parsed;
-    QCOMPARE(QuestionFile::parse(bytes, parsed), ReadOutcome::Loaded);
+    QCOMPARE(QuestionFile::parse(bytes, parsed), ReadOutcome());
     QCOMPARE(parsed, bank);
 }
 
@@ -136,7 +137,7 @@ void QuestionFileTest::roundTripsThroughFile()
     QCOMPARE(written.mid(5, 4), hex("03 00 00 00"));
 
     QuestionBank reread;
-    QCOMPARE(QuestionFile::read(path, reread), ReadOutcome::Loaded);
+    QCOMPARE(QuestionFile::read(path, reread), ReadOutcome());
     QCOMPARE(reread, bank);
     QCOMPARE(QuestionFile::encode(reread), written);
 }
@@ -147,8 +148,8 @@ void QuestionFileTest::parseOutcome_data()
     QTest::addColumn<ReadOutcome>("outcome");
     QTest::addColumn<QuestionBank>("bank");
 
-    const auto unreadable = ReadOutcome::Unreadable;
-    const auto loaded = ReadOutcome::Loaded;
+    const auto unreadable = ReadOutcome(ReadFailure::Unreadable);
+    const auto loaded = ReadOutcome();
     const QByteArray ab = hex("01 00 00 00 61 | 01 00 00 00 62");
     const QByteArray cd = hex("01 00 00 00 63 | 01 00 00 00 64");
     const QByteArray ef = hex("01 00 00 00 65 | 01 00 00 00 66");
@@ -253,10 +254,10 @@ void QuestionFileTest::headerDifferingInOneByteIsWrongVersion()
 {
     QFETCH(QByteArray, header);
     QuestionBank bank;
-    QCOMPARE(QuestionFile::parse(header, bank), ReadOutcome::WrongVersion);
+    QCOMPARE(QuestionFile::parse(header, bank), ReadOutcome(ReadFailure::WrongVersion));
     QCOMPARE(QuestionFile::parse(
                  header + hex("03 00 00 00 | 01 00 00 00 | 00 00 00 00 00 00 00 00"), bank),
-             ReadOutcome::WrongVersion);
+             ReadOutcome(ReadFailure::WrongVersion));
     QCOMPARE(bank, QuestionBank());
 }
 
@@ -267,15 +268,14 @@ void QuestionFileTest::readsFromPath_data()
     QTest::addColumn<ReadOutcome>("outcome");
     QTest::addColumn<QuestionBank>("bank");
     const QByteArray example = QuestionFile::encode(bankOf({AB}));
-    QTest::addRow("example_file") << "q.DAT" << example << ReadOutcome::Loaded << bankOf({AB});
-    QTest::addRow("japanese_file_name")
-        << "問題集.DAT" << example << ReadOutcome::Loaded << bankOf({AB});
+    QTest::addRow("example_file") << "q.DAT" << example << ReadOutcome() << bankOf({AB});
+    QTest::addRow("japanese_file_name") << "問題集.DAT" << example << ReadOutcome() << bankOf({AB});
     QTest::addRow("zero_byte_file")
-        << "q.DAT" << QByteArray() << ReadOutcome::Unreadable << QuestionBank();
+        << "q.DAT" << QByteArray() << ReadOutcome(ReadFailure::Unreadable) << QuestionBank();
     QTest::addRow("truncated_file")
-        << "q.DAT" << example.left(30) << ReadOutcome::Unreadable << bankOf({AB});
+        << "q.DAT" << example.left(30) << ReadOutcome(ReadFailure::Unreadable) << bankOf({AB});
     QTest::addRow("wrong_version_file") << "q.DAT" << QByteArray("3.00b") + example.mid(5)
-                                        << ReadOutcome::WrongVersion << QuestionBank();
+                                        << ReadOutcome(ReadFailure::WrongVersion) << QuestionBank();
 }
 
 void QuestionFileTest::readsFromPath()
@@ -307,7 +307,7 @@ void QuestionFileTest::missingFileLeavesBankUntouched()
     QVERIFY(QDir(dir.path()).mkdir("folder.DAT"));
     const QuestionBank before = bankOf({AB}, {CD}, {EF});
     QuestionBank bank = before;
-    QCOMPARE(QuestionFile::read(dir.filePath(name), bank), ReadOutcome::NotFound);
+    QCOMPARE(QuestionFile::read(dir.filePath(name), bank), ReadOutcome(ReadFailure::NotFound));
     QCOMPARE(bank, before);
 }
 
@@ -315,12 +315,12 @@ void QuestionFileTest::messageForOutcome_data()
 {
     QTest::addColumn<ReadOutcome>("outcome");
     QTest::addColumn<QString>("message");
-    QTest::addRow("loaded") << ReadOutcome::Loaded << QString();
-    QTest::addRow("wrong_version")
-        << ReadOutcome::WrongVersion << QStringLiteral("処理できないデータのバージョンです");
-    QTest::addRow("not_found") << ReadOutcome::NotFound
+    QTest::addRow("loaded") << ReadOutcome() << QString();
+    QTest::addRow("wrong_version") << ReadOutcome(ReadFailure::WrongVersion)
+                                   << QStringLiteral("処理できないデータのバージョンです");
+    QTest::addRow("not_found") << ReadOutcome(ReadFailure::NotFound)
                                << QStringLiteral("ファイルが開けませんでした");
-    QTest::addRow("unreadable") << ReadOutcome::Unreadable
+    QTest::addRow("unreadable") << ReadOutcome(ReadFailure::Unreadable)
                                 << QStringLiteral("ファイルが開けませんでした");
 }
 

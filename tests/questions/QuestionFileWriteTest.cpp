@@ -115,7 +115,7 @@ void QuestionFileWriteTest::failedWriteKeepsPreviousState()
     }
     const QStringList entriesBefore = entriesNamedLike(target);
 
-    bool written = true;
+    QuestionFile::WriteOutcome written;
     if (obstacle == Obstacle::FileSizeLimit) {
         const FileSizeLimit limit(1024);
         QVERIFY(limit.active);
@@ -125,6 +125,7 @@ void QuestionFileWriteTest::failedWriteKeepsPreviousState()
     }
 
     QVERIFY(!written);
+    QVERIFY(!written.failure().isEmpty());
     QCOMPARE(entriesNamedLike(target), entriesBefore);
     if (obstacle == Obstacle::FileSizeLimit)
         QCOMPARE(TestFiles::readBytes(target), previous);

@@ -9,14 +9,14 @@
 class FakeWavePlayer : public WavePlayer
 {
 public:
-    std::optional<QString> open(const QString& path) override
+    Outcome<QString> open(const QString& path) override
     {
         calls << QStringLiteral("open ") + path;
         openPath.clear();
         if (failingPaths.contains(path))
             return QStringLiteral("cannot open ") + path;
         openPath = path;
-        return std::nullopt;
+        return {};
     }
 
     void play() override

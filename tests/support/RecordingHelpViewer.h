@@ -8,12 +8,17 @@
 class RecordingHelpViewer : public HelpViewer
 {
 public:
-    void showContext(int context) override
+    Outcome<QString> showContext(int context) override
     {
         requests << QStringLiteral("context %1").arg(context);
+        return {};
     }
 
-    void showFinder() override { requests << QStringLiteral("finder"); }
+    Outcome<QString> showFinder() override
+    {
+        requests << QStringLiteral("finder");
+        return {};
+    }
 
     QStringList requests;
 };
