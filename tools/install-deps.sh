@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs whatever of tools/debian-packages.txt is missing; does nothing when all are present.
 set -euo pipefail
+# Set by a caller that has run this already, such as the CI run, so its steps do not check again.
+[[ -n "${TAZUNE_DEPENDENCIES_INSTALLED:-}" ]] && exit 0
 here=$(cd "$(dirname "$0")" && pwd)
 mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$here/debian-packages.txt")
 missing=()

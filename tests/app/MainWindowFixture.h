@@ -1,13 +1,13 @@
 #pragma once
 
-#include "FakeColorDialog.h"
 #include "FakeFileDialog.h"
-#include "FakeFontDialog.h"
 #include "FakeMessageBox.h"
 #include "FakeWavePlayer.h"
 #include "MemorySettingsBackend.h"
 #include "RecordingHelpViewer.h"
+#include "ScriptedDialogs.h"
 #include "ScriptedRandom.h"
+#include "UpperCaseBank.h"
 #include "app/TFrmMain.h"
 #include "questions/QuestionFile.h"
 
@@ -30,11 +30,15 @@ struct MainWindowFixture
     MemorySettingsBackend settings;
     std::unique_ptr<TFrmMain> window;
 
-    void create(const QStringList& arguments = {}, MessageBox* messages = nullptr)
+    // The window reaches its messages and its sounds through these doubles unless a test hands
+    // in others.
+    void create(const QStringList& arguments = {}, MessageBox* messages = nullptr,
+                WavePlayer* wavePlayer = nullptr)
     {
-        window = std::make_unique<TFrmMain>(TFrmMain::Services{
-            messages ? *messages : messageBox, fileDialog, colorDialog, fontDialog, helpViewer,
-            random, player, settings, folder.filePath("tazune"), arguments});
+        window = std::make_unique<TFrmMain>(
+            TFrmMain::Services{messages ? *messages : messageBox, fileDialog, colorDialog,
+                               fontDialog, helpViewer, random, wavePlayer ? *wavePlayer : player,
+                               settings, folder.filePath("tazune"), arguments});
     }
 
     void show(const QStringList& arguments = {})
@@ -50,13 +54,8 @@ struct MainWindowFixture
     // question being its answer in upper case.
     QString questionFile(const QString& name, const QList<QByteArrayList>& levels)
     {
-        QuestionBank bank;
-        for (int level = 0; level < levels.size(); ++level) {
-            for (const QByteArray& answer : levels[level])
-                bank.Add(level, answer.toUpper(), answer);
-        }
         const QString path = folder.filePath(name);
-        QuestionFile::write(path, bank);
+        QuestionFile::write(path, upperCaseBank(levels));
         return path;
     }
 };

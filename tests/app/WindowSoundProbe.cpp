@@ -7,21 +7,12 @@
 // running for a second and a half so the sound can be heard, then closes. The process fails when
 // the window showed a message, since a sound must never cause one.
 
-#include "FakeColorDialog.h"
-#include "FakeFileDialog.h"
-#include "FakeFontDialog.h"
-#include "FakeMessageBox.h"
-#include "MemorySettingsBackend.h"
-#include "RecordingHelpViewer.h"
-#include "ScriptedRandom.h"
-#include "app/TFrmMain.h"
+#include "MainWindowFixture.h"
 #include "platform/ExitPolicy.h"
 #include "platform/QtWavePlayer.h"
-#include "questions/QuestionFile.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -30,15 +21,6 @@
 namespace {
 
 constexpr int HearingTimeMs = 1500;
-
-QString writeQuestions(const QTemporaryDir& folder)
-{
-    QuestionBank bank;
-    bank.Add(0, "YAMA", "yama");
-    const QString path = folder.filePath("PROBE.DAT");
-    QuestionFile::write(path, bank);
-    return path;
-}
 
 void playEvent(TFrmMain& window, const QString& mode)
 {
@@ -63,30 +45,16 @@ int main(int argc, char* argv[])
                    stderr);
         return 2;
     }
-    QTemporaryDir folder;
-    FakeMessageBox messageBox;
-    FakeFileDialog fileDialog;
-    FakeColorDialog colorDialog;
-    FakeFontDialog fontDialog;
-    RecordingHelpViewer helpViewer;
-    ScriptedRandom random;
+    // The player outlives the window that plays through it.
     QtWavePlayer player(ExitPolicy::endProcessBeforeLibraryCleanUp);
-    MemorySettingsBackend settings;
-    settings.values = {{"SE1", args[2]}, {"SE3", args[3]}};
-    TFrmMain window({messageBox,
-                     fileDialog,
-                     colorDialog,
-                     fontDialog,
-                     helpViewer,
-                     random,
-                     player,
-                     settings,
-                     folder.filePath("tazune"),
-                     {writeQuestions(folder)}});
+    MainWindowFixture f;
+    f.settings.values = {{"SE1", args[2]}, {"SE3", args[3]}};
+    f.create({f.questionFile("PROBE.DAT", {{"yama"}})}, nullptr, &player);
+    TFrmMain& window = *f.window;
     window.show();
     playEvent(window, args[1]);
     QTimer::singleShot(HearingTimeMs, &window, &QWidget::close);
     app.exec();
-    std::printf("messages %d\n", int(messageBox.messages.size()));
-    return messageBox.messages.isEmpty() ? 0 : 3;
+    std::printf("messages %d\n", int(f.messageBox.messages.size()));
+    return f.messageBox.messages.isEmpty() ? 0 : 3;
 }

@@ -1,4 +1,5 @@
 #include "editor/QuestionTableModel.h"
+#include "UpperCaseBank.h"
 #include "questions/TextCodec.h"
 
 #include <QAbstractItemModelTester>
@@ -38,9 +39,7 @@ QStringList itemsOf(const QuestionBank& bank, int level)
 
 QuestionBank threePairs()
 {
-    QuestionBank bank;
-    for (const char* answer : {"yama", "kawa", "sora"})
-        bank.Add(1, QByteArray(answer).toUpper(), answer);
+    QuestionBank bank = upperCaseBank({{}, {"yama", "kawa", "sora"}});
     bank.Add(0, TextCodec::encode(QStringLiteral("山")).value(), {});
     return bank;
 }

@@ -4,6 +4,7 @@
 #include "FileSizeLimit.h"
 #include "RecordingHelpViewer.h"
 #include "TestFiles.h"
+#include "UpperCaseBank.h"
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
 #include "widgets/HelpKeys.h"
@@ -21,18 +22,7 @@ namespace {
 
 const QString SaveFailed = QStringLiteral("ファイルを保存できませんでした");
 
-// Each pair's question is its answer in upper case.
-QuestionBank bankOf(const QList<QByteArrayList>& levels)
-{
-    QuestionBank bank;
-    for (int level = 0; level < levels.size(); ++level) {
-        for (const QByteArray& answer : levels[level])
-            bank.Add(level, answer.toUpper(), answer);
-    }
-    return bank;
-}
-
-const QuestionBank Sample = bankOf({{"yama", "kawa", "sora"}, {"umi"}});
+const QuestionBank Sample = upperCaseBank({{"yama", "kawa", "sora"}, {"umi"}});
 
 } // namespace
 
@@ -257,7 +247,8 @@ private slots:
         click(d().Button3);
         QCOMPARE(rows(), QStringList({"KAWA/kawa", "SORA/sora"}));
         click(d().BitBtn1);
-        QCOMPARE(fileBytes("Q1.DAT"), QuestionFile::encode(bankOf({{"kawa", "sora"}, {"umi"}})));
+        QCOMPARE(fileBytes("Q1.DAT"),
+                 QuestionFile::encode(upperCaseBank({{"kawa", "sora"}, {"umi"}})));
     }
 
     void cancelKeepsEditsForTheNextOpening()
@@ -317,7 +308,8 @@ private slots:
 
     void fullDiskKeepsTheFile()
     {
-        const QByteArray bytes = QuestionFile::encode(bankOf({QByteArrayList(100, "kotae")}));
+        const QByteArray bytes =
+            QuestionFile::encode(upperCaseBank({QByteArrayList(100, "kotae")}));
         d().show();
         load(writeFile("BIG.DAT", bytes));
         clickRow(0);

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 // Every way to ask for help, each sending exactly one request to the viewer.
-class HelpRoutingTest : public QObject
+class HelpRequestsTest : public QObject
 {
     Q_OBJECT
 
@@ -112,5 +112,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HelpRoutingTest)
-#include "HelpRoutingTest.moc"
+QTEST_MAIN(HelpRequestsTest)
+#include "HelpRequestsTest.moc"
