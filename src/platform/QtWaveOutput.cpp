@@ -1,4 +1,4 @@
-#include "platform/WaveAudioWorker.h"
+#include "platform/QtWaveOutput.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -42,26 +42,26 @@ QAudioFormat audioFormat(const WaveSound& sound)
 
 } // namespace
 
-WaveAudioWorker::WaveAudioWorker() : feedTimer(new QTimer(this))
+QtWaveOutput::QtWaveOutput(std::function<void()> started)
+    : started(std::move(started)), feedTimer(new QTimer(this))
 {
     feedTimer->setTimerType(Qt::PreciseTimer);
     feedTimer->setInterval(FeedIntervalMs);
-    connect(feedTimer, &QTimer::timeout, this, &WaveAudioWorker::feed);
+    connect(feedTimer, &QTimer::timeout, this, &QtWaveOutput::feed);
 }
 
-WaveAudioWorker::~WaveAudioWorker()
+QtWaveOutput::~QtWaveOutput()
 {
-    latestRequest = 0;
     stop();
     deleteRetiredSinks();
 }
 
-void WaveAudioWorker::connectToServer()
+void QtWaveOutput::connectToServer()
 {
     QMediaDevices::defaultAudioOutput();
 }
 
-void WaveAudioWorker::play(const WaveCache::Sound& sound)
+void QtWaveOutput::play(const WaveCache::Sound& sound)
 {
     stop();
     // Asked each time, so that a device plugged in or chosen since takes over.
@@ -84,33 +84,33 @@ void WaveAudioWorker::play(const WaveCache::Sound& sound)
     feedTimer->start();
 }
 
-void WaveAudioWorker::stop()
+void QtWaveOutput::stop()
 {
     feedTimer->stop();
     queue.clear();
     offset = 0;
-    started = false;
+    startedOnce = false;
     output = nullptr; // belongs to the sink
     if (QAudioSink* old = std::exchange(sink, nullptr)) {
         old->stop();
         // Destroyed from the event loop rather than inside a request, as its destructor runs
         // pending events, among them perhaps the next request.
         retired << old;
-        QMetaObject::invokeMethod(this, &WaveAudioWorker::deleteRetiredSinks, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &QtWaveOutput::deleteRetiredSinks, Qt::QueuedConnection);
     }
 }
 
 // Each sink leaves the list before it is destroyed: its destructor runs pending events, and a
 // pass over the list started from there must not find it again. The sinks have no parent for the
 // same reason, so that no deletion of the worker's children can reach them twice.
-void WaveAudioWorker::deleteRetiredSinks()
+void QtWaveOutput::deleteRetiredSinks()
 {
     while (!retired.isEmpty())
         delete retired.takeLast();
 }
 
 // Hands the server as much of what is left to play as it takes now.
-void WaveAudioWorker::feed()
+void QtWaveOutput::feed()
 {
     if (!sink || sink->state() == QAudio::StoppedState) {
         stop();
@@ -123,10 +123,9 @@ void WaveAudioWorker::feed()
             output->write(part.constData() + offset, std::min(room, part.size() - offset));
         if (written <= 0)
             break;
-        if (!started) {
-            started = true;
-            if (startObserver)
-                startObserver();
+        if (!startedOnce) {
+            startedOnce = true;
+            started();
         }
         room -= written;
         offset += written;
@@ -139,4 +138,9 @@ void WaveAudioWorker::feed()
     // handed over would drop what the server still holds.
     if (queue.isEmpty())
         feedTimer->stop();
+}
+
+extern "C" Q_DECL_EXPORT WaveOutput* tazune_createWaveOutput(std::function<void()> started)
+{
+    return new QtWaveOutput(std::move(started));
 }

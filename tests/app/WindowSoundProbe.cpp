@@ -70,7 +70,9 @@ int main(int argc, char* argv[])
     FakeFontDialog fontDialog;
     RecordingHelpViewer helpViewer;
     ScriptedRandom random;
-    QtWavePlayer player(ExitPolicy::endProcessBeforeLibraryCleanUp);
+    QtWavePlayer player(QStringLiteral(TAZUNE_WAVE_OUTPUT_MODULE_FILE),
+                        ExitPolicy::endProcessBeforeLibraryCleanUp);
+    player.connectToServer();
     MemorySettingsBackend settings;
     settings.values = {{"SE1", args[2]}, {"SE3", args[3]}};
     TFrmMain window({messageBox,
