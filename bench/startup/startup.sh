@@ -2,8 +2,9 @@
 # Tazune's start-up against a bare Qt window with the same window, menus and controls
 # (tazune-bench-bare-window): both start in turn under a private Xvfb with no window manager,
 # with fresh settings and a private sound server, for N rounds after one warm-up round. Prints
-# each start, then the medians of exec to the first window mapped and of the proportional set
-# size three seconds later, each with Tazune's ratio to the bare window.
+# each start, then the medians of exec to the first window mapped, of the processor time used
+# by then and of the proportional set size three seconds later, each with Tazune's ratio to the
+# bare window. On a busy machine the processor time is the steadier figure of the first two.
 #
 # usage: bench/startup/startup.sh [-n ROUNDS] [BUILD_FOLDER] [-- TAZUNE_ARG...]
 #        (the build folder defaults to build/; build it with the benchmarks first)
@@ -69,7 +70,7 @@ export DISPLAY=:$(cat "$scratch/display")
 export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$scratch/config
 unset WAYLAND_DISPLAY SESSION_MANAGER
 
-# measure NAME PROGRAM [ARG...]: one start; appends "map_ms M pss_kb P" to $scratch/NAME.
+# measure NAME PROGRAM [ARG...]: one start; appends "map_ms M cpu_ms C pss_kb P" to $scratch/NAME.
 measure() {
     local name=$1
     shift
@@ -80,7 +81,7 @@ measure() {
         exit 1
     }
     echo "$line" >>"$scratch/$name"
-    awk '{ printf "%.1f ms, PSS %d kB", $2, $4 }' <<<"$line"
+    awk '{ printf "%.1f ms (CPU %.1f ms), PSS %d kB", $2, $4, $6 }' <<<"$line"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -103,10 +104,14 @@ done
 
 bareMap=$(awk '{ print $2 }' "$scratch/bare" | median)
 tazuneMap=$(awk '{ print $2 }' "$scratch/tazune" | median)
-barePss=$(awk '{ print $4 }' "$scratch/bare" | median)
-tazunePss=$(awk '{ print $4 }' "$scratch/tazune" | median)
-awk -v rounds="$rounds" -v bm="$bareMap" -v tm="$tazuneMap" -v bp="$barePss" -v tp="$tazunePss" 'BEGIN {
+bareCpu=$(awk '{ print $4 }' "$scratch/bare" | median)
+tazuneCpu=$(awk '{ print $4 }' "$scratch/tazune" | median)
+barePss=$(awk '{ print $6 }' "$scratch/bare" | median)
+tazunePss=$(awk '{ print $6 }' "$scratch/tazune" | median)
+awk -v rounds="$rounds" -v bm="$bareMap" -v tm="$tazuneMap" -v bc="$bareCpu" -v tc="$tazuneCpu" \
+    -v bp="$barePss" -v tp="$tazunePss" 'BEGIN {
     printf "medians of %d rounds:\n", rounds
     printf "  exec to first window mapped: bare %.1f ms, tazune %.1f ms, ratio %.3f\n", bm, tm, tm / bm
+    printf "  processor time by the map:   bare %.1f ms, tazune %.1f ms, ratio %.3f\n", bc, tc, tc / bc
     printf "  PSS 3 s after the map:       bare %d kB, tazune %d kB, ratio %.3f\n", bp, tp, tp / bp
 }'
