@@ -61,7 +61,9 @@ void measurePlayToStart(benchmark::State& state, bool preloaded)
     }
     file.close();
 
-    QtWavePlayer player(ExitPolicy::endProcessBeforeLibraryCleanUp);
+    QtWavePlayer player(QStringLiteral(TAZUNE_WAVE_OUTPUT_MODULE_FILE),
+                        ExitPolicy::endProcessBeforeLibraryCleanUp);
+    player.connectToServer();
     SoundEffects effects(player);
     QSemaphore started;
     player.setStartObserver([&started] { started.release(); });

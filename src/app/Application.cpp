@@ -12,11 +12,17 @@
 #include "platform/QtMessageBox.h"
 #include "platform/QtWavePlayer.h"
 #include "platform/TimeSeededRandom.h"
+#include "platform/WaveOutputModule.h"
 #include "widgets/JapaneseFont.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <QWindow>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -28,6 +34,31 @@ void installJapaneseTranslation(QApplication& app, QTranslator& translator)
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&translator);
 }
+
+// Runs an action once, when the window is first on the screen.
+class FirstExposure : public QObject
+{
+public:
+    FirstExposure(QWindow* window, std::function<void()> action)
+        : QObject(window), action(std::move(action))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            action();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> action;
+};
 
 } // namespace
 
@@ -50,12 +81,16 @@ int run(int argc, char* argv[])
     QtFontDialog fontDialog;
     AssistantHelpViewer helpViewer(HelpFile::collectionFor(QApplication::applicationFilePath()));
     TimeSeededRandom random;
-    QtWavePlayer wavePlayer(ExitPolicy::endProcessBeforeLibraryCleanUp);
+    QtWavePlayer wavePlayer(WaveOutputModule::pathFor(QApplication::applicationFilePath()),
+                            ExitPolicy::endProcessBeforeLibraryCleanUp);
     QSettingsBackend settings;
     TFrmMain window({messageBox, fileDialog, colorDialog, fontDialog, helpViewer, random,
                      wavePlayer, settings, QApplication::applicationFilePath(),
                      QApplication::arguments().mid(1)});
     window.show();
+    // The audio libraries are loaded, and the sound server met, once the window is on the
+    // screen rather than on its way there; a sound played earlier would do both itself.
+    new FirstExposure(window.windowHandle(), [&wavePlayer] { wavePlayer.connectToServer(); });
     return app.exec();
 }
 

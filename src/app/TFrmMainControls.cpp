@@ -1,10 +1,10 @@
 #include "app/TFrmMain.h"
 
+#include "app/ApplicationIcon.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/JapaneseFont.h"
 #include "widgets/MarkImages.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -30,8 +30,7 @@ void TFrmMain::createControls()
 {
     setObjectName(QStringLiteral("TFrmMain"));
     setWindowTitle(ApplicationTitle);
-    setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("tazune"), QIcon(QStringLiteral(":/icons/tazune.svg"))));
+    setWindowIcon(ApplicationIcon::create());
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFont(JapaneseFont::ofPixelSize(12));

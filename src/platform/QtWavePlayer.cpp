@@ -15,9 +15,9 @@ constexpr int ShutdownWaitMs = 500;
 
 } // namespace
 
-QtWavePlayer::QtWavePlayer(std::function<void()> stuckThreadPolicy)
+QtWavePlayer::QtWavePlayer(const QString& modulePath, std::function<void()> stuckThreadPolicy)
     : stuckThreadPolicy(std::move(stuckThreadPolicy)), thread(new QThread),
-      worker(new WaveAudioWorker)
+      worker(new WaveAudioWorker(modulePath))
 {
     thread->setObjectName(QStringLiteral("audio"));
     worker->moveToThread(thread);
@@ -26,8 +26,6 @@ QtWavePlayer::QtWavePlayer(std::function<void()> stuckThreadPolicy)
     // it clears itself away.
     QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start();
-    QMetaObject::invokeMethod(
-        worker, [target = worker] { target->connectToServer(); }, Qt::QueuedConnection);
 }
 
 QtWavePlayer::~QtWavePlayer()
@@ -72,6 +70,12 @@ void QtWavePlayer::close()
 void QtWavePlayer::preload(const QStringList& paths)
 {
     cache.keep(paths);
+}
+
+void QtWavePlayer::connectToServer()
+{
+    QMetaObject::invokeMethod(
+        worker, [target = worker] { target->connectToServer(); }, Qt::QueuedConnection);
 }
 
 void QtWavePlayer::setStartObserver(std::function<void()> observer)

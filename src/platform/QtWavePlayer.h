@@ -12,13 +12,15 @@ class WaveAudioWorker;
 // that talks to the audio system runs on the player's own thread, because Qt's PulseAudio back
 // end blocks its caller for as long as the sound server does not answer, which may be forever.
 // The calling thread only hands requests over and never waits for that thread, except for a
-// bounded time when the player is destroyed.
+// bounded time when the player is destroyed. The audio system itself is the sound module at
+// modulePath, which the audio thread loads with connectToServer or the first sound, whichever
+// comes first.
 class QtWavePlayer : public WavePlayer
 {
 public:
     // stuckThreadPolicy runs when the player is destroyed while its audio thread does not end;
     // what then happens to the process is the program's decision, not the player's.
-    explicit QtWavePlayer(std::function<void()> stuckThreadPolicy);
+    QtWavePlayer(const QString& modulePath, std::function<void()> stuckThreadPolicy);
     ~QtWavePlayer() override;
 
     QtWavePlayer(const QtWavePlayer&) = delete;
@@ -28,6 +30,10 @@ public:
     void play() override;
     void close() override;
     void preload(const QStringList& paths) override;
+
+    // Loads the sound module and meets the sound server on the audio thread and returns at once,
+    // so that the first sound waits for neither.
+    void connectToServer();
 
     // Called on the audio thread each time a sound has started playing; for measurements.
     void setStartObserver(std::function<void()> observer);

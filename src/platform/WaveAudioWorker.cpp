@@ -1,142 +1,53 @@
 #include "platform/WaveAudioWorker.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QMediaDevices>
-#include <QTimer>
+#include "platform/WaveOutput.h"
 
-#include <algorithm>
+#include <QLibrary>
+#include <QtDebug>
+
 #include <utility>
 
-namespace {
-
-// What the sound server holds ahead of what is heard: the delay before a sound is heard, and the
-// gap the worker's thread may leave between two feeds before the sound stutters.
-constexpr int BufferMs = 50;
-constexpr int FeedIntervalMs = 10;
-
-QAudioFormat::SampleFormat qtSampleFormat(SampleFormat format)
-{
-    switch (format) {
-    case SampleFormat::UInt8:
-        return QAudioFormat::UInt8;
-    case SampleFormat::Int16:
-        return QAudioFormat::Int16;
-    case SampleFormat::Int32:
-        return QAudioFormat::Int32;
-    case SampleFormat::Float:
-        return QAudioFormat::Float;
-    }
-    return QAudioFormat::Unknown;
-}
-
-QAudioFormat audioFormat(const WaveSound& sound)
-{
-    QAudioFormat format;
-    format.setSampleRate(sound.sampleRate);
-    format.setChannelCount(sound.channelCount);
-    format.setSampleFormat(qtSampleFormat(sound.sampleFormat));
-    return format;
-}
-
-} // namespace
-
-WaveAudioWorker::WaveAudioWorker() : feedTimer(new QTimer(this))
-{
-    feedTimer->setTimerType(Qt::PreciseTimer);
-    feedTimer->setInterval(FeedIntervalMs);
-    connect(feedTimer, &QTimer::timeout, this, &WaveAudioWorker::feed);
-}
+WaveAudioWorker::WaveAudioWorker(QString modulePath) : modulePath(std::move(modulePath)) {}
 
 WaveAudioWorker::~WaveAudioWorker()
 {
     latestRequest = 0;
-    stop();
-    deleteRetiredSinks();
+    output.reset();
 }
 
 void WaveAudioWorker::connectToServer()
 {
-    QMediaDevices::defaultAudioOutput();
+    if (WaveOutput* target = loaded())
+        target->connectToServer();
 }
 
 void WaveAudioWorker::play(const WaveCache::Sound& sound)
 {
-    stop();
-    // Asked each time, so that a device plugged in or chosen since takes over.
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return;
-    const QAudioFormat format = audioFormat(*sound);
-    sink = new QAudioSink(device, format);
-    sink->setBufferSize(format.bytesForDuration(BufferMs * 1000));
-    output = sink->start();
-    if (!output) {
-        stop();
-        return;
-    }
-    // Silence after the sound pushes its last samples out of the server's buffer, and lets
-    // a sound shorter than that buffer start at all.
-    const char silentByte = sound->sampleFormat == SampleFormat::UInt8 ? '\x80' : '\0';
-    queue = {sound->samples, QByteArray(sink->bufferSize(), silentByte)};
-    feed();
-    feedTimer->start();
+    if (WaveOutput* target = loaded())
+        target->play(sound);
 }
 
 void WaveAudioWorker::stop()
 {
-    feedTimer->stop();
-    queue.clear();
-    offset = 0;
-    started = false;
-    output = nullptr; // belongs to the sink
-    if (QAudioSink* old = std::exchange(sink, nullptr)) {
-        old->stop();
-        // Destroyed from the event loop rather than inside a request, as its destructor runs
-        // pending events, among them perhaps the next request.
-        retired << old;
-        QMetaObject::invokeMethod(this, &WaveAudioWorker::deleteRetiredSinks, Qt::QueuedConnection);
-    }
+    if (output)
+        output->stop();
 }
 
-// Each sink leaves the list before it is destroyed: its destructor runs pending events, and a
-// pass over the list started from there must not find it again. The sinks have no parent for the
-// same reason, so that no deletion of the worker's children can reach them twice.
-void WaveAudioWorker::deleteRetiredSinks()
+WaveOutput* WaveAudioWorker::loaded()
 {
-    while (!retired.isEmpty())
-        delete retired.takeLast();
-}
-
-// Hands the server as much of what is left to play as it takes now.
-void WaveAudioWorker::feed()
-{
-    if (!sink || sink->state() == QAudio::StoppedState) {
-        stop();
-        return;
+    if (loadTried)
+        return output.get();
+    loadTried = true;
+    // The module stays loaded for good: the output's libraries clean up at process exit.
+    QLibrary module(modulePath);
+    auto create = reinterpret_cast<CreateWaveOutput>(module.resolve(CreateWaveOutputSymbol));
+    if (!create) {
+        qWarning().noquote() << "No sound effects:" << module.errorString();
+        return nullptr;
     }
-    qsizetype room = sink->bytesFree();
-    while (room > 0 && !queue.isEmpty()) {
-        const QByteArray& part = queue.constFirst();
-        const qint64 written =
-            output->write(part.constData() + offset, std::min(room, part.size() - offset));
-        if (written <= 0)
-            break;
-        if (!started) {
-            started = true;
-            if (startObserver)
-                startObserver();
-        }
-        room -= written;
-        offset += written;
-        if (offset == part.size()) {
-            queue.removeFirst();
-            offset = 0;
-        }
-    }
-    // The sink itself stays until the next request: stopping it as soon as the last samples are
-    // handed over would drop what the server still holds.
-    if (queue.isEmpty())
-        feedTimer->stop();
+    output.reset(create([this] {
+        if (startObserver)
+            startObserver();
+    }));
+    return output.get();
 }

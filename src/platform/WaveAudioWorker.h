@@ -2,19 +2,17 @@
 
 #include "media/WaveCache.h"
 
-#include <QList>
 #include <QObject>
+#include <QString>
 
 #include <atomic>
 #include <functional>
+#include <memory>
 
-class QAudioSink;
-class QIODevice;
-class QTimer;
+class WaveOutput;
 
-// Lives on the audio thread; every call into Qt Multimedia happens here. Samples are pushed to
-// the sink by the worker itself: Qt 6.4's PulseAudio sink pulls from a QIODevice only one period
-// per period and so keeps running dry.
+// Lives on the audio thread and carries the player's requests to the audio system, which it
+// loads from the sound module with the first request that needs it.
 class WaveAudioWorker : public QObject
 {
 public:
@@ -22,25 +20,21 @@ public:
     std::atomic<quint64> latestRequest{0};
     std::function<void()> startObserver;
 
-    WaveAudioWorker();
-    // Qt's PulseAudio sink runs this thread's pending events while it is destroyed. Requests
-    // still queued then must find themselves superseded.
+    explicit WaveAudioWorker(QString modulePath);
+    // The output's sink runs this thread's pending events while it is destroyed. Requests still
+    // queued then must find themselves superseded.
     ~WaveAudioWorker() override;
 
-    // Meets the sound server ahead of the first sound, so that sound does not wait for it.
     void connectToServer();
     void play(const WaveCache::Sound& sound);
     void stop();
 
 private:
-    void deleteRetiredSinks();
-    void feed();
+    // The output, loaded on first use; null when the module cannot be loaded, and then sounds
+    // stay silent as with no sound server at all.
+    WaveOutput* loaded();
 
-    QTimer* feedTimer;
-    QAudioSink* sink = nullptr;
-    QList<QAudioSink*> retired; // stopped, waiting to be destroyed from the event loop
-    QIODevice* output = nullptr;
-    QList<QByteArray> queue; // what is left to play: the sound, then silence
-    qsizetype offset = 0;    // into the first part of queue
-    bool started = false;
+    QString modulePath;
+    std::unique_ptr<WaveOutput> output;
+    bool loadTried = false;
 };

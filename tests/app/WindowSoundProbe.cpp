@@ -46,7 +46,9 @@ int main(int argc, char* argv[])
         return 2;
     }
     // The player outlives the window that plays through it.
-    QtWavePlayer player(ExitPolicy::endProcessBeforeLibraryCleanUp);
+    QtWavePlayer player(QStringLiteral(TAZUNE_WAVE_OUTPUT_MODULE_FILE),
+                        ExitPolicy::endProcessBeforeLibraryCleanUp);
+    player.connectToServer();
     MainWindowFixture f;
     f.settings.values = {{"SE1", args[2]}, {"SE3", args[3]}};
     f.create({f.questionFile("PROBE.DAT", {{"yama"}})}, nullptr, &player);

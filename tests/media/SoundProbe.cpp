@@ -79,7 +79,9 @@ int main(int argc, char* argv[])
     const QString mode = args.takeFirst();
     const int totalMs = args.takeFirst().toInt();
 
-    auto player = std::make_unique<QtWavePlayer>(ExitPolicy::endProcessBeforeLibraryCleanUp);
+    auto player = std::make_unique<QtWavePlayer>(QStringLiteral(TAZUNE_WAVE_OUTPUT_MODULE_FILE),
+                                                 ExitPolicy::endProcessBeforeLibraryCleanUp);
+    player->connectToServer();
     player->setStartObserver([] { print("started"); });
     SoundEffects effects(*player);
     player->preload(args);
