@@ -8,7 +8,7 @@ constexpr const char* CodecName = "windows-31j";
 
 namespace TextCodec {
 
-QString decode(const QByteArray& bytes)
+QString decode(QByteArrayView bytes)
 {
     QStringDecoder decoder(CodecName, QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
