@@ -26,13 +26,13 @@ QByteArrayView withoutTrailingSpaces(QByteArrayView text)
     return text.first(end);
 }
 
-void checkLevel(const std::vector<QuestionItem>& items, int level, QList<CheckWarning>& warnings)
+void checkLevel(const QuestionBank& bank, int level, QList<CheckWarning>& warnings)
 {
     QHash<QByteArrayView, int> firstWithQuestion;
     QHash<QByteArrayView, int> firstWithTrimmedQuestion;
-    for (int position = 0; position < int(items.size()); ++position) {
-        const QByteArray& question = items[position].question;
-        const QByteArray& answer = items[position].answer;
+    for (int position = 0; position < bank.Count(level); ++position) {
+        const QByteArrayView question = bank.view(level, position).question;
+        const QByteArray answer = bank.view(level, position).answer.toByteArray();
         if (answer.isEmpty())
             warnings.append({CheckWarning::Kind::EmptyAnswer, level, position});
         else if (TextCodec::canonical(answer) != answer)
@@ -60,7 +60,7 @@ CheckReport checkBank(const QuestionBank& bank)
     CheckReport report;
     for (int level = 0; level < QuestionBank::LevelCount; ++level) {
         report.counts[level] = bank.Count(level);
-        checkLevel(bank.items(level), level, report.warnings);
+        checkLevel(bank, level, report.warnings);
     }
     return report;
 }

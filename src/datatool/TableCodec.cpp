@@ -89,7 +89,7 @@ std::optional<QByteArray> fromCp932(const QByteArray& table, TableEncoding encod
     return text.toUtf8();
 }
 
-bool survivesUtf8(const QByteArray& text)
+bool survivesUtf8(QByteArrayView text)
 {
     return TextCodec::encode(TextCodec::decode(text)) == text;
 }

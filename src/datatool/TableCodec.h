@@ -31,6 +31,6 @@ std::optional<QByteArray> fromCp932(const QByteArray& table, TableEncoding encod
 
 // Whether a text written as UTF-8 and read back is the same bytes. Not so for bytes that are not
 // CP932, nor for the second form of a character CP932 holds twice (the NEC and IBM rows).
-bool survivesUtf8(const QByteArray& text);
+bool survivesUtf8(QByteArrayView text);
 
 } // namespace TableCodec

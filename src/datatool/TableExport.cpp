@@ -51,11 +51,11 @@ QList<ExportError> textsFailing(const QuestionBank& bank, ExportError::Kind kind
 {
     QList<ExportError> errors;
     for (int level = 0; level < QuestionBank::LevelCount; ++level) {
-        const std::vector<QuestionItem>& items = bank.items(level);
-        for (int position = 0; position < int(items.size()); ++position) {
-            if (!isFine(items[position].question))
+        for (int position = 0; position < bank.Count(level); ++position) {
+            const QuestionView item = bank.view(level, position);
+            if (!isFine(item.question))
                 errors.append({kind, level, position, TextField::Question});
-            if (!isFine(items[position].answer))
+            if (!isFine(item.answer))
                 errors.append({kind, level, position, TextField::Answer});
         }
     }
@@ -77,8 +77,10 @@ ExportResult exportTable(const QuestionBank& bank, const ExportOptions& options)
         appendRow(table, "level", "question", "answer", options.format);
     for (int level = 0; level < QuestionBank::LevelCount; ++level) {
         const QByteArray number = QByteArray::number(level + 1);
-        for (const QuestionItem& item : bank.items(level))
+        for (int position = 0; position < bank.Count(level); ++position) {
+            const QuestionView item = bank.view(level, position);
             appendRow(table, number, item.question, item.answer, options.format);
+        }
     }
     if (std::optional<QByteArray> converted = TableCodec::fromCp932(table, options.encoding))
         result.table = *std::move(converted);

@@ -76,7 +76,7 @@ QVariant QuestionTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const QuestionItem& item = bank.items(shownLevel)[index.row()];
+    const QuestionView item = bank.view(shownLevel, index.row());
     switch (role) {
     case Qt::DisplayRole:
         return TextCodec::decode(index.column() == QuestionColumn ? item.question : item.answer);

@@ -11,9 +11,9 @@ void QuestionBank::ClearAll()
         list.clear();
 }
 
-void QuestionBank::Add(int level, QByteArray question, QByteArray answer)
+void QuestionBank::Add(int level, QByteArrayView question, QByteArrayView answer)
 {
-    lists.at(level).push_back({std::move(question), std::move(answer)});
+    lists.at(level).append(question, answer);
 }
 
 int QuestionBank::Count(int level) const
@@ -25,14 +25,15 @@ std::optional<QuestionItem> QuestionBank::Item(int level, int position) const
 {
     if (!holds(level, position))
         return std::nullopt;
-    return lists[level][position];
+    const QuestionView pair = lists[level].at(position);
+    return QuestionItem{pair.question.toByteArray(), pair.answer.toByteArray()};
 }
 
-bool QuestionBank::SetItem(int level, int position, QByteArray question, QByteArray answer)
+bool QuestionBank::SetItem(int level, int position, QByteArrayView question, QByteArrayView answer)
 {
     if (!holds(level, position))
         return false;
-    lists[level][position] = {std::move(question), std::move(answer)};
+    lists[level].replace(position, question, answer);
     return true;
 }
 
@@ -40,13 +41,19 @@ bool QuestionBank::Delete(int level, int position)
 {
     if (!holds(level, position))
         return false;
-    lists[level].erase(lists[level].begin() + position);
+    lists[level].remove(position);
     return true;
 }
 
-const std::vector<QuestionItem>& QuestionBank::items(int level) const
+void QuestionBank::reserve(int level, int pairs, qsizetype textBytes)
 {
-    return lists.at(level);
+    lists.at(level).reserve(pairs, textBytes);
+}
+
+QuestionView QuestionBank::view(int level, int position) const
+{
+    Q_ASSERT(holds(level, position));
+    return lists[level].at(position);
 }
 
 bool QuestionBank::holds(int level, int position) const

@@ -30,12 +30,12 @@ public:
         return true;
     }
 
-    bool readText(QByteArray& text)
+    bool readText(QByteArrayView& text)
     {
         qint32 length = 0;
         if (!readInt(length) || length < 0 || length > remaining())
             return false;
-        text = bytes.sliced(offset, length).toByteArray();
+        text = bytes.sliced(offset, length);
         offset += length;
         return true;
     }
@@ -61,14 +61,25 @@ bool readLevel(Cursor& cursor, int level, QuestionBank& bank)
     qint32 count = 0;
     if (!cursor.readInt(count))
         return false;
-    for (qint32 i = 0; i < count; ++i) {
-        QByteArray question;
-        QByteArray answer;
-        if (!cursor.readText(question) || !cursor.readText(answer))
-            return false;
-        bank.Add(level, std::move(question), std::move(answer));
+    // A first walk over the lengths finds the complete pairs and their size, so that the level's
+    // buffers are allocated once at their final size: no copying as they grow, no spare room.
+    Cursor walk = cursor;
+    qint32 complete = 0;
+    qsizetype textBytes = 0;
+    QByteArrayView question;
+    QByteArrayView answer;
+    while (complete < count && walk.readText(question) && walk.readText(answer)) {
+        ++complete;
+        textBytes += question.size() + answer.size();
     }
-    return true;
+    bank.reserve(level, complete, textBytes);
+    for (qint32 i = 0; i < complete; ++i) {
+        cursor.readText(question);
+        cursor.readText(answer);
+        bank.Add(level, question, answer);
+    }
+    // A negative count is read as no pairs.
+    return complete >= count;
 }
 
 ReadOutcome parseLevels(Cursor& cursor, QuestionBank& bank)
@@ -138,7 +149,8 @@ QByteArray encode(const QuestionBank& bank)
     appendInt(out, QuestionBank::LevelCount);
     for (int level = 0; level < QuestionBank::LevelCount; ++level) {
         appendInt(out, bank.Count(level));
-        for (const QuestionItem& item : bank.items(level)) {
+        for (int position = 0; position < bank.Count(level); ++position) {
+            const QuestionView item = bank.view(level, position);
             appendInt(out, static_cast<qint32>(item.question.size()));
             out.append(item.question);
             appendInt(out, static_cast<qint32>(item.answer.size()));

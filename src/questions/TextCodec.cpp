@@ -34,7 +34,7 @@ QString withMicrosoftTwins(QString text)
 
 namespace TextCodec {
 
-QString decode(const QByteArray& bytes)
+QString decode(QByteArrayView bytes)
 {
     QStringDecoder decoder(CodecName, QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);

@@ -13,7 +13,7 @@
 // tazune-data to move texts between spreadsheet tables and question files.
 namespace TextCodec {
 
-QString decode(const QByteArray& bytes);
+QString decode(QByteArrayView bytes);
 
 // Whether every byte sequence is a CP932 character. Checked without encoding back, so bytes of
 // characters CP932 holds twice (the NEC and IBM rows) count as valid and can be kept as they are.

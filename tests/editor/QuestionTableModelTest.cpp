@@ -32,8 +32,10 @@ QStringList rowsOf(const QuestionTableModel& model)
 QStringList itemsOf(const QuestionBank& bank, int level)
 {
     QStringList items;
-    for (const QuestionItem& item : bank.items(level))
+    for (int position = 0; position < bank.Count(level); ++position) {
+        const QuestionView item = bank.view(level, position);
         items << TextCodec::decode(item.question) + '/' + TextCodec::decode(item.answer);
+    }
     return items;
 }
 

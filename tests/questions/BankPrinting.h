@@ -23,8 +23,10 @@ inline char* toString(const QuestionBank& bank)
     QByteArray text;
     for (int level = 0; level < QuestionBank::LevelCount; ++level) {
         text += "level " + QByteArray::number(level) + ":";
-        for (const QuestionItem& item : bank.items(level))
+        for (int position = 0; position < bank.Count(level); ++position) {
+            const QuestionItem item = *bank.Item(level, position);
             text += " [" + item.question.toHex(' ') + " / " + item.answer.toHex(' ') + "]";
+        }
         text += '\n';
     }
     return QTest::toString(text);

@@ -16,6 +16,8 @@ private slots:
     void deleteMovesLaterItemsUp();
     void keepsItemWithBothTextsEmpty();
     void setItemReplacesBothTexts();
+    void editKeepsTheOtherPairs_data();
+    void editKeepsTheOtherPairs();
     void refusesPositionOutsideList_data();
     void refusesPositionOutsideList();
     void clearedListHasNoPositionZero();
@@ -100,6 +102,52 @@ void QuestionBankTest::setItemReplacesBothTexts()
     QVERIFY(bank.SetItem(0, 1, "川", "kawa"));
     QCOMPARE(bank.Item(0, 1), QuestionItem({"川", "kawa"}));
     QCOMPARE(bank.Count(0), 3);
+}
+
+using Pairs = QList<QuestionItem>;
+
+void QuestionBankTest::editKeepsTheOtherPairs_data()
+{
+    // A position to change, the texts to put there (none: delete the pair) and the list after.
+    QTest::addColumn<int>("position");
+    QTest::addColumn<std::optional<QuestionItem>>("replacement");
+    QTest::addColumn<Pairs>("expected");
+    const QuestionItem q1{"q1", "a1"};
+    const QuestionItem q2{"q2", "a2"};
+    const QuestionItem q3{"q3", "a3"};
+    QTest::addRow("longer_texts_in_the_middle")
+        << 1 << std::optional(QuestionItem{"橋を渡る", "hashi o wataru"})
+        << Pairs{q1, {"橋を渡る", "hashi o wataru"}, q3};
+    QTest::addRow("shorter_texts_in_the_middle")
+        << 1 << std::optional(QuestionItem{"x", ""}) << Pairs{q1, {"x", ""}, q3};
+    QTest::addRow("same_length_other_split")
+        << 1 << std::optional(QuestionItem{"q", "2a2"}) << Pairs{q1, {"q", "2a2"}, q3};
+    QTest::addRow("both_texts_emptied_first")
+        << 0 << std::optional(QuestionItem{}) << Pairs{{}, q2, q3};
+    QTest::addRow("last_grows") << 2 << std::optional(QuestionItem{"q3q3", "a3a3"})
+                                << Pairs{q1, q2, {"q3q3", "a3a3"}};
+    QTest::addRow("delete_middle") << 1 << std::optional<QuestionItem>() << Pairs{q1, q3};
+    QTest::addRow("delete_last") << 2 << std::optional<QuestionItem>() << Pairs{q1, q2};
+}
+
+// The texts share one buffer: a pair changed in place must leave every other pair as it was, and
+// the edited bank must equal one built with the result from the start.
+void QuestionBankTest::editKeepsTheOtherPairs()
+{
+    QFETCH(int, position);
+    QFETCH(std::optional<QuestionItem>, replacement);
+    QFETCH(Pairs, expected);
+    QuestionBank bank = threeBeginnerItems();
+    bank.Add(1, "other", "level");
+    QVERIFY(replacement ? bank.SetItem(0, position, replacement->question, replacement->answer)
+                        : bank.Delete(0, position));
+    QuestionBank built;
+    for (const QuestionItem& item : expected)
+        built.Add(0, item.question, item.answer);
+    built.Add(1, "other", "level");
+    QCOMPARE(bank, built);
+    for (int i = 0; i < expected.size(); ++i)
+        QCOMPARE(bank.Item(0, i), expected[i]);
 }
 
 void QuestionBankTest::refusesPositionOutsideList_data()

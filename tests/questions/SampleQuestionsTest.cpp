@@ -50,7 +50,8 @@ void SampleQuestionsTest::levelIsUsable()
 {
     QFETCH(int, level);
     QVERIFY2(sample.Count(level) >= 20, qPrintable(QString::number(sample.Count(level))));
-    for (const QuestionItem& item : sample.items(level)) {
+    for (int position = 0; position < sample.Count(level); ++position) {
+        const QuestionItem item = *sample.Item(level, position);
         const QString question = TextCodec::decode(item.question);
         QVERIFY2(hasNonAscii(question), item.question.constData());
         QCOMPARE(TextCodec::encode(question), std::optional(item.question));
