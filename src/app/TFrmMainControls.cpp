@@ -1,8 +1,10 @@
 #include "app/TFrmMain.h"
 
+#include "questions/TextCodec.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/JapaneseFont.h"
 #include "widgets/MarkImages.h"
+#include "widgets/RomajiLineInput.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -75,6 +77,8 @@ void TFrmMain::createControls()
     Edit1->setAccessibleName(Label3->text());
     Edit1->setFocus();
     connect(Edit1, &QLineEdit::textChanged, this, &TFrmMain::Edit1Change);
+    romajiInput = new RomajiLineInput(
+        Edit1, [this] { return TextCodec::decode(game.currentQuestion().answer); });
 
     Image1 = new QLabel(client);
     Image1->setObjectName(QStringLiteral("Image1"));
