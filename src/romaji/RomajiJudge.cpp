@@ -54,17 +54,19 @@ RomajiJudge::RomajiJudge(const QString& answer)
         const RomajiUnit& unit = units[position];
         std::vector<Chunk>& here = chunks[position];
         if (unit.kind == RomajiUnit::Kind::TypedAsItself) {
-            here.push_back({QString(unit.key), 1, true});
+            here.push_back({QString(unit.key), 1, true, {}});
             continue;
         }
         if (unit.kind != RomajiUnit::Kind::Kana)
             continue;
         if (position + 1 < count && units[position + 1].kind == RomajiUnit::Kind::Kana) {
-            for (const QString& keys : RomajiTable::spellingsOf(kanaText(position, 2)))
-                here.push_back({keys, 2, false});
+            const QString pair = kanaText(position, 2);
+            for (const QString& keys : RomajiTable::spellingsOf(pair))
+                here.push_back({keys, 2, false, pair});
         }
-        for (const QString& keys : RomajiTable::spellingsOf(kanaText(position, 1)))
-            here.push_back({keys, 1, false});
+        const QString kana = kanaText(position, 1);
+        for (const QString& keys : RomajiTable::spellingsOf(kana))
+            here.push_back({keys, 1, false, kana});
     }
     static const quint32 doubling = doublingLetters();
     for (int position = count - 1; position >= 0; --position) {
@@ -123,7 +125,7 @@ void RomajiJudge::step(const Reading& reading, QChar key, std::vector<Reading>& 
         if (chunk.keys == against) {
             keep({position + chunk.length, {}});
             if (!chunk.exact)
-                chosen.append({kanaText(position, chunk.length), chunk.keys});
+                chosen.append({chunk.kana, chunk.keys});
         } else if (chunk.keys.startsWith(against)) {
             keep({position, typed});
         }
@@ -147,8 +149,13 @@ bool RomajiJudge::type(QChar key)
     if (next.empty())
         return false;
     readings = std::move(next);
-    for (const auto& [kana, keys] : chosen)
-        chosenSpellings.insert(kana, keys);
+    for (const auto& [kana, keys] : chosen) {
+        QString& spelling = chosenSpellings[kana];
+        if (spelling != keys) {
+            spelling = keys;
+            stepsMade = false;
+        }
+    }
     return true;
 }
 
@@ -187,20 +194,21 @@ bool RomajiJudge::complete() const
 }
 
 // Built from the end, since how ん and っ are spelt depends on the key after them.
-std::vector<RomajiJudge::GuideStep> RomajiJudge::guideSteps() const
+const std::vector<RomajiJudge::GuideStep>& RomajiJudge::guideSteps() const
 {
+    if (stepsMade)
+        return steps;
+    stepsMade = true;
     const int count = int(units.size());
-    std::vector<GuideStep> steps(count + 1);
-    const auto firstKey = [&steps](int position) {
+    steps.assign(count + 1, {});
+    const auto firstKey = [this](int position) {
         return steps[position].length > 0 ? folded(steps[position].keys.front()) : QChar();
     };
     for (int position = count - 1; position >= 0; --position) {
         const std::vector<Chunk>& here = chunks[position];
         if (here.empty())
             continue;
-        const QString chosen = here.front().exact
-                                   ? QString()
-                                   : chosenSpellings.value(kanaText(position, here.front().length));
+        const QString chosen = chosenSpellings.value(here.front().kana);
         if (isKana(position, RomajiTable::Syllabic) && chosen.isEmpty()) {
             steps[position] = {endsSingleN(firstKey(position + 1)) && firstKey(position + 1) != u'n'
                                    ? QStringLiteral("n")
@@ -223,13 +231,12 @@ std::vector<RomajiJudge::GuideStep> RomajiJudge::guideSteps() const
     return steps;
 }
 
-std::pair<QString, int> RomajiJudge::completion(const std::vector<GuideStep>& steps, int position,
-                                                const QString& typed) const
+std::pair<QString, int> RomajiJudge::completion(int position, const QString& typed) const
 {
     const QString keys = folded(typed);
     if (position >= units.size())
         return {keys, position};
-    if (const GuideStep& guided = steps[position];
+    if (const GuideStep& guided = guideSteps()[position];
         guided.length > 0 && guided.keys.startsWith(keys))
         return {guided.keys, position + guided.length};
     for (const Chunk& chunk : chunks[position]) {
@@ -239,7 +246,7 @@ std::pair<QString, int> RomajiJudge::completion(const std::vector<GuideStep>& st
     // A doubled consonant over a っ that the guide spells otherwise.
     if (!isKana(position, RomajiTable::SmallTsu))
         return {keys, position};
-    const auto [rest, after] = completion(steps, position + 1, keys);
+    const auto [rest, after] = completion(position + 1, keys);
     return {keys + rest, after};
 }
 
@@ -248,13 +255,13 @@ QString RomajiJudge::guide() const
     const Reading& shown = shownReading();
     if (shown.position >= units.size())
         return {};
-    const std::vector<GuideStep> steps = guideSteps();
+    const std::vector<GuideStep>& steps = guideSteps();
     QString text;
     int position = shown.position;
     if (shown.doubling) {
-        std::tie(text, position) = completion(steps, position + 1, shown.pending);
+        std::tie(text, position) = completion(position + 1, shown.pending);
     } else if (!shown.pending.isEmpty()) {
-        std::tie(text, position) = completion(steps, position, shown.pending);
+        std::tie(text, position) = completion(position, shown.pending);
         text.remove(0, shown.pending.size());
     }
     while (position < units.size() && steps[position].length > 0) {

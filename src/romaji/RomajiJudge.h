@@ -40,6 +40,7 @@ private:
         QString keys;
         int length;
         bool exact; // a character typed as itself, case and all
+        QString kana;
     };
 
     struct Reading
@@ -64,10 +65,9 @@ private:
     bool isKana(int position, QChar kana) const;
     QString kanaText(int position, int length) const;
     const Reading& shownReading() const;
-    std::vector<GuideStep> guideSteps() const;
+    const std::vector<GuideStep>& guideSteps() const;
     // The spelling that starts with the typed keys and what follows it, from position on.
-    std::pair<QString, int> completion(const std::vector<GuideStep>& steps, int position,
-                                       const QString& typed) const;
+    std::pair<QString, int> completion(int position, const QString& typed) const;
 
     QString expected;
     QList<RomajiUnit> units;
@@ -77,4 +77,7 @@ private:
     std::vector<Reading> readings;
     // The spelling last used for a kana text, which the guide then shows for it.
     QHash<QString, QString> chosenSpellings;
+    // Made again only when a kana is spelt another way than before.
+    mutable std::vector<GuideStep> steps;
+    mutable bool stepsMade = false;
 };
