@@ -22,3 +22,11 @@ cp -r "$root/fuzz/corpus" "$corpus"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 "$build/fuzz/tazune-fuzz-question-file" -max_total_time=60 -malloc_limit_mb=64 \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" "$corpus"
+
+# The romaji judge, from an empty corpus each run: its input is a recipe for an answer and its
+# spelling, not a file.
+ninja -C "$build" -j"$(nproc)" tazune-fuzz-romaji | { grep -v -E '^\[[0-9]+/[0-9]+\] ' || true; }
+rm -rf "$build/romaji-corpus"
+mkdir -p "$build/romaji-corpus"
+"$build/fuzz/tazune-fuzz-romaji" -max_total_time=60 -malloc_limit_mb=64 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$findings/" "$build/romaji-corpus"

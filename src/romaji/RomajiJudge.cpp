@@ -36,11 +36,12 @@ quint32 doublingLetters()
 }
 
 // ん may be a single n only before a key that cannot begin a kana with it: a vowel or y would
-// make it な or にゃ. Before a second n it is taken too, since the answer tells which is meant
-// (こんな as konna).
-bool endsSingleN(QChar key)
+// make it な or にゃ. Before the n of な to の it is taken too, since the answer tells which is
+// meant (こんな as konna); before an n typed as itself or another ん, "nn" would already be the
+// whole of んn or read as ん and the n of the next.
+bool endsSingleN(QChar key, bool naRowNext)
 {
-    return RomajiTable::isConsonant(key) && key != u'y';
+    return RomajiTable::isConsonant(key) && key != u'y' && (key != u'n' || naRowNext);
 }
 
 } // namespace
@@ -90,16 +91,19 @@ QString RomajiJudge::kanaText(int position, int length) const
     return text;
 }
 
+bool RomajiJudge::kanaAt(int position) const
+{
+    return position < units.size() && units[position].kind == RomajiUnit::Kind::Kana;
+}
+
 bool RomajiJudge::isKana(int position, QChar kana) const
 {
-    return position < units.size() && units[position].kind == RomajiUnit::Kind::Kana &&
-           units[position].key == kana;
+    return kanaAt(position) && units[position].key == kana;
 }
 
 bool RomajiJudge::canStartWith(int position, QChar letter) const
 {
-    return position < units.size() && units[position].kind == RomajiUnit::Kind::Kana &&
-           (startLetters[position] & letterBit(letter)) != 0;
+    return kanaAt(position) && (startLetters[position] & letterBit(letter)) != 0;
 }
 
 void RomajiJudge::step(const Reading& reading, QChar key, std::vector<Reading>& next,
@@ -130,8 +134,9 @@ void RomajiJudge::step(const Reading& reading, QChar key, std::vector<Reading>& 
             keep({position, typed});
         }
     }
+    const bool naRowNext = kanaAt(position + 1) && !isKana(position + 1, RomajiTable::Syllabic);
     if (isKana(position, RomajiTable::Syllabic) && typedFolded.size() == 2 &&
-        typedFolded.front() == u'n' && endsSingleN(letter))
+        typedFolded.front() == u'n' && endsSingleN(letter, naRowNext))
         step({position + 1, {}}, key, next, chosen);
     if (isKana(position, RomajiTable::SmallTsu) && reading.pending.isEmpty() &&
         canStartWith(position + 1, letter) && RomajiTable::isConsonant(letter) && letter != u'n')
@@ -210,9 +215,9 @@ const std::vector<RomajiJudge::GuideStep>& RomajiJudge::guideSteps() const
             continue;
         const QString chosen = chosenSpellings.value(here.front().kana);
         if (isKana(position, RomajiTable::Syllabic) && chosen.isEmpty()) {
-            steps[position] = {endsSingleN(firstKey(position + 1)) && firstKey(position + 1) != u'n'
-                                   ? QStringLiteral("n")
-                                   : QStringLiteral("nn"),
+            // The guide keeps nn before the n of a kana, as input methods need it.
+            steps[position] = {endsSingleN(firstKey(position + 1), false) ? QStringLiteral("n")
+                                                                          : QStringLiteral("nn"),
                                1};
         } else if (isKana(position, RomajiTable::SmallTsu) && chosen.isEmpty() &&
                    canStartWith(position + 1, firstKey(position + 1)) &&

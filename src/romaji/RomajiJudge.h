@@ -62,6 +62,7 @@ private:
     void step(const Reading& reading, QChar key, std::vector<Reading>& next,
               QList<std::pair<QString, QString>>& chosen) const;
     bool canStartWith(int position, QChar letter) const;
+    bool kanaAt(int position) const;
     bool isKana(int position, QChar kana) const;
     QString kanaText(int position, int length) const;
     const Reading& shownReading() const;

@@ -74,8 +74,8 @@ void RomajiJudgeTest::everySpellingCompletesTheAnswer_data()
                                 << "konnnitiha";
     QTest::addRow("konnnichiha") << "こんにちは"
                                  << "konnnichiha";
-    QTest::addRow("nn_n_for_two_n") << "んん"
-                                    << "nnn";
+    QTest::addRow("nn_for_two_n") << "んん"
+                                  << "nnnn";
     QTest::addRow("small_tsu_doubled") << "きっぷ"
                                        << "kippu";
     QTest::addRow("small_tsu_xtu") << "きっぷ"
@@ -120,6 +120,8 @@ void RomajiJudgeTest::everySpellingCompletesTheAnswer_data()
                                      << "CDwo2mai";
     QTest::addRow("single_n_before_ascii_consonant") << "ほんk"
                                                      << "honk";
+    QTest::addRow("nn_before_ascii_n") << "んn"
+                                       << "nnn";
     QTest::addRow("full_width_letters_and_digits") << "ＣＤ２"
                                                    << "CD2";
     QTest::addRow("ideographic_space") << "あ　い"
@@ -237,6 +239,9 @@ void RomajiJudgeTest::shownTextIsKanaThenPendingKeys_data()
     QTest::addRow("single_n_taken_by_consonant") << "しんぶん"
                                                  << "sinb"
                                                  << "しんb" << false;
+    QTest::addRow("two_n_need_nn_each") << "んん"
+                                        << "nnn"
+                                        << "んn" << false;
     QTest::addRow("nn_shows_n_not_pending") << "こんな"
                                             << "konn"
                                             << "こん" << false;
