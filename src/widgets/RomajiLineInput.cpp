@@ -90,8 +90,11 @@ void RomajiLineInput::showJudgedText()
     showGuide(line->text() == shown ? guide : QString());
 }
 
+// Called at every tick: an unchanged guide must neither repaint the line nor be announced again.
 void RomajiLineInput::showGuide(const QString& guide)
 {
+    if (line->toolTip() == guide)
+        return;
     line->setPlaceholderText(guide);
     line->setToolTip(guide);
     line->setAccessibleDescription(guide);
