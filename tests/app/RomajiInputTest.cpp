@@ -4,6 +4,7 @@
 #include "widgets/RomajiLineInput.h"
 
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 
 // The main window with "ﾛｰﾏ字入力(&R)" on: kana answers typed in romaji through Edit1.
@@ -24,6 +25,7 @@ private slots:
     void nextQuestionRestartsTheJudge();
     void keysGoInAsTypedWhileOff();
     void settingIsStoredAndItsBadValueReported();
+    void f1OnTheMenuItemAsksForItsPage();
 
 private:
     std::unique_ptr<MainWindowFixture> f;
@@ -184,6 +186,21 @@ void RomajiInputTest::settingIsStoredAndItsBadValueReported()
     QTRY_COMPARE(f->messageBox.messages, QStringList{"'Romaji' のデータ型が不正です"});
     QVERIFY(!window().MenuRomaji->isChecked());
     QVERIFY(!window().romajiInput->isActive());
+}
+
+void RomajiInputTest::f1OnTheMenuItemAsksForItsPage()
+{
+    f->show();
+    QMenu* menu = window().MenuEtc;
+    menu->popup(window().mapToGlobal(QPoint(0, 0)));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    menu->setActiveAction(window().MenuRomaji);
+
+    QTest::keyClick(menu, Qt::Key_F1);
+    menu->close();
+
+    QCOMPARE(f->helpViewer.requests, QStringList{"context 18"});
+    QVERIFY(!window().MenuRomaji->isChecked());
 }
 
 QTEST_MAIN(RomajiInputTest)
