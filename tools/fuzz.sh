@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the fuzzers with clang in build-fuzz and runs each for 60 seconds on a copy of its seed
-# corpus, so the repository is never changed. Any finding (crash, undefined behaviour, leak,
+# Builds the fuzzers with clang in build-fuzz and runs each for up to 60 seconds, five minutes in
+# all, on a copy of its seed corpus, so the repository is never changed. Any finding (crash, undefined behaviour, leak,
 # allocation above 64 MB, an input taking over a second) makes the script end with a non-zero
 # status once every fuzzer has run, and leaves the input that caused it in
 # build-fuzz/findings/<fuzzer>.
@@ -8,7 +8,6 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
-seconds=${1:-60}
 
 # One name per parser: fuzz/fuzz_<name>.cpp, fuzz/corpus/<name>/ and, if any, fuzz/<name>.dict.
 fuzzers=(
@@ -16,7 +15,11 @@ fuzzers=(
     wave
     table
     settings
+    romaji-judge
 )
+# Five minutes for all of them, and at most one for each, unless a time is given.
+share=$((300 / ${#fuzzers[@]}))
+seconds=${1:-$((share < 60 ? share : 60))}
 
 "$root/tools/install-deps.sh"
 export CC=clang-14 CXX=clang++-14

@@ -13,6 +13,7 @@
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
 #include "widgets/BevelPanel.h"
+#include "widgets/RomajiLineInput.h"
 #include "widgets/WindowParts.h"
 
 #include <QCloseEvent>
@@ -110,6 +111,8 @@ QString TFrmMain::loadSettings()
     useEventSounds();
     for (int k = 0; k < RecentFiles::Count; ++k)
         recent.setEntry(k, loaded.settings.recent[k]);
+    MenuRomaji->setChecked(loaded.settings.romajiInput);
+    romajiInput->setActive(loaded.settings.romajiInput);
     return loaded.firstError;
 }
 
@@ -118,6 +121,7 @@ void TFrmMain::saveSettings()
     StoredSettings stored{settings, {}};
     for (int k = 0; k < RecentFiles::Count; ++k)
         stored.recent[k] = recent.entry(k);
+    stored.romajiInput = romajiInput->isActive();
     if (const QString error = store.saveAll(stored); !error.isEmpty())
         services.messageBox.showError(error);
 }
@@ -287,6 +291,11 @@ void TFrmMain::MenuFontClick()
 void TFrmMain::MenuDataClick()
 {
     frmDataMake->exec();
+}
+
+void TFrmMain::MenuRomajiClick()
+{
+    romajiInput->setActive(MenuRomaji->isChecked());
 }
 
 void TFrmMain::MenuAboutClick()

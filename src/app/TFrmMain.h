@@ -27,6 +27,7 @@ class QMenu;
 class QProgressBar;
 class QTimer;
 class RandomSource;
+class RomajiLineInput;
 class WavePlayer;
 class TFrmDataMake;
 class TFrmReport;
@@ -89,6 +90,7 @@ public:
     QAction* MenuFont;
     QAction* MenuSound;
     QAction* MenuData;
+    QAction* MenuRomaji;
     QMenu* MenuHelp;
     QAction* MenuContents;
     QAction* MenuKeyword;
@@ -99,6 +101,7 @@ public:
     TFrmReport* frmReport;
     TFrmVersion* frmVersion;
     TFrmDataMake* frmDataMake;
+    RomajiLineInput* romajiInput;
 
     const QuestionBank& questionBank() const { return bank; }
     const Drill& drill() const { return game; }
@@ -123,6 +126,7 @@ public:
     void MenuContentsClick();
     void MenuKeywordClick();
     void MenuDataClick();
+    void MenuRomajiClick();
     void MenuAboutClick();
     void MenuCloseClick();
     void Timer1Timer();

@@ -1,9 +1,11 @@
 #include "app/TFrmMain.h"
 
 #include "app/ApplicationIcon.h"
+#include "questions/TextCodec.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/JapaneseFont.h"
 #include "widgets/MarkImages.h"
+#include "widgets/RomajiLineInput.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -76,6 +78,8 @@ void TFrmMain::createControls()
     // What the user types, deletes or commits through an input method; the program's own
     // emptying of the line is no answer.
     connect(Edit1, &QLineEdit::textEdited, this, &TFrmMain::Edit1Change);
+    romajiInput = new RomajiLineInput(
+        Edit1, [this] { return TextCodec::decode(game.currentQuestion().answer); });
 
     Image1 = new QLabel(client);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -104,11 +104,15 @@ void TFrmMain::createEtcMenu()
     MenuSound = addItem(MenuEtc, QStringLiteral("MenuSound"), QStringLiteral("効果音設定(&W)"));
     addSeparator(MenuEtc, QStringLiteral("N12"));
     MenuData = addItem(MenuEtc, QStringLiteral("MenuData"), QStringLiteral("ﾃﾞｰﾀ編集(&D)"));
+    addSeparator(MenuEtc, QStringLiteral("N13"));
+    MenuRomaji = addItem(MenuEtc, QStringLiteral("MenuRomaji"), QStringLiteral("ﾛｰﾏ字入力(&R)"));
+    MenuRomaji->setCheckable(true);
 
     connect(MenuBgColor, &QAction::triggered, this, &TFrmMain::MenuBgColorClick);
     connect(MenuFont, &QAction::triggered, this, &TFrmMain::MenuFontClick);
     connect(MenuSound, &QAction::triggered, this, &TFrmMain::MenuSoundClick);
     connect(MenuData, &QAction::triggered, this, &TFrmMain::MenuDataClick);
+    connect(MenuRomaji, &QAction::triggered, this, &TFrmMain::MenuRomajiClick);
 }
 
 void TFrmMain::createHelpMenu()
@@ -141,6 +145,7 @@ void TFrmMain::installHelpKeys()
 {
     HelpRouting::setContext(this, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
+    HelpRouting::setContext(MenuRomaji, HelpTopics::RomajiContext);
     for (QDialog* dialog :
          std::initializer_list<QDialog*>{frmSound, frmReport, frmSetting, frmDataMake, frmVersion})
         HelpKeys::installOnDialog(dialog, services.helpViewer);

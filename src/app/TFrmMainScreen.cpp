@@ -2,6 +2,7 @@
 
 #include "questions/TextCodec.h"
 #include "widgets/BevelPanel.h"
+#include "widgets/RomajiLineInput.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,7 @@ void TFrmMain::showRemainingTime(int position)
 void TFrmMain::showQuestion(const QByteArray& question)
 {
     Panel1->setPanelText(TextCodec::decode(question));
+    romajiInput->follow();
 }
 
 void TFrmMain::clearInput()

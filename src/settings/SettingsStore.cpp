@@ -7,6 +7,7 @@ namespace {
 
 using IntegerField = qint32& (*)(StoredSettings&);
 using TextField = QString& (*)(StoredSettings&);
+using FlagField = bool& (*)(StoredSettings&);
 
 struct IntegerValue
 {
@@ -20,11 +21,17 @@ struct TextValue
     TextField field;
 };
 
+// Stored as the integer 0 or 1; every flag defaults to off.
+struct FlagValue
+{
+    FlagField field;
+};
+
 struct StoredValue
 {
     const char* name;
     int writePosition;
-    std::variant<IntegerValue, TextValue> kind;
+    std::variant<IntegerValue, TextValue, FlagValue> kind;
 };
 
 template <int index> QString& recentEntry(StoredSettings& settings)
@@ -33,7 +40,7 @@ template <int index> QString& recentEntry(StoredSettings& settings)
 }
 
 // In the order load all reads them; save all writes them in the order of writePosition.
-const std::array<StoredValue, 8> StoredValues{{
+const std::array<StoredValue, 9> StoredValues{{
     {"Sec", 0,
      IntegerValue{[](StoredSettings& s) -> qint32& { return s.drill.secondsPerQuestion; },
                   DrillSettings::DefaultSeconds}},
@@ -46,6 +53,7 @@ const std::array<StoredValue, 8> StoredValues{{
     {"Hist0", 2, TextValue{recentEntry<0>}},
     {"Hist1", 3, TextValue{recentEntry<1>}},
     {"Hist2", 4, TextValue{recentEntry<2>}},
+    {"Romaji", 8, FlagValue{[](StoredSettings& s) -> bool& { return s.romajiInput; }}},
 }};
 
 QString typeError(const QString& name)
@@ -99,6 +107,14 @@ std::optional<qint32> integerOf(const QVariant& stored)
     }
 }
 
+std::optional<bool> flagOf(const QVariant& stored)
+{
+    const std::optional<qint32> number = integerOf(stored);
+    if (number != 0 && number != 1)
+        return std::nullopt;
+    return *number == 1;
+}
+
 QString textOf(const std::optional<QVariant>& stored)
 {
     if (!stored || stored->typeId() != QMetaType::QString)
@@ -119,6 +135,11 @@ LoadedSettings SettingsStore::loadAll() const
             if (!number)
                 keepFirst(loaded.firstError, typeError(name));
             integer->field(loaded.settings) = number.value_or(integer->defaultValue);
+        } else if (const auto* flag = std::get_if<FlagValue>(&value.kind)) {
+            const std::optional<bool> on = stored ? flagOf(*stored) : false;
+            if (!on)
+                keepFirst(loaded.firstError, typeError(name));
+            flag->field(loaded.settings) = on.value_or(false);
         } else {
             std::get<TextValue>(value.kind).field(loaded.settings) = textOf(stored);
         }
@@ -136,9 +157,13 @@ QString SettingsStore::saveAll(const StoredSettings& settings) const
             if (value.writePosition != position)
                 continue;
             const QString name = QString::fromLatin1(value.name);
-            const auto* integer = std::get_if<IntegerValue>(&value.kind);
-            const QVariant data = integer ? QVariant(integer->field(values))
-                                          : QVariant(std::get<TextValue>(value.kind).field(values));
+            QVariant data;
+            if (const auto* integer = std::get_if<IntegerValue>(&value.kind))
+                data = integer->field(values);
+            else if (const auto* flag = std::get_if<FlagValue>(&value.kind))
+                data = qint32(flag->field(values) ? 1 : 0);
+            else
+                data = std::get<TextValue>(value.kind).field(values);
             if (!backend.write(name, data))
                 keepFirst(firstError, writeError(name));
         }

@@ -12,6 +12,8 @@ struct StoredSettings
 {
     DrillSettings drill;
     std::array<QString, 3> recent;
+    // Kana answers are typed in romaji.
+    bool romajiInput = false;
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };
@@ -24,7 +26,7 @@ struct LoadedSettings
 };
 
 // Reads all stored values once at start and writes all of them once at shutdown, under the
-// names "Sec", "Cnt", "SE1" to "SE3" and "Hist0" to "Hist2".
+// names "Sec", "Cnt", "SE1" to "SE3", "Hist0" to "Hist2" and "Romaji".
 class SettingsStore
 {
 public:
@@ -33,10 +35,11 @@ public:
     // A missing value gives its default (20 seconds, 10 questions, empty texts). An integer
     // stored as anything but a 32-bit integer gives its default too, with the message
     // "'Sec' のデータ型が不正です"; a text stored as another type gives its default silently.
-    // Integers are taken as stored, without a range check.
+    // Integers are taken as stored, without a range check. "Romaji" is 0 or 1; anything else
+    // gives 0 and the same message.
     LoadedSettings loadAll() const;
 
-    // Writes all eight values, also after one has failed; returns the message of the first
+    // Writes all nine values, also after one has failed; returns the message of the first
     // failure ("'Sec' の設定に失敗しました"), or the empty text when every write succeeded.
     QString saveAll(const StoredSettings& settings) const;
 

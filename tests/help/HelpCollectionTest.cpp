@@ -58,6 +58,8 @@ void HelpCollectionTest::topicOpensItsPage_data()
                             << "効果音の設定";
     QTest::addRow("editor") << topic(11) << "editor.html"
                             << "データ編集";
+    QTest::addRow("romaji_input") << topic(18) << "romaji.html"
+                                  << "ローマ字入力";
     QTest::addRow("contents") << HelpTopics::ContentsIdentifier << "index.html"
                               << "Tazune ヘルプ";
 }

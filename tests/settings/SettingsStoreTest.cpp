@@ -22,6 +22,8 @@ private slots:
     void textOfAnotherTypeGivesEmptyTextSilently_data();
     void textOfAnotherTypeGivesEmptyTextSilently();
     void failedWriteDoesNotStopTheOthers();
+    void romajiInputIsZeroOrOne_data();
+    void romajiInputIsZeroOrOne();
 };
 
 namespace {
@@ -29,17 +31,21 @@ namespace {
 constexpr qint32 Min = std::numeric_limits<qint32>::min();
 constexpr qint32 Max = std::numeric_limits<qint32>::max();
 
-const QStringList ReadOrder{"Sec", "Cnt", "SE1", "SE2", "SE3", "Hist0", "Hist1", "Hist2"};
-const QStringList WriteOrder{"Sec", "Cnt", "Hist0", "Hist1", "Hist2", "SE1", "SE2", "SE3"};
+const QStringList ReadOrder{"Sec", "Cnt", "SE1", "SE2", "SE3", "Hist0", "Hist1", "Hist2", "Romaji"};
+const QStringList WriteOrder{"Sec", "Cnt", "Hist0", "Hist1", "Hist2",
+                             "SE1", "SE2", "SE3",   "Romaji"};
 
 StoredSettings someSettings()
 {
-    return {30,
-            15,
-            QStringLiteral("/音/正解.wav"),
-            QStringLiteral("/音/ミス.wav"),
-            QStringLiteral("/音/時間切れ.wav"),
-            {QStringLiteral("/データ/漢字.DAT"), QStringLiteral("/data/b.dat"), QString()}};
+    StoredSettings settings{
+        30,
+        15,
+        QStringLiteral("/音/正解.wav"),
+        QStringLiteral("/音/ミス.wav"),
+        QStringLiteral("/音/時間切れ.wav"),
+        {QStringLiteral("/データ/漢字.DAT"), QStringLiteral("/data/b.dat"), QString()}};
+    settings.romajiInput = true;
+    return settings;
 }
 
 } // namespace
@@ -235,6 +241,44 @@ void SettingsStoreTest::failedWriteDoesNotStopTheOthers()
     QCOMPARE(backend.values.value("SE3"), QVariant(settings.drill.timeOutSound));
     QVERIFY(!backend.values.contains("Cnt"));
     QVERIFY(!backend.values.contains("SE1"));
+}
+
+void SettingsStoreTest::romajiInputIsZeroOrOne_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<bool>("expected");
+    QTest::addColumn<QString>("error");
+
+    const QString typeError = QStringLiteral("'Romaji' のデータ型が不正です");
+    QTest::addRow("missing") << QVariant() << false << QString();
+    QTest::addRow("zero") << QVariant(qint32(0)) << false << QString();
+    QTest::addRow("one") << QVariant(qint32(1)) << true << QString();
+    QTest::addRow("text_one") << QVariant("1") << true << QString();
+    QTest::addRow("text_zero") << QVariant("0") << false << QString();
+    QTest::addRow("two") << QVariant(qint32(2)) << false << typeError;
+    QTest::addRow("minus_one") << QVariant(qint32(-1)) << false << typeError;
+    QTest::addRow("text_true") << QVariant("true") << false << typeError;
+    QTest::addRow("boolean") << QVariant(true) << false << typeError;
+    QTest::addRow("empty_text") << QVariant("") << false << typeError;
+}
+
+void SettingsStoreTest::romajiInputIsZeroOrOne()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(bool, expected);
+    QFETCH(QString, error);
+
+    MemorySettingsBackend backend;
+    if (stored.isValid())
+        backend.values.insert("Romaji", stored);
+
+    const LoadedSettings loaded = SettingsStore(backend).loadAll();
+
+    QCOMPARE(loaded.settings.romajiInput, expected);
+    QCOMPARE(loaded.firstError, error);
+    // Stored back as the integer it stands for.
+    SettingsStore(backend).saveAll(loaded.settings);
+    QCOMPARE(backend.values.value("Romaji"), QVariant(expected ? "1" : "0"));
 }
 
 QTEST_APPLESS_MAIN(SettingsStoreTest)
