@@ -12,6 +12,7 @@
 #include "platform/QtMessageBox.h"
 #include "platform/QtWavePlayer.h"
 #include "platform/TimeSeededRandom.h"
+#include "record/SqlLearningRecord.h"
 #include "widgets/JapaneseFont.h"
 
 #include <QApplication>
@@ -52,9 +53,11 @@ int run(int argc, char* argv[])
     TimeSeededRandom random;
     QtWavePlayer wavePlayer(ExitPolicy::endProcessBeforeLibraryCleanUp);
     QSettingsBackend settings;
+    // Nothing is read from the record's file before the window is up.
+    SqlLearningRecord record(SqlLearningRecord::defaultPath());
     TFrmMain window({messageBox, fileDialog, colorDialog, fontDialog, helpViewer, random,
                      wavePlayer, settings, QApplication::applicationFilePath(),
-                     QApplication::arguments().mid(1)});
+                     QApplication::arguments().mid(1), record});
     window.show();
     return app.exec();
 }

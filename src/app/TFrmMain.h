@@ -5,6 +5,8 @@
 #include "drill/DrillScreen.h"
 #include "media/SoundEffects.h"
 #include "questions/QuestionBank.h"
+#include "record/GameRecorder.h"
+#include "record/ReviewGame.h"
 #include "settings/RecentFiles.h"
 #include "settings/SettingsStore.h"
 
@@ -29,6 +31,8 @@ class QTimer;
 class RandomSource;
 class WavePlayer;
 class TFrmDataMake;
+class TFrmNotebook;
+class TFrmTimeOuts;
 class TFrmReport;
 class TFrmSetting;
 class TSoundDialog;
@@ -53,6 +57,7 @@ public:
         SettingsBackend& settings;
         QString executablePath;
         QStringList arguments; // the command line without the program name
+        LearningRecord& record;
     };
 
     static inline const QString ApplicationTitle = ProductInfo::Name;
@@ -84,11 +89,13 @@ public:
     std::array<QAction*, 3> MenuLv;
     QAction* MenuSetting;
     QAction* MenuScor;
+    QAction* MenuNote;
     QMenu* MenuEtc;
     QAction* MenuBgColor;
     QAction* MenuFont;
     QAction* MenuSound;
     QAction* MenuData;
+    QAction* MenuClearRecord;
     QMenu* MenuHelp;
     QAction* MenuContents;
     QAction* MenuKeyword;
@@ -99,11 +106,14 @@ public:
     TFrmReport* frmReport;
     TFrmVersion* frmVersion;
     TFrmDataMake* frmDataMake;
+    TFrmNotebook* frmNotebook;
+    TFrmTimeOuts* frmTimeOuts;
 
     const QuestionBank& questionBank() const { return bank; }
     const Drill& drill() const { return game; }
     const RecentFiles& recentFiles() const { return recent; }
     const DrillSettings& drillSettings() const { return settings; }
+    const GameRecorder& gameRecorder() const { return recorder; }
 
     void FormShow();
     void RefreshWindow();
@@ -116,6 +126,10 @@ public:
     void MenuEndClick();
     void MenuLvClick(int level);
     void MenuScorClick();
+    void MenuNoteClick();
+    void MenuClearRecordClick();
+    void startReview(int level);
+    void showTimeOuts();
     void MenuSettingClick();
     void MenuSoundClick();
     void MenuBgColorClick();
@@ -148,6 +162,8 @@ private:
     void installHelpKeys();
     void rebuildRecentEntries();
     void showRemainingTime(int position);
+    ReportInputs reportInputs() const;
+    void tellRecordMessage();
 
     void setBarPosition(int position) override;
     void showQuestion(const QByteArray& question) override;
@@ -163,6 +179,8 @@ private:
     QuestionBank bank;
     RecentFiles recent;
     Drill game;
+    GameRecorder recorder;
+    ReviewGame review;
     QDir programFolder;
     bool shown = false;
 };

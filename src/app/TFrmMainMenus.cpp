@@ -6,6 +6,8 @@
 #include "help/HelpTopics.h"
 #include "help/TFrmVersion.h"
 #include "platform/HelpViewer.h"
+#include "record/TFrmNotebook.h"
+#include "record/TFrmTimeOuts.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
 #include "widgets/HelpKeys.h"
@@ -91,9 +93,11 @@ void TFrmMain::createLevelMenu()
     MenuSetting = addItem(MenuLevel, QStringLiteral("MenuSetting"), QStringLiteral("設定(&S)"));
     addSeparator(MenuLevel, QStringLiteral("N8"));
     MenuScor = addItem(MenuLevel, QStringLiteral("MenuScor"), QStringLiteral("前回の成績(&B)"));
+    MenuNote = addItem(MenuLevel, QStringLiteral("MenuNote"), QStringLiteral("間違いﾉｰﾄ(&M)"));
 
     connect(MenuSetting, &QAction::triggered, this, &TFrmMain::MenuSettingClick);
     connect(MenuScor, &QAction::triggered, this, &TFrmMain::MenuScorClick);
+    connect(MenuNote, &QAction::triggered, this, &TFrmMain::MenuNoteClick);
 }
 
 void TFrmMain::createEtcMenu()
@@ -104,11 +108,15 @@ void TFrmMain::createEtcMenu()
     MenuSound = addItem(MenuEtc, QStringLiteral("MenuSound"), QStringLiteral("効果音設定(&W)"));
     addSeparator(MenuEtc, QStringLiteral("N12"));
     MenuData = addItem(MenuEtc, QStringLiteral("MenuData"), QStringLiteral("ﾃﾞｰﾀ編集(&D)"));
+    addSeparator(MenuEtc, QStringLiteral("N13"));
+    MenuClearRecord =
+        addItem(MenuEtc, QStringLiteral("MenuClearRecord"), QStringLiteral("学習記録の消去(&R)"));
 
     connect(MenuBgColor, &QAction::triggered, this, &TFrmMain::MenuBgColorClick);
     connect(MenuFont, &QAction::triggered, this, &TFrmMain::MenuFontClick);
     connect(MenuSound, &QAction::triggered, this, &TFrmMain::MenuSoundClick);
     connect(MenuData, &QAction::triggered, this, &TFrmMain::MenuDataClick);
+    connect(MenuClearRecord, &QAction::triggered, this, &TFrmMain::MenuClearRecordClick);
 }
 
 void TFrmMain::createHelpMenu()
@@ -141,8 +149,8 @@ void TFrmMain::installHelpKeys()
 {
     HelpRouting::setContext(this, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
-    for (QDialog* dialog :
-         std::initializer_list<QDialog*>{frmSound, frmReport, frmSetting, frmDataMake, frmVersion})
+    for (QDialog* dialog : std::initializer_list<QDialog*>{
+             frmSound, frmReport, frmSetting, frmDataMake, frmVersion, frmNotebook, frmTimeOuts})
         HelpKeys::installOnDialog(dialog, services.helpViewer);
     for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuHelp})
         HelpKeys::installOnMenu(menu, services.helpViewer);

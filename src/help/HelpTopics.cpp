@@ -15,6 +15,10 @@ std::optional<QString> identifierFor(int context)
         return QStringLiteral("tazune.sounds");
     case EditorContext:
         return QStringLiteral("tazune.editor");
+    case NotebookContext:
+        return QStringLiteral("tazune.notebook");
+    case TimeOutsContext:
+        return QStringLiteral("tazune.timeouts");
     }
     return std::nullopt;
 }

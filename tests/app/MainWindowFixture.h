@@ -5,6 +5,7 @@
 #include "FakeFontDialog.h"
 #include "FakeMessageBox.h"
 #include "FakeWavePlayer.h"
+#include "MemoryLearningRecord.h"
 #include "MemorySettingsBackend.h"
 #include "RecordingHelpViewer.h"
 #include "ScriptedRandom.h"
@@ -28,13 +29,14 @@ struct MainWindowFixture
     ScriptedRandom random;
     FakeWavePlayer player;
     MemorySettingsBackend settings;
+    MemoryLearningRecord record;
     std::unique_ptr<TFrmMain> window;
 
     void create(const QStringList& arguments = {}, MessageBox* messages = nullptr)
     {
         window = std::make_unique<TFrmMain>(TFrmMain::Services{
             messages ? *messages : messageBox, fileDialog, colorDialog, fontDialog, helpViewer,
-            random, player, settings, folder.filePath("tazune"), arguments});
+            random, player, settings, folder.filePath("tazune"), arguments, record});
     }
 
     void show(const QStringList& arguments = {})

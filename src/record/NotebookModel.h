@@ -1,0 +1,42 @@
+#pragma once
+
+#include "record/LearningRecord.h"
+
+#include <QAbstractTableModel>
+
+// The notebook's pairs of one level, one row each: question, answer, misses, correct answers,
+// average correct time and what was typed at the last time-out. Each cell is its own text, so a
+// screen reader reads the table as the eye does; the sort role sorts figures as numbers.
+class NotebookModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column
+    {
+        QuestionColumn,
+        AnswerColumn,
+        MissesColumn,
+        CorrectsColumn,
+        AverageColumn,
+        TypedColumn,
+        ColumnCount
+    };
+
+    static constexpr int SortRole = Qt::UserRole;
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setEntries(QList<NotebookEntry> entries);
+    const QList<NotebookEntry>& entries() const { return rows; }
+    bool removeEntry(int row);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    QList<NotebookEntry> rows;
+};

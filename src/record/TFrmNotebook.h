@@ -1,0 +1,55 @@
+#pragma once
+
+#include "record/NotebookModel.h"
+
+#include <QDialog>
+#include <QSortFilterProxyModel>
+
+class FileDialog;
+class GameRecorder;
+class MessageBox;
+class QComboBox;
+class QPushButton;
+class QTableView;
+class QuestionBank;
+
+// "間違いノート": the loaded file's pairs that the record holds as missed or slow, one level at a
+// time; a review game over them, removal by hand and export as a question file of their own.
+class TFrmNotebook : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static inline const QString Caption = QStringLiteral("間違いノート");
+
+    TFrmNotebook(GameRecorder& recorder, FileDialog& fileDialog, MessageBox& messageBox,
+                 QWidget* parent = nullptr);
+
+    // Reads the notebook afresh for the bank's pairs and shows the level.
+    void showBank(const QuestionBank& bank, int level);
+    int level() const;
+    const NotebookModel& model() const { return entries; }
+
+    QComboBox* ComboBox1;
+    QTableView* ListView1;
+    QPushButton* BitBtn1; // 復習ゲーム: closes with Accepted, the review of level() is wanted
+    QPushButton* BitBtn2; // 削除
+    QPushButton* BitBtn3; // 書き出し
+    QPushButton* BitBtn4; // 閉じる
+
+    void ComboBox1Change();
+    void BitBtn2Click();
+    void BitBtn3Click();
+
+private:
+    void createControls();
+    void refreshButtons();
+
+    GameRecorder& recorder;
+    FileDialog& fileDialog;
+    MessageBox& messageBox;
+    const QuestionBank* bank = nullptr;
+    QList<NotebookEntry> notebook;
+    NotebookModel entries;
+    QSortFilterProxyModel sorted;
+};
