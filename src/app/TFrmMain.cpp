@@ -232,6 +232,7 @@ void TFrmMain::MenuEndClick()
     game.end();
     recorder.gameEnded();
     review.end(bank);
+    tellRecordMessage();
     RefreshWindow();
 }
 

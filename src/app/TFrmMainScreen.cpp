@@ -67,4 +67,5 @@ void TFrmMain::gameOver()
     recorder.gameReported(inputs, ReportFigures::texts(inputs));
     review.end(bank);
     MenuScorClick();
+    tellRecordMessage();
 }
