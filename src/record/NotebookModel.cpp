@@ -1,7 +1,9 @@
 #include "record/NotebookModel.h"
 
 #include "questions/TextCodec.h"
+
 #include "record/NotebookRule.h"
+#include <algorithm>
 
 namespace {
 
@@ -11,13 +13,74 @@ QString secondsText(const PairProgress& progress)
     return seconds ? QStringLiteral("%1秒").arg(*seconds, 0, 'f', 1) : QStringLiteral("-");
 }
 
+// Pairs never answered correctly are the slowest.
+double averageForSorting(const PairProgress& progress)
+{
+    return NotebookRule::averageCorrectSeconds(progress).value_or(1e300);
+}
+
+bool lessIn(int column, const NotebookEntry& a, const NotebookEntry& b)
+{
+    switch (column) {
+    case NotebookModel::QuestionColumn:
+        return TextCodec::decode(a.pair.question) < TextCodec::decode(b.pair.question);
+    case NotebookModel::AnswerColumn:
+        return TextCodec::decode(a.pair.answer) < TextCodec::decode(b.pair.answer);
+    case NotebookModel::MissesColumn:
+        return a.progress.misses < b.progress.misses;
+    case NotebookModel::CorrectsColumn:
+        return a.progress.corrects < b.progress.corrects;
+    case NotebookModel::AverageColumn:
+        return averageForSorting(a.progress) < averageForSorting(b.progress);
+    case NotebookModel::TypedColumn:
+        return TextCodec::decode(a.progress.lastTimeOutTyped) <
+               TextCodec::decode(b.progress.lastTimeOutTyped);
+    }
+    return false;
+}
+
 } // namespace
 
 void NotebookModel::setEntries(QList<NotebookEntry> entries)
 {
     beginResetModel();
     rows = std::move(entries);
+    sortRows();
     endResetModel();
+}
+
+void NotebookModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= ColumnCount)
+        return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QList<NotebookEntry> held;
+    for (const QModelIndex& index : before)
+        held << rows[index.row()];
+    sortColumn = column;
+    sortOrder = order;
+    sortRows();
+    // Persistent indexes (the selection) follow their rows to where the sort put them.
+    QModelIndexList after;
+    for (qsizetype k = 0; k < before.size(); ++k) {
+        const auto found = std::find(rows.cbegin(), rows.cend(), held[k]);
+        after << index(static_cast<int>(found - rows.cbegin()), before[k].column());
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void NotebookModel::sortRows()
+{
+    const int column = sortColumn;
+    if (sortOrder == Qt::AscendingOrder) {
+        std::stable_sort(rows.begin(), rows.end(),
+                         [column](const auto& a, const auto& b) { return lessIn(column, a, b); });
+    } else {
+        std::stable_sort(rows.begin(), rows.end(),
+                         [column](const auto& a, const auto& b) { return lessIn(column, b, a); });
+    }
 }
 
 bool NotebookModel::removeEntry(int row)
@@ -46,19 +109,6 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const
         return {};
     const NotebookEntry& entry = rows[index.row()];
     const PairProgress& progress = entry.progress;
-    if (role == SortRole) {
-        switch (index.column()) {
-        case MissesColumn:
-            return progress.misses;
-        case CorrectsColumn:
-            return progress.corrects;
-        case AverageColumn:
-            // Pairs never answered correctly are the slowest.
-            return NotebookRule::averageCorrectSeconds(progress).value_or(1e9);
-        default:
-            return data(index, Qt::DisplayRole);
-        }
-    }
     if (role == Qt::TextAlignmentRole && index.column() >= MissesColumn &&
         index.column() <= AverageColumn)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);

@@ -3,14 +3,40 @@
 #include "record/NotebookRule.h"
 
 #include <QHash>
-#include <QSet>
+
+#include <algorithm>
+#include <vector>
+
+// Found by the hash below through the pair's type, which lives in the global namespace.
+static size_t qHash(const QuestionItem& pair, size_t seed = 0)
+{
+    return qHashMulti(seed, pair.question, pair.answer);
+}
 
 namespace {
 
-// The question's length keeps "ab" + "c" apart from "a" + "bc".
-QByteArray keyOf(const QuestionItem& pair)
+// The notebook's entries found in the bank's levels from first to last (one level or all).
+ReviewGame::LevelEntries collect(const QuestionBank& bank, int first, int last,
+                                 const QList<NotebookEntry>& notebook)
 {
-    return QByteArray::number(pair.question.size()) + ':' + pair.question + pair.answer;
+    ReviewGame::LevelEntries found;
+    QHash<QuestionItem, qsizetype> byPair;
+    byPair.reserve(notebook.size());
+    for (qsizetype k = 0; k < notebook.size(); ++k)
+        byPair.insert(notebook[k].pair, k);
+    // A pair the file holds twice in a level is shown once there.
+    std::vector<int> takenIn(notebook.size(), -1);
+    for (int level = first; level <= last; ++level) {
+        found[level].reserve(std::min<qsizetype>(notebook.size(), bank.Count(level)));
+        for (const QuestionItem& item : bank.items(level)) {
+            const auto at = byPair.constFind(item);
+            if (at != byPair.cend() && takenIn[*at] != level) {
+                takenIn[*at] = level;
+                found[level].append(notebook[*at]);
+            }
+        }
+    }
+    return found;
 }
 
 } // namespace
@@ -18,21 +44,15 @@ QByteArray keyOf(const QuestionItem& pair)
 QList<NotebookEntry> ReviewGame::entriesOf(const QuestionBank& bank, int level,
                                            const QList<NotebookEntry>& notebook)
 {
-    QHash<QByteArray, const NotebookEntry*> byPair;
-    for (const NotebookEntry& entry : notebook)
-        byPair.insert(keyOf(entry.pair), &entry);
-    QList<NotebookEntry> entries;
     if (level < 0 || level >= QuestionBank::LevelCount)
-        return entries;
-    QSet<QByteArray> taken;
-    for (const QuestionItem& item : bank.items(level)) {
-        const QByteArray key = keyOf(item);
-        if (const NotebookEntry* entry = byPair.value(key); entry && !taken.contains(key)) {
-            taken.insert(key);
-            entries.append(*entry);
-        }
-    }
-    return entries;
+        return {};
+    return collect(bank, level, level, notebook)[level];
+}
+
+ReviewGame::LevelEntries ReviewGame::entriesByLevel(const QuestionBank& bank,
+                                                    const QList<NotebookEntry>& notebook)
+{
+    return collect(bank, 0, QuestionBank::LevelCount - 1, notebook);
 }
 
 QuestionBank ReviewGame::weightedBank(const QList<NotebookEntry>& entries, int level,

@@ -3,6 +3,7 @@
 #include "questions/QuestionBank.h"
 #include "record/LearningRecord.h"
 
+#include <array>
 #include <optional>
 
 // A review game plays the loaded file's notebook pairs of one level, each as often as its review
@@ -14,6 +15,10 @@ public:
     // The pairs of the bank's level that are in the notebook, in the bank's order, each once.
     static QList<NotebookEntry> entriesOf(const QuestionBank& bank, int level,
                                           const QList<NotebookEntry>& notebook);
+    using LevelEntries = std::array<QList<NotebookEntry>, QuestionBank::LevelCount>;
+    // The same for all three levels at once, looking the notebook up only once.
+    static LevelEntries entriesByLevel(const QuestionBank& bank,
+                                       const QList<NotebookEntry>& notebook);
     static QuestionBank weightedBank(const QList<NotebookEntry>& entries, int level,
                                      const QDateTime& now);
 

@@ -33,7 +33,8 @@ const std::array<QStringList, 1> Upgrades{{
                        " correct_ticks INTEGER NOT NULL DEFAULT 0,"
                        " fast_streak INTEGER NOT NULL DEFAULT 0,"
                        " in_notebook INTEGER NOT NULL DEFAULT 0,"
-                       " last_miss TEXT,"
+                       // in milliseconds since 1970 UTC: read for every row of the notebook
+                       " last_miss_ms INTEGER,"
                        " last_timeout_typed BLOB,"
                        " UNIQUE (question, answer))"),
         QStringLiteral("CREATE INDEX pairs_in_notebook ON pairs (in_notebook) WHERE in_notebook"),
@@ -85,9 +86,11 @@ QString timeText(const QDateTime& time)
     return time.toUTC().toString(Qt::ISODateWithMs);
 }
 
-QDateTime timeFrom(const QVariant& text)
+QDateTime timeFrom(const QVariant& milliseconds)
 {
-    return text.isNull() ? QDateTime() : QDateTime::fromString(text.toString(), Qt::ISODateWithMs);
+    return milliseconds.isNull()
+               ? QDateTime()
+               : QDateTime::fromMSecsSinceEpoch(milliseconds.toLongLong(), Qt::UTC);
 }
 
 // A bound blob that is never NULL, so an empty answer still equals an empty answer.
@@ -280,7 +283,7 @@ std::optional<qint64> SqlLearningRecord::pairId(const QuestionItem& pair, PairPr
 {
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT id, misses, corrects, correct_ticks, fast_streak,"
-                                 " in_notebook, last_miss, last_timeout_typed FROM pairs"
+                                 " in_notebook, last_miss_ms, last_timeout_typed FROM pairs"
                                  " WHERE question = ? AND answer = ?"));
     query.addBindValue(blob(pair.question));
     query.addBindValue(blob(pair.answer));
@@ -306,15 +309,15 @@ bool SqlLearningRecord::storeProgress(qint64 pair, const PairProgress& progress)
 {
     QSqlQuery query(database());
     query.prepare(QStringLiteral("UPDATE pairs SET misses = ?, corrects = ?, correct_ticks = ?,"
-                                 " fast_streak = ?, in_notebook = ?, last_miss = ?,"
+                                 " fast_streak = ?, in_notebook = ?, last_miss_ms = ?,"
                                  " last_timeout_typed = ? WHERE id = ?"));
     query.addBindValue(progress.misses);
     query.addBindValue(progress.corrects);
     query.addBindValue(progress.correctTicks);
     query.addBindValue(progress.fastStreak);
     query.addBindValue(progress.inNotebook ? 1 : 0);
-    query.addBindValue(progress.lastMiss.isValid() ? QVariant(timeText(progress.lastMiss))
-                                                   : QVariant(QMetaType(QMetaType::QString)));
+    query.addBindValue(progress.lastMiss.isValid() ? QVariant(progress.lastMiss.toMSecsSinceEpoch())
+                                                   : QVariant(QMetaType(QMetaType::LongLong)));
     query.addBindValue(progress.lastTimeOutTyped.isNull()
                            ? QVariant(QMetaType(QMetaType::QByteArray))
                            : QVariant(progress.lastTimeOutTyped));
@@ -407,7 +410,7 @@ QList<NotebookEntry> SqlLearningRecord::notebook()
     QSqlQuery query(database());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT question, answer, misses, corrects, correct_ticks,"
-                                   " fast_streak, last_miss, last_timeout_typed FROM pairs"
+                                   " fast_streak, last_miss_ms, last_timeout_typed FROM pairs"
                                    " WHERE in_notebook")))
         return entries;
     while (query.next()) {

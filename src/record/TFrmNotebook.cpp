@@ -19,6 +19,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
@@ -65,11 +67,9 @@ void TFrmNotebook::createControls()
     auto* levelCaption = new QLabel(QStringLiteral("レベル(&V)"), this);
     levelCaption->setBuddy(ComboBox1);
 
-    sorted.setSourceModel(&entries);
-    sorted.setSortRole(NotebookModel::SortRole);
     ListView1 = new QTableView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setModel(&sorted);
+    ListView1->setModel(&entries);
     ListView1->setSortingEnabled(true);
     ListView1->sortByColumn(NotebookModel::MissesColumn, Qt::DescendingOrder);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -111,10 +111,9 @@ void TFrmNotebook::createControls()
             &TFrmNotebook::refreshButtons);
 }
 
-void TFrmNotebook::showBank(const QuestionBank& shown, int level)
+void TFrmNotebook::showBank(const QuestionBank& bank, int level)
 {
-    bank = &shown;
-    notebook = recorder.notebook();
+    levels = ReviewGame::entriesByLevel(bank, recorder.notebook());
     const QSignalBlocker quiet(ComboBox1);
     ComboBox1->setCurrentIndex(level);
     ComboBox1Change();
@@ -127,8 +126,7 @@ int TFrmNotebook::level() const
 
 void TFrmNotebook::ComboBox1Change()
 {
-    entries.setEntries(bank ? ReviewGame::entriesOf(*bank, level(), notebook)
-                            : QList<NotebookEntry>{});
+    entries.setEntries(level() >= 0 ? levels[level()] : QList<NotebookEntry>{});
     refreshButtons();
 }
 
@@ -136,10 +134,8 @@ void TFrmNotebook::refreshButtons()
 {
     BitBtn1->setEnabled(entries.rowCount() > 0);
     BitBtn2->setEnabled(ListView1->selectionModel()->hasSelection());
-    bool anyPair = false;
-    for (int k = 0; bank && k < QuestionBank::LevelCount && !anyPair; ++k)
-        anyPair = !ReviewGame::entriesOf(*bank, k, notebook).isEmpty();
-    BitBtn3->setEnabled(anyPair);
+    BitBtn3->setEnabled(std::any_of(levels.cbegin(), levels.cend(),
+                                    [](const auto& pairs) { return !pairs.isEmpty(); }));
 }
 
 void TFrmNotebook::BitBtn2Click()
@@ -147,11 +143,13 @@ void TFrmNotebook::BitBtn2Click()
     const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
     if (selected.isEmpty())
         return;
-    const int row = sorted.mapToSource(selected.constFirst()).row();
+    const int row = selected.constFirst().row();
     const QuestionItem pair = entries.entries().at(row).pair;
     if (!recorder.removeFromNotebook(pair))
         return;
-    notebook.removeIf([&](const NotebookEntry& entry) { return entry.pair == pair; });
+    // The pair leaves every level the file has it in.
+    for (QList<NotebookEntry>& pairs : levels)
+        pairs.removeIf([&](const NotebookEntry& entry) { return entry.pair == pair; });
     entries.removeEntry(row);
     refreshButtons();
 }
@@ -159,8 +157,6 @@ void TFrmNotebook::BitBtn2Click()
 // All three levels go out, each pair in the level it has in the loaded file.
 void TFrmNotebook::BitBtn3Click()
 {
-    if (!bank)
-        return;
     const std::optional<QString> path = fileDialog.getOpenFileName(exportRequest());
     if (!path)
         return;
@@ -169,7 +165,7 @@ void TFrmNotebook::BitBtn3Click()
         return;
     QuestionBank hardest;
     for (int k = 0; k < QuestionBank::LevelCount; ++k) {
-        for (const NotebookEntry& entry : ReviewGame::entriesOf(*bank, k, notebook))
+        for (const NotebookEntry& entry : levels[k])
             hardest.Add(k, entry.pair.question, entry.pair.answer);
     }
     if (!QuestionFile::write(*path, hardest))

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "questions/QuestionBank.h"
 #include "record/NotebookModel.h"
+#include "record/ReviewGame.h"
 
 #include <QDialog>
-#include <QSortFilterProxyModel>
+
+#include <array>
 
 class FileDialog;
 class GameRecorder;
@@ -11,7 +14,6 @@ class MessageBox;
 class QComboBox;
 class QPushButton;
 class QTableView;
-class QuestionBank;
 
 // "間違いノート": the loaded file's pairs that the record holds as missed or slow, one level at a
 // time; a review game over them, removal by hand and export as a question file of their own.
@@ -28,7 +30,6 @@ public:
     // Reads the notebook afresh for the bank's pairs and shows the level.
     void showBank(const QuestionBank& bank, int level);
     int level() const;
-    const NotebookModel& model() const { return entries; }
 
     QComboBox* ComboBox1;
     QTableView* ListView1;
@@ -48,8 +49,7 @@ private:
     GameRecorder& recorder;
     FileDialog& fileDialog;
     MessageBox& messageBox;
-    const QuestionBank* bank = nullptr;
-    QList<NotebookEntry> notebook;
+    // The loaded file's notebook pairs, per level.
+    ReviewGame::LevelEntries levels;
     NotebookModel entries;
-    QSortFilterProxyModel sorted;
 };
