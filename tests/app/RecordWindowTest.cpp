@@ -3,6 +3,7 @@
 #include "ScreenReader.h"
 #include "TestFiles.h"
 #include "drill/TFrmReport.h"
+#include "help/HelpTopics.h"
 #include "record/TFrmNotebook.h"
 #include "record/TFrmTimeOuts.h"
 #include "widgets/BevelPanel.h"
@@ -299,6 +300,21 @@ private slots:
             QTest::qWait(0);
         }
         QCOMPARE(f->messageBox.messages, QStringList{GameRecorder::UnavailableMessage});
+    }
+
+    void f1InTheNotebookOpensItsPage()
+    {
+        showWithSample(2);
+        ModalScript script({[](QWidget* notebook) {
+            QApplication::setActiveWindow(notebook);
+            QVERIFY(QTest::qWaitForWindowActive(notebook));
+            QTest::keyClick(notebook->focusWidget() ? notebook->focusWidget() : notebook,
+                            Qt::Key_F1);
+            notebook->close();
+        }});
+        window().MenuNote->trigger();
+        QCOMPARE(f->helpViewer.requests,
+                 QStringList{QStringLiteral("context %1").arg(HelpTopics::NotebookContext)});
     }
 
     void damagedRecordIsToldOnce()
