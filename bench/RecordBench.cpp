@@ -1,9 +1,16 @@
-// The learning record at size: a game of 1,000 answers written answer by answer, and the mistake
-// notebook opened over a record of 1,000,000 outcomes and 100,000 pairs. Runs offscreen unless
-// told otherwise.
+// The learning record at size: a game of 1,000 answers written answer by answer, the mistake
+// notebook opened over a record of 1,000,000 outcomes and 100,000 pairs, and start-up with such a
+// record. Runs offscreen unless told otherwise.
 
+#include "FakeColorDialog.h"
 #include "FakeFileDialog.h"
+#include "FakeFontDialog.h"
 #include "FakeMessageBox.h"
+#include "FakeWavePlayer.h"
+#include "MemorySettingsBackend.h"
+#include "RecordingHelpViewer.h"
+#include "ScriptedRandom.h"
+#include "app/TFrmMain.h"
 #include "questions/QuestionBank.h"
 #include "record/GameRecorder.h"
 #include "record/SqlLearningRecord.h"
@@ -149,6 +156,62 @@ void openNotebookOver1MOutcomes(benchmark::State& state)
     state.counters["rows"] = notebook.ListView1->model()->rowCount();
 }
 BENCHMARK(openNotebookOver1MOutcomes)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Start-up up to the first window on screen, with the user's record as large as above: the record
+// is opened only after the window is shown, so its size adds nothing here.
+void startUpWithLargeRecord(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("record.sqlite");
+    if (!fillLargeRecord(path)) {
+        state.SkipWithError("could not fill the record");
+        return;
+    }
+    FakeMessageBox messageBox;
+    FakeFileDialog fileDialog;
+    FakeColorDialog colorDialog;
+    FakeFontDialog fontDialog;
+    RecordingHelpViewer helpViewer;
+    ScriptedRandom random;
+    FakeWavePlayer player;
+    MemorySettingsBackend settings;
+    for (auto _ : state) {
+        SqlLearningRecord record(path);
+        TFrmMain window({messageBox,
+                         fileDialog,
+                         colorDialog,
+                         fontDialog,
+                         helpViewer,
+                         random,
+                         player,
+                         settings,
+                         dir.filePath("tazune"),
+                         {},
+                         record});
+        window.show();
+        state.PauseTiming();
+        // The queued open runs here, after the window is up.
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(startUpWithLargeRecord)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// What the first event after start-up does with that record: open it and check its schema.
+void openLargeRecord(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("record.sqlite");
+    if (!fillLargeRecord(path)) {
+        state.SkipWithError("could not fill the record");
+        return;
+    }
+    for (auto _ : state) {
+        SqlLearningRecord record(path);
+        benchmark::DoNotOptimize(record.open());
+    }
+}
+BENCHMARK(openLargeRecord)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
 

@@ -11,6 +11,7 @@
 #include "FakeFileDialog.h"
 #include "FakeFontDialog.h"
 #include "FakeMessageBox.h"
+#include "MemoryLearningRecord.h"
 #include "MemorySettingsBackend.h"
 #include "RecordingHelpViewer.h"
 #include "ScriptedRandom.h"
@@ -73,6 +74,7 @@ int main(int argc, char* argv[])
     QtWavePlayer player(ExitPolicy::endProcessBeforeLibraryCleanUp);
     MemorySettingsBackend settings;
     settings.values = {{"SE1", args[2]}, {"SE3", args[3]}};
+    MemoryLearningRecord record;
     TFrmMain window({messageBox,
                      fileDialog,
                      colorDialog,
@@ -82,7 +84,8 @@ int main(int argc, char* argv[])
                      player,
                      settings,
                      folder.filePath("tazune"),
-                     {writeQuestions(folder)}});
+                     {writeQuestions(folder)},
+                     record});
     window.show();
     playEvent(window, args[1]);
     QTimer::singleShot(HearingTimeMs, &window, &QWidget::close);
