@@ -113,7 +113,6 @@ public:
     const Drill& drill() const { return game; }
     const RecentFiles& recentFiles() const { return recent; }
     const DrillSettings& drillSettings() const { return settings; }
-    const GameRecorder& gameRecorder() const { return recorder; }
 
     void FormShow();
     void RefreshWindow();

@@ -1,6 +1,5 @@
 #include "app/TFrmMain.h"
 
-#include "drill/TFrmReport.h"
 #include "platform/MessageBox.h"
 #include "record/TFrmNotebook.h"
 #include "record/TFrmTimeOuts.h"
