@@ -317,14 +317,71 @@ private slots:
                  QStringList{QStringLiteral("context %1").arg(HelpTopics::NotebookContext)});
     }
 
-    void damagedRecordIsToldOnce()
+    void recordTroubleAtStartIsToldOnce_data()
     {
-        f->record.openOutcome = LearningRecord::OpenOutcome::StartedAfresh;
+        QTest::addColumn<LearningRecord::OpenOutcome>("outcome");
+        QTest::addColumn<QString>("message");
+
+        const QString damaged = QStringLiteral("/home/u/record.sqlite.damaged-20260301-120000");
+        QTest::addRow("damaged_file_moved_aside")
+            << LearningRecord::OpenOutcome::StartedAfresh << GameRecorder::damagedMessage(damaged);
+        QTest::addRow("folder_not_writable")
+            << LearningRecord::OpenOutcome::Unavailable << GameRecorder::UnavailableMessage;
+    }
+
+    void recordTroubleAtStartIsToldOnce()
+    {
+        QFETCH(LearningRecord::OpenOutcome, outcome);
+        QFETCH(QString, message);
+
+        f->record.openOutcome = outcome;
         f->record.damagedPath = QStringLiteral("/home/u/record.sqlite.damaged-20260301-120000");
         showWithSample(1);
         QTest::qWait(0);
-        QCOMPARE(f->messageBox.messages,
-                 QStringList{GameRecorder::damagedMessage(f->record.damagedPath)});
+        QCOMPARE(f->messageBox.messages, QStringList{message});
+        // The drill goes on as before, and no game brings the message back.
+        window().MenuStart->trigger();
+        ModalCloser closer;
+        timeOut("");
+        QCOMPARE(closer.captions, QStringList{QStringLiteral("成績発表")});
+        QTest::qWait(0);
+        QCOMPARE(f->messageBox.messages, QStringList{message});
+        QCOMPARE(f->record.opens, 1);
+    }
+
+    void notebookSortsFiguresAsNumbersAndKeepsTheSelection()
+    {
+        for (const auto& [pair, misses] : {std::pair{QuestionItem{"YAMA", "yama"}, 2},
+                                           std::pair{QuestionItem{"KAWA", "kawa"}, 10},
+                                           std::pair{QuestionItem{"UMI", "umi"}, 9}})
+            f->record.progress[{pair.question, pair.answer}] = missed(misses, "");
+        f->settings.values = {{"Cnt", "2"}};
+        f->show({f->questionFile("Q1.DAT", {{"yama", "kawa", "umi"}, {}, {}})});
+        QStringList byMisses;
+        QStringList byAnswer;
+        QString selected;
+        ModalScript script({[&](QWidget* modal) {
+            auto* notebook = static_cast<TFrmNotebook*>(modal);
+            QTableView* view = notebook->ListView1;
+            for (int row = 0; row < 3; ++row)
+                byMisses
+                    << view->model()->index(row, NotebookModel::MissesColumn).data().toString();
+            view->selectRow(0);
+            view->sortByColumn(NotebookModel::AnswerColumn, Qt::DescendingOrder);
+            for (int row = 0; row < 3; ++row)
+                byAnswer
+                    << view->model()->index(row, NotebookModel::AnswerColumn).data().toString();
+            selected = view->selectionModel()
+                           ->selectedRows(NotebookModel::AnswerColumn)
+                           .value(0)
+                           .data()
+                           .toString();
+            notebook->close();
+        }});
+        window().MenuNote->trigger();
+        QCOMPARE(byMisses, (QStringList{"10", "9", "2"}));
+        QCOMPARE(byAnswer, (QStringList{"yama", "umi", "kawa"}));
+        QCOMPARE(selected, QStringLiteral("kawa"));
     }
 };
 
