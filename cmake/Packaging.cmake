@@ -23,8 +23,10 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Libraries the program and its sound module link come from dpkg-shlibdeps, which reads every
-# ELF file in the package.
+# ELF file in the package. The learning record needs Qt's SQLite driver plugin, which Qt loads
+# only at run time, where dpkg-shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 # The help viewer, the Japanese font the windows ask for, and Japanese texts on Qt's own buttons
 # and file dialog.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "assistant-qt6, fonts-ipafont-gothic, qt6-translations-l10n")

@@ -13,6 +13,7 @@
 #include "platform/QtWavePlayer.h"
 #include "platform/TimeSeededRandom.h"
 #include "platform/WaveOutputModule.h"
+#include "record/SqlLearningRecord.h"
 #include "widgets/JapaneseFont.h"
 
 #include <QApplication>
@@ -84,9 +85,11 @@ int run(int argc, char* argv[])
     QtWavePlayer wavePlayer(WaveOutputModule::pathFor(QApplication::applicationFilePath()),
                             ExitPolicy::endProcessBeforeLibraryCleanUp);
     QSettingsBackend settings;
+    // Nothing is read from the record's file before the window is up.
+    SqlLearningRecord record(SqlLearningRecord::defaultPath());
     TFrmMain window({messageBox, fileDialog, colorDialog, fontDialog, helpViewer, random,
                      wavePlayer, settings, QApplication::applicationFilePath(),
-                     QApplication::arguments().mid(1)});
+                     QApplication::arguments().mid(1), record});
     window.show();
     // The audio libraries are loaded, and the sound server met, once the window is on the
     // screen rather than on its way there; a sound played earlier would do both itself.

@@ -9,6 +9,8 @@
 #include "platform/MessageBox.h"
 #include "questions/QuestionFile.h"
 #include "questions/QuestionFileRequest.h"
+#include "record/TFrmNotebook.h"
+#include "record/TFrmTimeOuts.h"
 #include "settings/LineFont.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
@@ -46,7 +48,7 @@ QString statusText(DrillState state)
 
 TFrmMain::TFrmMain(const Services& services)
     : services(services), store(services.settings), sounds(services.wavePlayer),
-      game(bank, services.random, *this)
+      game(bank, services.random, *this), recorder(services.record)
 {
     createControls();
     createMenus();
@@ -55,6 +57,9 @@ TFrmMain::TFrmMain(const Services& services)
     frmSetting = new TFrmSetting(this);
     frmVersion = new TFrmVersion(this);
     frmDataMake = new TFrmDataMake(services.fileDialog, services.messageBox, this);
+    frmNotebook = new TFrmNotebook(recorder, services.fileDialog, services.messageBox, this);
+    frmTimeOuts = new TFrmTimeOuts(this);
+    connect(frmReport, &TFrmReport::timeOutsRequested, this, &TFrmMain::showTimeOuts);
     installHelpKeys();
     FormCreate();
 }
@@ -89,6 +94,11 @@ void TFrmMain::FormShow()
         QTimer::singleShot(0, this,
                            [this, settingsError] { services.messageBox.showError(settingsError); });
     }
+    // The record is opened once the window is up, so start-up does not wait for the disk.
+    QTimer::singleShot(0, this, [this] {
+        recorder.open();
+        tellRecordMessage();
+    });
 }
 
 void TFrmMain::closeEvent(QCloseEvent* event)
@@ -180,6 +190,7 @@ void TFrmMain::LoadQuestionFile(const QString& path)
     }
     setWindowTitle(WindowParts::captionWithFile(ApplicationTitle, path));
     recent.update(path);
+    recorder.useFile(programFolder.absoluteFilePath(path));
     game.setReady();
 }
 
@@ -201,9 +212,15 @@ void TFrmMain::MenuHistClick(int entry)
 
 void TFrmMain::MenuStartClick()
 {
-    if (game.start(settings.questionsPerGame) == Drill::StartOutcome::EmptyLevel) {
+    const bool newGame = game.state() == DrillState::Ready;
+    const Drill::StartOutcome outcome = game.start(settings.questionsPerGame);
+    if (outcome == Drill::StartOutcome::EmptyLevel) {
         services.messageBox.showError(EmptyLevelMessage);
         return;
+    }
+    if (outcome == Drill::StartOutcome::Started && newGame) {
+        recorder.gameStarted(game.level(), settings.secondsPerQuestion, settings.questionsPerGame,
+                             review.active());
     }
     RefreshWindow();
 }
@@ -217,6 +234,9 @@ void TFrmMain::MenuStopClick()
 void TFrmMain::MenuEndClick()
 {
     game.end();
+    recorder.gameEnded();
+    review.end(bank);
+    tellRecordMessage();
     RefreshWindow();
 }
 
@@ -231,11 +251,16 @@ void TFrmMain::MenuScorClick()
 {
     game.setReady();
     RefreshWindow();
-    const DrillTally& tally = game.tally();
-    frmReport->setFigures(
-        ReportFigures::texts({settings.secondsPerQuestion, settings.questionsPerGame,
-                              tally.correctCount, tally.correctTimeSum, tally.answerTimeSum}));
+    frmReport->setFigures(ReportFigures::texts(reportInputs()));
+    frmReport->setTimeOutCount(static_cast<int>(recorder.timeOuts().size()));
     frmReport->exec();
+}
+
+ReportInputs TFrmMain::reportInputs() const
+{
+    const DrillTally& tally = game.tally();
+    return {settings.secondsPerQuestion, settings.questionsPerGame, tally.correctCount,
+            tally.correctTimeSum, tally.answerTimeSum};
 }
 
 void TFrmMain::MenuSettingClick()

@@ -5,6 +5,8 @@
 #include "drill/DrillScreen.h"
 #include "media/SoundEffects.h"
 #include "questions/QuestionBank.h"
+#include "record/GameRecorder.h"
+#include "record/ReviewGame.h"
 #include "settings/RecentFiles.h"
 #include "settings/SettingsStore.h"
 
@@ -30,6 +32,8 @@ class RandomSource;
 class RomajiLineInput;
 class WavePlayer;
 class TFrmDataMake;
+class TFrmNotebook;
+class TFrmTimeOuts;
 class TFrmReport;
 class TFrmSetting;
 class TSoundDialog;
@@ -54,6 +58,7 @@ public:
         SettingsBackend& settings;
         QString executablePath;
         QStringList arguments; // the command line without the program name
+        LearningRecord& record;
     };
 
     static inline const QString ApplicationTitle = ProductInfo::Name;
@@ -85,12 +90,14 @@ public:
     std::array<QAction*, 3> MenuLv;
     QAction* MenuSetting;
     QAction* MenuScor;
+    QAction* MenuNote;
     QMenu* MenuEtc;
     QAction* MenuBgColor;
     QAction* MenuFont;
     QAction* MenuSound;
     QAction* MenuData;
     QAction* MenuRomaji;
+    QAction* MenuClearRecord;
     QMenu* MenuHelp;
     QAction* MenuContents;
     QAction* MenuKeyword;
@@ -102,6 +109,8 @@ public:
     TFrmVersion* frmVersion;
     TFrmDataMake* frmDataMake;
     RomajiLineInput* romajiInput;
+    TFrmNotebook* frmNotebook;
+    TFrmTimeOuts* frmTimeOuts;
 
     const QuestionBank& questionBank() const { return bank; }
     const Drill& drill() const { return game; }
@@ -119,6 +128,10 @@ public:
     void MenuEndClick();
     void MenuLvClick(int level);
     void MenuScorClick();
+    void MenuNoteClick();
+    void MenuClearRecordClick();
+    void startReview(int level);
+    void showTimeOuts();
     void MenuSettingClick();
     void MenuSoundClick();
     void MenuBgColorClick();
@@ -152,6 +165,8 @@ private:
     void installHelpKeys();
     void rebuildRecentEntries();
     void showRemainingTime(int position);
+    ReportInputs reportInputs() const;
+    void tellRecordMessage();
 
     void setBarPosition(int position) override;
     void showQuestion(const QByteArray& question) override;
@@ -167,6 +182,8 @@ private:
     QuestionBank bank;
     RecentFiles recent;
     Drill game;
+    GameRecorder recorder;
+    ReviewGame review;
     QDir programFolder;
     bool shown = false;
 };

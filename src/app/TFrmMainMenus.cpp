@@ -7,6 +7,8 @@
 #include "help/TFrmVersion.h"
 #include "platform/HelpViewer.h"
 #include "questions/LevelNames.h"
+#include "record/TFrmNotebook.h"
+#include "record/TFrmTimeOuts.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
 #include "widgets/HelpKeys.h"
@@ -91,9 +93,11 @@ void TFrmMain::createLevelMenu()
     MenuSetting = addItem(MenuLevel, QStringLiteral("MenuSetting"), QStringLiteral("設定(&S)"));
     addSeparator(MenuLevel, QStringLiteral("N8"));
     MenuScor = addItem(MenuLevel, QStringLiteral("MenuScor"), QStringLiteral("前回の成績(&B)"));
+    MenuNote = addItem(MenuLevel, QStringLiteral("MenuNote"), QStringLiteral("間違いﾉｰﾄ(&M)"));
 
     connect(MenuSetting, &QAction::triggered, this, &TFrmMain::MenuSettingClick);
     connect(MenuScor, &QAction::triggered, this, &TFrmMain::MenuScorClick);
+    connect(MenuNote, &QAction::triggered, this, &TFrmMain::MenuNoteClick);
 }
 
 void TFrmMain::createEtcMenu()
@@ -107,12 +111,15 @@ void TFrmMain::createEtcMenu()
     addSeparator(MenuEtc, QStringLiteral("N13"));
     MenuRomaji = addItem(MenuEtc, QStringLiteral("MenuRomaji"), QStringLiteral("ﾛｰﾏ字入力(&R)"));
     MenuRomaji->setCheckable(true);
+    MenuClearRecord =
+        addItem(MenuEtc, QStringLiteral("MenuClearRecord"), QStringLiteral("学習記録の消去(&R)"));
 
     connect(MenuBgColor, &QAction::triggered, this, &TFrmMain::MenuBgColorClick);
     connect(MenuFont, &QAction::triggered, this, &TFrmMain::MenuFontClick);
     connect(MenuSound, &QAction::triggered, this, &TFrmMain::MenuSoundClick);
     connect(MenuData, &QAction::triggered, this, &TFrmMain::MenuDataClick);
     connect(MenuRomaji, &QAction::triggered, this, &TFrmMain::MenuRomajiClick);
+    connect(MenuClearRecord, &QAction::triggered, this, &TFrmMain::MenuClearRecordClick);
 }
 
 void TFrmMain::createHelpMenu()
@@ -146,8 +153,8 @@ void TFrmMain::installHelpKeys()
     HelpRouting::setContext(this, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuRomaji, HelpTopics::RomajiContext);
-    for (QDialog* dialog :
-         std::initializer_list<QDialog*>{frmSound, frmReport, frmSetting, frmDataMake, frmVersion})
+    for (QDialog* dialog : std::initializer_list<QDialog*>{
+             frmSound, frmReport, frmSetting, frmDataMake, frmVersion, frmNotebook, frmTimeOuts})
         HelpKeys::installOnDialog(dialog, services.helpViewer);
     for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuHelp})
         HelpKeys::installOnMenu(menu, services.helpViewer);

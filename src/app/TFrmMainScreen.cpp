@@ -49,6 +49,13 @@ void TFrmMain::drawMark(DrillMark mark)
     Image1->setPixmap(ImageList1[static_cast<int>(mark)]);
     Image1->setAccessibleName(mark == DrillMark::Correct ? QStringLiteral("正解")
                                                          : QStringLiteral("時間切れ"));
+    // The mark comes before the drill moves on, so question, bar and input are still the answer's.
+    // Input with characters outside the question files' code page is kept as empty.
+    if (mark == DrillMark::Correct)
+        recorder.answered(game.currentQuestion(), game.barPosition());
+    else
+        recorder.timedOut(game.currentQuestion(),
+                          TextCodec::encode(Edit1->text()).value_or(QByteArray()));
 }
 
 void TFrmMain::playSound(SoundEvent sound)
@@ -60,5 +67,14 @@ void TFrmMain::playSound(SoundEvent sound)
 // the game has returned rather than inside it; the drill is Ready already and takes no input.
 void TFrmMain::gameOver()
 {
-    QMetaObject::invokeMethod(this, &TFrmMain::MenuScorClick, Qt::QueuedConnection);
+    const ReportInputs inputs = reportInputs();
+    recorder.gameReported(inputs, ReportFigures::texts(inputs));
+    review.end(bank);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            MenuScorClick();
+            tellRecordMessage();
+        },
+        Qt::QueuedConnection);
 }

@@ -30,6 +30,16 @@ TFrmReport::TFrmReport(QWidget* parent)
                                        QStringLiteral("OK"), {56, 144, 75, 25});
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Beside OK, in the room the row of figures leaves; the report stays as it was otherwise.
+    BitBtn2 = new QPushButton(QStringLiteral("答え"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setGeometry(136, 144, 42, 25);
+    BitBtn2->setAutoDefault(false);
+    BitBtn2->setAccessibleName(QStringLiteral("時間切れの答え"));
+    BitBtn2->setToolTip(BitBtn2->accessibleName());
+    BitBtn2->setEnabled(false);
+    connect(BitBtn2, &QPushButton::clicked, this, &TFrmReport::timeOutsRequested);
 }
 
 BevelPanel* TFrmReport::createRow(int row, const QString& caption)
@@ -57,4 +67,9 @@ void TFrmReport::setFigures(const ReportTexts& texts)
     RPanel2->setPanelText(texts.averageCorrectTime);
     RPanel3->setPanelText(texts.averageInputTime);
     RPanel4->setPanelText(texts.correctRate);
+}
+
+void TFrmReport::setTimeOutCount(int count)
+{
+    BitBtn2->setEnabled(count > 0);
 }

@@ -17,6 +17,10 @@ std::optional<QString> identifierFor(int context)
         return QStringLiteral("tazune.editor");
     case RomajiContext:
         return QStringLiteral("tazune.romaji");
+    case NotebookContext:
+        return QStringLiteral("tazune.notebook");
+    case TimeOutsContext:
+        return QStringLiteral("tazune.timeouts");
     }
     return std::nullopt;
 }

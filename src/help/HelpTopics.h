@@ -15,6 +15,8 @@ inline constexpr int SoundsContext = 10;
 inline constexpr int EditorContext = 11;
 // A menu item's own page.
 inline constexpr int RomajiContext = 18;
+inline constexpr int NotebookContext = 20;
+inline constexpr int TimeOutsContext = 21;
 
 // The topic of a window's help context; nothing for a number no window carries, such as 0.
 std::optional<QString> identifierFor(int context);

@@ -3,9 +3,23 @@
 #include <QApplication>
 #include <QMessageBox>
 
-void QtMessageBox::showError(const QString& message)
+namespace {
+
+QMessageBox::StandardButton ask(const QString& message)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tazuneエラーメッセージ"), message,
                     QMessageBox::Ok | QMessageBox::Cancel, QApplication::activeWindow());
-    box.exec();
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+void QtMessageBox::showError(const QString& message)
+{
+    ask(message);
+}
+
+bool QtMessageBox::confirm(const QString& question)
+{
+    return ask(question) == QMessageBox::Ok;
 }

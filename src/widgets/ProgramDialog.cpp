@@ -7,15 +7,20 @@
 #include <QShowEvent>
 
 ProgramDialog::ProgramDialog(const Frame& frame, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
 {
     setObjectName(frame.objectName);
     if (frame.helpContext > 0)
         HelpRouting::setContext(this, frame.helpContext);
     setWindowTitle(frame.title);
     setFont(JapaneseFont::ofPixelSize(12));
-    setFixedSize(frame.size);
+    if (frame.resizable) {
+        resize(frame.size);
+    } else {
+        setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+        setFixedSize(frame.size);
+    }
 }
 
 void ProgramDialog::showEvent(QShowEvent* event)

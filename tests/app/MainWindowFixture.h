@@ -3,6 +3,7 @@
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
 #include "FakeWavePlayer.h"
+#include "MemoryLearningRecord.h"
 #include "MemorySettingsBackend.h"
 #include "RecordingHelpViewer.h"
 #include "ScriptedDialogs.h"
@@ -28,6 +29,7 @@ struct MainWindowFixture
     ScriptedRandom random;
     FakeWavePlayer player;
     MemorySettingsBackend settings;
+    MemoryLearningRecord record;
     std::unique_ptr<TFrmMain> window;
 
     // The window reaches its messages and its sounds through these doubles unless a test hands
@@ -35,10 +37,10 @@ struct MainWindowFixture
     void create(const QStringList& arguments = {}, MessageBox* messages = nullptr,
                 WavePlayer* wavePlayer = nullptr)
     {
-        window = std::make_unique<TFrmMain>(
-            TFrmMain::Services{messages ? *messages : messageBox, fileDialog, colorDialog,
-                               fontDialog, helpViewer, random, wavePlayer ? *wavePlayer : player,
-                               settings, folder.filePath("tazune"), arguments});
+        window = std::make_unique<TFrmMain>(TFrmMain::Services{
+            messages ? *messages : messageBox, fileDialog, colorDialog, fontDialog, helpViewer,
+            random, wavePlayer ? *wavePlayer : player, settings, folder.filePath("tazune"),
+            arguments, record});
     }
 
     void show(const QStringList& arguments = {})

@@ -58,8 +58,12 @@ void HelpCollectionTest::topicOpensItsPage_data()
                             << "効果音の設定";
     QTest::addRow("editor") << topic(11) << "editor.html"
                             << "データ編集";
-    QTest::addRow("romaji_input") << topic(18) << "romaji.html"
+    QTest::addRow("romaji_input") << topic(HelpTopics::RomajiContext) << "romaji.html"
                                   << "ローマ字入力";
+    QTest::addRow("notebook") << topic(HelpTopics::NotebookContext) << "notebook.html"
+                              << "間違いノートと復習ゲーム";
+    QTest::addRow("time_outs") << topic(HelpTopics::TimeOutsContext) << "notebook.html"
+                               << "間違いノートと復習ゲーム";
     QTest::addRow("contents") << HelpTopics::ContentsIdentifier << "index.html"
                               << "Tazune ヘルプ";
 }

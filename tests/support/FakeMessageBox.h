@@ -9,6 +9,13 @@ class FakeMessageBox : public MessageBox
 {
 public:
     void showError(const QString& message) override { messages << message; }
+    bool confirm(const QString& question) override
+    {
+        questions << question;
+        return confirmAnswer;
+    }
 
     QStringList messages;
+    QStringList questions;
+    bool confirmAnswer = true;
 };

@@ -1,0 +1,226 @@
+// The learning record at size: a game of 1,000 answers written answer by answer, the mistake
+// notebook opened over a record of 1,000,000 outcomes and 100,000 pairs, and start-up with such a
+// record. Runs offscreen unless told otherwise.
+
+#include "FakeFileDialog.h"
+#include "FakeMessageBox.h"
+#include "FakeWavePlayer.h"
+#include "MemorySettingsBackend.h"
+#include "RecordingHelpViewer.h"
+#include "ScriptedDialogs.h"
+#include "ScriptedRandom.h"
+#include "app/TFrmMain.h"
+#include "questions/QuestionBank.h"
+#include "record/GameRecorder.h"
+#include "record/SqlLearningRecord.h"
+#include "record/TFrmNotebook.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int PairCount = 100'000;
+constexpr int OutcomeCount = 1'000'000;
+constexpr int AnswersPerGame = 1'000;
+
+QuestionItem numberedPair(int i)
+{
+    return {"MONDAI" + QByteArray::number(i), "mondai" + QByteArray::number(i)};
+}
+
+// Each answer in its own transaction, as the drill writes them; the slowest one is what a game
+// could wait for.
+void recordGameOf1000Answers(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    SqlLearningRecord record(dir.filePath("record.sqlite"));
+    if (record.open() != LearningRecord::OpenOutcome::Opened) {
+        state.SkipWithError("could not open the record");
+        return;
+    }
+    qint64 slowest = 0;
+    for (auto _ : state) {
+        const std::optional<qint64> game = record.beginGame({{"/bench/Q.DAT", QByteArray(32, 'h')},
+                                                             0,
+                                                             20,
+                                                             AnswersPerGame,
+                                                             false,
+                                                             QDateTime::currentDateTimeUtc()});
+        for (int i = 0; i < AnswersPerGame && game; ++i) {
+            QElapsedTimer answer;
+            answer.start();
+            AnswerOutcome outcome{numberedPair(i % 300), std::nullopt, "typed",
+                                  QDateTime::currentDateTimeUtc()};
+            if (i % 4 != 0)
+                outcome.correctTicks = 10 + i % 80;
+            record.recordAnswer(*game, outcome);
+            slowest = std::max(slowest, answer.nsecsElapsed());
+        }
+        const ReportInputs inputs{20, AnswersPerGame, 750, 30000, 55000};
+        record.finishGame(*game,
+                          {inputs, ReportFigures::texts(inputs), QDateTime::currentDateTimeUtc()});
+    }
+    state.counters["answer_us"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * AnswersPerGame,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["slowest_answer_ms"] = static_cast<double>(slowest) / 1e6;
+}
+BENCHMARK(recordGameOf1000Answers)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// A record as years of daily games leave it: 100,000 pairs, all of them in the notebook, and
+// 1,000,000 outcomes over 1,000 games. Written straight into the schema the record created.
+bool fillLargeRecord(const QString& path)
+{
+    {
+        SqlLearningRecord record(path);
+        if (record.open() != LearningRecord::OpenOutcome::Opened)
+            return false;
+    }
+    bool filled = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "fill");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery query(db);
+        db.transaction();
+        query.exec("INSERT INTO files (path, content_hash) VALUES ('/bench/Q.DAT', x'00')");
+        query.prepare("INSERT INTO pairs (question, answer, misses, corrects, correct_ticks,"
+                      " in_notebook, last_miss_ms, last_timeout_typed) VALUES (?, ?, ?, ?, ?, 1,"
+                      " 1772366400000, ?)");
+        for (int i = 0; i < PairCount; ++i) {
+            const QuestionItem pair = numberedPair(i);
+            query.addBindValue(pair.question);
+            query.addBindValue(pair.answer);
+            query.addBindValue(1 + i % 7);
+            query.addBindValue(3 + i % 5);
+            query.addBindValue(60 * (3 + i % 5));
+            query.addBindValue(QByteArray("mondai"));
+            query.exec();
+        }
+        query.prepare("INSERT INTO games (file_id, level, seconds_per_question,"
+                      " questions_per_game, review, started_at) VALUES (1, 0, 20, 1000, 0,"
+                      " '2026-03-01T12:00:00.000Z')");
+        for (int g = 0; g < OutcomeCount / AnswersPerGame; ++g)
+            query.exec();
+        query.prepare("INSERT INTO outcomes (game_id, pair_id, at, correct_ticks, typed)"
+                      " VALUES (?, ?, '2026-03-01T12:00:00.000Z', ?, NULL)");
+        for (int o = 0; o < OutcomeCount; ++o) {
+            query.addBindValue(1 + o / AnswersPerGame);
+            query.addBindValue(1 + o % PairCount);
+            query.addBindValue(o % 90);
+            query.exec();
+        }
+        filled = db.commit();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("fill");
+    return filled;
+}
+
+// From the menu item to the rows on screen: the notebook read from the record, matched against
+// the loaded file's 100,000 pairs, the model reset and the view laid out and painted.
+void openNotebookOver1MOutcomes(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("record.sqlite");
+    if (!fillLargeRecord(path)) {
+        state.SkipWithError("could not fill the record");
+        return;
+    }
+    QuestionBank bank;
+    for (int i = 0; i < PairCount; ++i) {
+        const QuestionItem pair = numberedPair(i);
+        bank.Add(0, pair.question, pair.answer);
+    }
+    SqlLearningRecord record(path);
+    GameRecorder recorder(record);
+    recorder.open();
+    FakeFileDialog files;
+    FakeMessageBox messages;
+    TFrmNotebook notebook(recorder, files, messages);
+    notebook.show();
+    for (auto _ : state) {
+        notebook.showBank(bank, 0);
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(notebook.ListView1->model()->rowCount());
+    }
+    state.counters["rows"] = notebook.ListView1->model()->rowCount();
+}
+BENCHMARK(openNotebookOver1MOutcomes)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Start-up up to the first window on screen, with the user's record as large as above: the record
+// is opened only after the window is shown, so its size adds nothing here.
+void startUpWithLargeRecord(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("record.sqlite");
+    if (!fillLargeRecord(path)) {
+        state.SkipWithError("could not fill the record");
+        return;
+    }
+    FakeMessageBox messageBox;
+    FakeFileDialog fileDialog;
+    FakeColorDialog colorDialog;
+    FakeFontDialog fontDialog;
+    RecordingHelpViewer helpViewer;
+    ScriptedRandom random;
+    FakeWavePlayer player;
+    MemorySettingsBackend settings;
+    for (auto _ : state) {
+        SqlLearningRecord record(path);
+        TFrmMain window({messageBox,
+                         fileDialog,
+                         colorDialog,
+                         fontDialog,
+                         helpViewer,
+                         random,
+                         player,
+                         settings,
+                         dir.filePath("tazune"),
+                         {},
+                         record});
+        window.show();
+        state.PauseTiming();
+        // The queued open runs here, after the window is up.
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(startUpWithLargeRecord)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// What the first event after start-up does with that record: open it and check its schema.
+void openLargeRecord(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("record.sqlite");
+    if (!fillLargeRecord(path)) {
+        state.SkipWithError("could not fill the record");
+        return;
+    }
+    for (auto _ : state) {
+        SqlLearningRecord record(path);
+        benchmark::DoNotOptimize(record.open());
+    }
+}
+BENCHMARK(openLargeRecord)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

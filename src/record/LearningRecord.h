@@ -1,0 +1,101 @@
+#pragma once
+
+#include "drill/ReportFigures.h"
+#include "questions/QuestionItem.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The question file a game drew from: where it was and what it held when it was loaded.
+struct RecordedFile
+{
+    QString path;
+    QByteArray contentHash; // SHA-256 of the file's bytes
+
+    friend bool operator==(const RecordedFile&, const RecordedFile&) = default;
+};
+
+struct GameStart
+{
+    RecordedFile file;
+    int level = 0;
+    qint32 secondsPerQuestion = 0;
+    qint32 questionsPerGame = 0;
+    bool review = false; // drawn from the mistake notebook instead of the whole level
+    QDateTime startedAt;
+};
+
+// One question shown in a game, as it ended.
+struct AnswerOutcome
+{
+    QuestionItem pair;
+    std::optional<int> correctTicks; // the bar position of a correct answer; nothing at a time-out
+    QByteArray typed;                // what the input line held at a time-out, CP932
+    QDateTime at;
+};
+
+// A game that reached its report: the tally and settings it was computed from and the four
+// texts exactly as the report showed them.
+struct GameResult
+{
+    ReportInputs inputs;
+    ReportTexts texts;
+    QDateTime finishedAt;
+};
+
+// What the record knows of one pair over all games.
+struct PairProgress
+{
+    qint32 misses = 0; // time-outs
+    qint32 corrects = 0;
+    qint64 correctTicks = 0; // summed over the correct answers
+    qint32 fastStreak = 0;   // fast correct answers since the last miss or slow answer
+    bool inNotebook = false;
+    QDateTime lastMiss; // the last time-out or slow answer
+    QByteArray lastTimeOutTyped;
+
+    friend bool operator==(const PairProgress&, const PairProgress&) = default;
+};
+
+struct NotebookEntry
+{
+    QuestionItem pair;
+    PairProgress progress;
+
+    friend bool operator==(const NotebookEntry&, const NotebookEntry&) = default;
+};
+
+// The learning record: every answer of every game, and the result of every game that reached its
+// report. Pairs are known by their question and answer bytes, so a pair keeps its record when its
+// file is renamed, moved or edited around it.
+class LearningRecord
+{
+public:
+    enum class OpenOutcome
+    {
+        Opened,
+        // The file could not be read as a record; it was moved aside and a new record started.
+        StartedAfresh,
+        Unavailable
+    };
+
+    virtual ~LearningRecord() = default;
+
+    virtual OpenOutcome open() = 0;
+    // Where a damaged record was moved to by the last open; empty if none was.
+    virtual QString damagedCopy() const = 0;
+
+    // Each of these is one transaction; false when it could not be written.
+    virtual std::optional<qint64> beginGame(const GameStart& start) = 0;
+    virtual bool recordAnswer(qint64 game, const AnswerOutcome& outcome) = 0;
+    virtual bool finishGame(qint64 game, const GameResult& result) = 0;
+    virtual bool removeFromNotebook(const QuestionItem& pair) = 0;
+    virtual bool clear() = 0;
+
+    // Every pair now in the notebook, of every file.
+    virtual QList<NotebookEntry> notebook() = 0;
+};

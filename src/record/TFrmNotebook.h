@@ -1,0 +1,55 @@
+#pragma once
+
+#include "questions/QuestionBank.h"
+#include "record/NotebookModel.h"
+#include "record/ReviewGame.h"
+
+#include "widgets/ProgramDialog.h"
+
+#include <array>
+
+class FileDialog;
+class GameRecorder;
+class MessageBox;
+class QComboBox;
+class QPushButton;
+class QTableView;
+
+// "間違いノート": the loaded file's pairs that the record holds as missed or slow, one level at a
+// time; a review game over them, removal by hand and export as a question file of their own.
+class TFrmNotebook : public ProgramDialog
+{
+    Q_OBJECT
+
+public:
+    static inline const QString Caption = QStringLiteral("間違いノート");
+
+    TFrmNotebook(GameRecorder& recorder, FileDialog& fileDialog, MessageBox& messageBox,
+                 QWidget* parent = nullptr);
+
+    // Reads the notebook afresh for the bank's pairs and shows the level.
+    void showBank(const QuestionBank& bank, int level);
+    int level() const;
+
+    QComboBox* ComboBox1;
+    QTableView* ListView1;
+    QPushButton* BitBtn1; // 復習ゲーム: closes with Accepted, the review of level() is wanted
+    QPushButton* BitBtn2; // 削除
+    QPushButton* BitBtn3; // 書き出し
+    QPushButton* BitBtn4; // 閉じる
+
+    void ComboBox1Change();
+    void BitBtn2Click();
+    void BitBtn3Click();
+
+private:
+    void createControls();
+    void refreshButtons();
+
+    GameRecorder& recorder;
+    FileDialog& fileDialog;
+    MessageBox& messageBox;
+    // The loaded file's notebook pairs, per level.
+    ReviewGame::LevelEntries levels;
+    NotebookModel entries;
+};

@@ -1,0 +1,390 @@
+#include "MainWindowFixture.h"
+#include "ModalCloser.h"
+#include "ScreenReader.h"
+#include "TestFiles.h"
+#include "drill/TFrmReport.h"
+#include "help/HelpTopics.h"
+#include "record/TFrmNotebook.h"
+#include "record/TFrmTimeOuts.h"
+#include "widgets/BevelPanel.h"
+
+#include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+#include <functional>
+
+namespace {
+
+QStringList rowTexts(QTableView* view, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < view->model()->columnCount(); ++column)
+        texts << view->model()->index(row, column).data().toString();
+    return texts;
+}
+
+PairProgress missed(int misses, const QByteArray& typed)
+{
+    PairProgress progress;
+    progress.misses = misses;
+    progress.corrects = 1;
+    progress.correctTicks = 65;
+    progress.inNotebook = true;
+    progress.lastMiss = QDateTime::currentDateTimeUtc();
+    progress.lastTimeOutTyped = typed;
+    return progress;
+}
+
+// Runs each step on the modal window that is open when its turn comes, until all have run.
+class ModalScript : public QObject
+{
+public:
+    explicit ModalScript(QList<std::function<void(QWidget*)>> steps) : steps(std::move(steps))
+    {
+        connect(&timer, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || this->steps.isEmpty() || modal == lastModal)
+                return;
+            lastModal = modal;
+            this->steps.takeFirst()(modal);
+        });
+        timer.start(5);
+    }
+
+private:
+    QList<std::function<void(QWidget*)>> steps;
+    QWidget* lastModal = nullptr;
+    QTimer timer;
+};
+
+} // namespace
+
+class RecordWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindowFixture> f;
+    QString file;
+
+    TFrmMain& window() { return *f->window; }
+
+    void showWithSample(int questionsPerGame)
+    {
+        f->settings.values = {{"Cnt", QString::number(questionsPerGame)}};
+        file = f->questionFile("Q1.DAT", {{"yama", "kawa"}, {"sora"}, {}});
+        f->show({file});
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+        QTest::qWait(0);
+    }
+
+    void timeOut(const QString& typed)
+    {
+        QTest::keyClicks(window().Edit1, typed);
+        for (int tick = 0; tick < 101; ++tick)
+            window().Timer1Timer();
+    }
+
+private slots:
+    void init() { f = std::make_unique<MainWindowFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void everyQuestionOfAGameIsRecorded()
+    {
+        f->random.values = {0, 1, 0};
+        showWithSample(2);
+        QCOMPARE(f->record.opens, 1);
+        window().MenuStart->trigger();
+        for (int tick = 0; tick < 7; ++tick)
+            window().Timer1Timer();
+        QTest::keyClicks(window().Edit1, "yama");
+        window().Timer1Timer();
+        ModalCloser closer;
+        timeOut("kaw");
+        QTRY_COMPARE(closer.captions, QStringList{QStringLiteral("成績発表")});
+
+        QCOMPARE(f->record.games.size(), 1);
+        const MemoryLearningRecord::Game& game = f->record.games[0];
+        QCOMPARE(game.start.file.path, file);
+        QCOMPARE(game.start.file.contentHash,
+                 QCryptographicHash::hash(TestFiles::readBytes(file), QCryptographicHash::Sha256));
+        QCOMPARE(game.start.level, 0);
+        QCOMPARE(game.start.secondsPerQuestion, 20);
+        QCOMPARE(game.start.questionsPerGame, 2);
+        QVERIFY(!game.start.review);
+        QCOMPARE(game.outcomes.size(), 2);
+        QCOMPARE(game.outcomes[0].pair, (QuestionItem{"YAMA", "yama"}));
+        QCOMPARE(game.outcomes[0].correctTicks, 7);
+        QCOMPARE(game.outcomes[1].pair, (QuestionItem{"KAWA", "kawa"}));
+        QCOMPARE(game.outcomes[1].correctTicks, std::nullopt);
+        QCOMPARE(game.outcomes[1].typed, QByteArray("kaw"));
+        QVERIFY(game.result);
+        const ReportInputs& inputs = game.result->inputs;
+        QCOMPARE((QList<qint32>{inputs.secondsPerQuestion, inputs.questionsPerGame,
+                                inputs.correctCount, inputs.correctTimeSum, inputs.answerTimeSum}),
+                 (QList<qint32>{20, 2, 1, 7, 107}));
+        const TFrmReport* report = window().frmReport;
+        QCOMPARE(game.result->texts,
+                 (ReportTexts{report->RPanel1->text(), report->RPanel2->text(),
+                              report->RPanel3->text(), report->RPanel4->text()}));
+        QCOMPARE(game.result->texts.correctRate, QStringLiteral("50／％"));
+    }
+
+    void gameEndedByHandKeepsItsAnswersOnly()
+    {
+        showWithSample(5);
+        window().MenuStart->trigger();
+        timeOut("y");
+        window().MenuEnd->trigger();
+        ModalCloser closer;
+        window().MenuScor->trigger();
+        QCOMPARE(f->record.games.size(), 1);
+        QCOMPARE(f->record.games[0].outcomes.size(), 1);
+        QVERIFY(!f->record.games[0].result);
+    }
+
+    void reportShowsTheGamesTimeOuts()
+    {
+        f->random.values = {0, 1};
+        showWithSample(2);
+        window().MenuStart->trigger();
+        timeOut("yamu");
+        QStringList shown;
+        QString spoken;
+        ModalScript script(
+            {[](QWidget* report) {
+                 auto* dialog = static_cast<TFrmReport*>(report);
+                 QVERIFY(dialog->BitBtn2->isEnabled());
+                 QCOMPARE(ScreenReader::name(dialog->BitBtn2), QStringLiteral("時間切れの答え"));
+                 // From the event loop: the list opens a modal loop of its own.
+                 QTimer::singleShot(0, dialog->BitBtn2, &QPushButton::click);
+             },
+             [&](QWidget* list) {
+                 auto* dialog = static_cast<TFrmTimeOuts*>(list);
+                 QCOMPARE(dialog->windowTitle(), QStringLiteral("時間切れの答え"));
+                 for (int row = 0; row < dialog->ListView1->model()->rowCount(); ++row)
+                     shown << rowTexts(dialog->ListView1, row);
+                 spoken = ScreenReader::description(dialog->ListView1);
+                 dialog->close();
+             },
+             [](QWidget* report) { report->close(); }});
+        timeOut("");
+        QTRY_COMPARE(shown,
+                     (QStringList{"YAMA", "yam【a】", "yam【u】", "KAWA", "【kawa】", "【】"}));
+        QVERIFY(spoken.contains(QStringLiteral("【】")));
+    }
+
+    void notebookShowsTheLoadedFilesPairsOfALevel()
+    {
+        f->record.progress[{"KAWA", "kawa"}] = missed(3, "kaw");
+        f->record.progress[{"SORA", "sora"}] = missed(1, "");
+        f->record.progress[{"UMI", "umi"}] = missed(5, ""); // of another file
+        showWithSample(2);
+        QCOMPARE(window().MenuNote->text(), QStringLiteral("間違いﾉｰﾄ(&M)"));
+        QStringList level0;
+        QStringList level1;
+        QStringList headers;
+        ModalScript script({[&](QWidget* modal) {
+            auto* notebook = static_cast<TFrmNotebook*>(modal);
+            QAbstractItemModelTester tester(notebook->ListView1->model());
+            QCOMPARE(notebook->windowTitle(), QStringLiteral("間違いノート"));
+            QCOMPARE(notebook->ListView1->model()->rowCount(), 1);
+            level0 = rowTexts(notebook->ListView1, 0);
+            for (int column = 0; column < notebook->ListView1->model()->columnCount(); ++column)
+                headers
+                    << notebook->ListView1->model()->headerData(column, Qt::Horizontal).toString();
+            notebook->ComboBox1->setCurrentIndex(1);
+            level1 = rowTexts(notebook->ListView1, 0);
+            notebook->close();
+        }});
+        window().MenuNote->trigger();
+        QCOMPARE(headers,
+                 (QStringList{"問題", "答え", "時間切れ", "正解", "正解平均", "最後の入力"}));
+        QCOMPARE(level0, (QStringList{"KAWA", "kawa", "3", "1", "6.5秒", "kaw"}));
+        QCOMPARE(level1, (QStringList{"SORA", "sora", "1", "1", "6.5秒", ""}));
+    }
+
+    void reviewGameDrawsOnlyNotebookPairs()
+    {
+        f->record.progress[{"KAWA", "kawa"}] = missed(1, "");
+        showWithSample(3);
+        ModalScript script({[](QWidget* modal) {
+            auto* notebook = static_cast<TFrmNotebook*>(modal);
+            QVERIFY(notebook->BitBtn1->isEnabled());
+            notebook->BitBtn1->click();
+        }});
+        window().MenuNote->trigger();
+        QCOMPARE(window().drill().state(), DrillState::Running);
+        ModalCloser closer;
+        for (int answer = 0; answer < 3; ++answer) {
+            window().Timer1Timer();
+            QCOMPARE(window().Panel1->text(), QStringLiteral("KAWA"));
+            QTest::keyClicks(window().Edit1, "kawa");
+        }
+        QTRY_COMPARE(closer.captions, QStringList{QStringLiteral("成績発表")});
+        QVERIFY(f->record.games.constLast().start.review);
+        QVERIFY(f->record.games.constLast().result);
+        // Three fast answers in a row: the pair has left the notebook, and the file is back.
+        QVERIFY(f->record.notebook().isEmpty());
+        QCOMPARE(window().questionBank().Count(0), 2);
+    }
+
+    void removedPairLeavesTheNotebook()
+    {
+        f->record.progress[{"KAWA", "kawa"}] = missed(1, "");
+        f->record.progress[{"YAMA", "yama"}] = missed(2, "");
+        showWithSample(2);
+        int rowsLeft = -1;
+        ModalScript script({[&](QWidget* modal) {
+            auto* notebook = static_cast<TFrmNotebook*>(modal);
+            QVERIFY(!notebook->BitBtn2->isEnabled());
+            notebook->ListView1->selectRow(0); // sorted by misses: yama first
+            notebook->BitBtn2->click();
+            rowsLeft = notebook->ListView1->model()->rowCount();
+            notebook->close();
+        }});
+        window().MenuNote->trigger();
+        QCOMPARE(rowsLeft, 1);
+        QCOMPARE(f->record.notebook().size(), 1);
+        QCOMPARE(f->record.notebook()[0].pair, (QuestionItem{"KAWA", "kawa"}));
+    }
+
+    void exportWritesTheNotebookAsAQuestionFile()
+    {
+        f->record.progress[{"KAWA", "kawa"}] = missed(1, "");
+        f->record.progress[{"SORA", "sora"}] = missed(1, "");
+        showWithSample(2);
+        const QString target = f->folder.filePath("HARD.DAT");
+        f->fileDialog.answers = {target};
+        ModalScript script({[](QWidget* modal) {
+            auto* notebook = static_cast<TFrmNotebook*>(modal);
+            notebook->BitBtn3->click();
+            notebook->close();
+        }});
+        window().MenuNote->trigger();
+        QCOMPARE(f->fileDialog.requests.size(), 1);
+        QVERIFY(!f->fileDialog.requests[0].mustExist);
+        QCOMPARE(TestFiles::readBytes(target),
+                 TestFiles::hex("33 2E 30 30 61 | 03 00 00 00"
+                                "| 01 00 00 00 | 04 00 00 00 4B 41 57 41 | 04 00 00 00 6B 61 77 61"
+                                "| 01 00 00 00 | 04 00 00 00 53 4F 52 41 | 04 00 00 00 73 6F 72 61"
+                                "| 00 00 00 00"));
+    }
+
+    void clearingTheRecordAsksFirst()
+    {
+        f->record.progress[{"KAWA", "kawa"}] = missed(1, "");
+        showWithSample(2);
+        f->messageBox.confirmAnswer = false;
+        window().MenuClearRecord->trigger();
+        QCOMPARE(f->record.notebook().size(), 1);
+        f->messageBox.confirmAnswer = true;
+        window().MenuClearRecord->trigger();
+        QVERIFY(f->record.notebook().isEmpty());
+        QCOMPARE(f->messageBox.questions.size(), 2);
+    }
+
+    void unwritableRecordIsToldOnceAfterTheGame()
+    {
+        f->record.writable = false;
+        showWithSample(1);
+        for (int game = 0; game < 2; ++game) {
+            window().MenuStart->trigger();
+            QCOMPARE(window().drill().state(), DrillState::Running);
+            ModalCloser closer;
+            timeOut("x");
+            QTRY_COMPARE(closer.captions, QStringList{QStringLiteral("成績発表")});
+            QTest::qWait(0);
+        }
+        QCOMPARE(f->messageBox.messages, QStringList{GameRecorder::UnavailableMessage});
+    }
+
+    void f1InTheNotebookOpensItsPage()
+    {
+        showWithSample(2);
+        ModalScript script({[](QWidget* notebook) {
+            QApplication::setActiveWindow(notebook);
+            QVERIFY(QTest::qWaitForWindowActive(notebook));
+            QTest::keyClick(notebook->focusWidget() ? notebook->focusWidget() : notebook,
+                            Qt::Key_F1);
+            notebook->close();
+        }});
+        window().MenuNote->trigger();
+        QCOMPARE(f->helpViewer.requests,
+                 QStringList{QStringLiteral("context %1").arg(HelpTopics::NotebookContext)});
+    }
+
+    void recordTroubleAtStartIsToldOnce_data()
+    {
+        QTest::addColumn<LearningRecord::OpenOutcome>("outcome");
+        QTest::addColumn<QString>("message");
+
+        const QString damaged = QStringLiteral("/home/u/record.sqlite.damaged-20260301-120000");
+        QTest::addRow("damaged_file_moved_aside")
+            << LearningRecord::OpenOutcome::StartedAfresh << GameRecorder::damagedMessage(damaged);
+        QTest::addRow("folder_not_writable")
+            << LearningRecord::OpenOutcome::Unavailable << GameRecorder::UnavailableMessage;
+    }
+
+    void recordTroubleAtStartIsToldOnce()
+    {
+        QFETCH(LearningRecord::OpenOutcome, outcome);
+        QFETCH(QString, message);
+
+        f->record.openOutcome = outcome;
+        f->record.damagedPath = QStringLiteral("/home/u/record.sqlite.damaged-20260301-120000");
+        showWithSample(1);
+        QTest::qWait(0);
+        QCOMPARE(f->messageBox.messages, QStringList{message});
+        // The drill goes on as before, and no game brings the message back.
+        window().MenuStart->trigger();
+        ModalCloser closer;
+        timeOut("");
+        QTRY_COMPARE(closer.captions, QStringList{QStringLiteral("成績発表")});
+        QTest::qWait(0);
+        QCOMPARE(f->messageBox.messages, QStringList{message});
+        QCOMPARE(f->record.opens, 1);
+    }
+
+    void notebookSortsFiguresAsNumbersAndKeepsTheSelection()
+    {
+        for (const auto& [pair, misses] : {std::pair{QuestionItem{"YAMA", "yama"}, 2},
+                                           std::pair{QuestionItem{"KAWA", "kawa"}, 10},
+                                           std::pair{QuestionItem{"UMI", "umi"}, 9}})
+            f->record.progress[{pair.question, pair.answer}] = missed(misses, "");
+        f->settings.values = {{"Cnt", "2"}};
+        f->show({f->questionFile("Q1.DAT", {{"yama", "kawa", "umi"}, {}, {}})});
+        QStringList byMisses;
+        QStringList byAnswer;
+        QString selected;
+        ModalScript script({[&](QWidget* modal) {
+            auto* notebook = static_cast<TFrmNotebook*>(modal);
+            QTableView* view = notebook->ListView1;
+            for (int row = 0; row < 3; ++row)
+                byMisses
+                    << view->model()->index(row, NotebookModel::MissesColumn).data().toString();
+            view->selectRow(0);
+            view->sortByColumn(NotebookModel::AnswerColumn, Qt::DescendingOrder);
+            for (int row = 0; row < 3; ++row)
+                byAnswer
+                    << view->model()->index(row, NotebookModel::AnswerColumn).data().toString();
+            selected = view->selectionModel()
+                           ->selectedRows(NotebookModel::AnswerColumn)
+                           .value(0)
+                           .data()
+                           .toString();
+            notebook->close();
+        }});
+        window().MenuNote->trigger();
+        QCOMPARE(byMisses, (QStringList{"10", "9", "2"}));
+        QCOMPARE(byAnswer, (QStringList{"yama", "umi", "kawa"}));
+        QCOMPARE(selected, QStringLiteral("kawa"));
+    }
+};
+
+QTEST_MAIN(RecordWindowTest)
+#include "RecordWindowTest.moc"

@@ -1,0 +1,75 @@
+#include "record/ReviewGame.h"
+
+#include <QTest>
+
+namespace {
+
+const QDateTime Now = QDateTime(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
+
+NotebookEntry entry(const QByteArray& question, const QByteArray& answer, int misses)
+{
+    PairProgress progress;
+    progress.misses = misses;
+    progress.inNotebook = true;
+    progress.lastMiss = Now.addDays(-30);
+    return {{question, answer}, progress};
+}
+
+QuestionBank loadedBank()
+{
+    QuestionBank bank;
+    bank.Add(0, "YAMA", "yama");
+    bank.Add(0, "KAWA", "kawa");
+    bank.Add(0, "YAMA", "yama");
+    bank.Add(0, "UMI", "umi");
+    bank.Add(1, "SORA", "sora");
+    return bank;
+}
+
+} // namespace
+
+class ReviewGameTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void onlyTheLevelsNotebookPairsAreDrawn();
+    void reviewPutsTheFileBack();
+};
+
+void ReviewGameTest::onlyTheLevelsNotebookPairsAreDrawn()
+{
+    // SORA is in the notebook but on another level; "KAWA"/"kawa!" and "YAM"/"Ayama" are other
+    // pairs, though their bytes run together the same.
+    const QList<NotebookEntry> notebook{entry("YAMA", "yama", 2), entry("SORA", "sora", 0),
+                                        entry("KAWA", "kawa!", 0), entry("YAM", "Ayama", 0),
+                                        entry("UMI", "umi", 0)};
+    const QList<NotebookEntry> entries = ReviewGame::entriesOf(loadedBank(), 0, notebook);
+    QCOMPARE(entries, (QList<NotebookEntry>{notebook[0], notebook[4]}));
+
+    const QuestionBank weighted = ReviewGame::weightedBank(entries, 0, Now);
+    QCOMPARE(weighted.Count(0), 3 + 1);
+    QCOMPARE(weighted.Item(0, 2), std::optional(QuestionItem{"YAMA", "yama"}));
+    QCOMPARE(weighted.Item(0, 3), std::optional(QuestionItem{"UMI", "umi"}));
+    QCOMPARE(weighted.Count(1), 0);
+}
+
+void ReviewGameTest::reviewPutsTheFileBack()
+{
+    QuestionBank bank = loadedBank();
+    ReviewGame review;
+    QVERIFY(!review.begin(bank, 2, {entry("YAMA", "yama", 1)}, Now));
+    QCOMPARE(bank, loadedBank());
+    QVERIFY(!review.active());
+
+    QVERIFY(review.begin(bank, 0, {entry("UMI", "umi", 1)}, Now));
+    QVERIFY(review.active());
+    QCOMPARE(bank.Count(0), 2);
+    QCOMPARE(bank.Item(0, 1), std::optional(QuestionItem{"UMI", "umi"}));
+    review.end(bank);
+    QCOMPARE(bank, loadedBank());
+    QVERIFY(!review.active());
+}
+
+QTEST_APPLESS_MAIN(ReviewGameTest)
+#include "ReviewGameTest.moc"

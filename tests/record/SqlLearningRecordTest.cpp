@@ -1,0 +1,244 @@
+#include "record/SqlLearningRecord.h"
+#include "FileSizeLimit.h"
+#include "RecordQuery.h"
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QDateTime Now = QDateTime(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
+
+GameStart someGame()
+{
+    return {{QStringLiteral("/data/Q1.DAT"), QByteArray(32, '\x01')}, 1, 20, 10, false, Now};
+}
+
+AnswerOutcome correct(const QuestionItem& pair, int ticks)
+{
+    return {pair, ticks, {}, Now};
+}
+
+AnswerOutcome timeOut(const QuestionItem& pair, const QByteArray& typed)
+{
+    return {pair, std::nullopt, typed, Now};
+}
+
+} // namespace
+
+class SqlLearningRecordTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void answersAddUpPerPair();
+    void pairsAreKnownByTheirBytes();
+    void onlyReportedGamesHaveAResult();
+    void recordOutlivesItsProgram();
+    void removalAndClearing();
+    void damagedFileIsMovedAside_data();
+    void damagedFileIsMovedAside();
+    void folderThatCannotBeMadeLeavesNoRecord();
+    void fullDiskFailsTheWriteOnly();
+    void twoProgramsShareTheFile();
+
+private:
+    QString path() const { return folder->filePath(QStringLiteral("sub/record.sqlite")); }
+    std::unique_ptr<QTemporaryDir> folder;
+};
+
+void SqlLearningRecordTest::init()
+{
+    folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder->isValid());
+}
+
+void SqlLearningRecordTest::answersAddUpPerPair()
+{
+    SqlLearningRecord record(path());
+    QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+    const std::optional<qint64> game = record.beginGame(someGame());
+    QVERIFY(game);
+    const QuestionItem hashi{"HASHI", "hashi"};
+    const QuestionItem yama{"YAMA", "yama"};
+    QVERIFY(record.recordAnswer(*game, timeOut(hashi, "hachi")));
+    QVERIFY(record.recordAnswer(*game, correct(hashi, 70)));
+    QVERIFY(record.recordAnswer(*game, timeOut(hashi, "")));
+    QVERIFY(record.recordAnswer(*game, correct(yama, 12)));
+
+    // yama was fast, so only hashi is in the notebook; its last time-out held nothing.
+    const QList<NotebookEntry> notebook = record.notebook();
+    QCOMPARE(notebook.size(), 1);
+    QCOMPARE(notebook[0].pair, hashi);
+    QCOMPARE(notebook[0].progress, (PairProgress{2, 1, 70, 0, true, Now, QByteArray("")}));
+
+    QCOMPARE(RecordQuery::value(path(), "SELECT count(*) FROM outcomes").toInt(), 4);
+    QCOMPARE(RecordQuery::row(path(), "SELECT o.correct_ticks IS NULL, o.typed, g.level, f.path"
+                                      " FROM outcomes o JOIN games g ON g.id = o.game_id"
+                                      " JOIN files f ON f.id = g.file_id ORDER BY o.id LIMIT 1"),
+             (QVariantList{1, QByteArray("hachi"), 1, "/data/Q1.DAT"}));
+}
+
+void SqlLearningRecordTest::pairsAreKnownByTheirBytes()
+{
+    SqlLearningRecord record(path());
+    QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+    const std::optional<qint64> game = record.beginGame(someGame());
+    QVERIFY(game);
+    // The same question with two answers, one of them empty, and bytes that are no UTF-8.
+    const QList<QuestionItem> pairs{{"\x8B\xB4", "hashi"}, {"\x8B\xB4", ""}, {"\x8B\xB4", "Hashi"}};
+    for (const QuestionItem& pair : pairs)
+        QVERIFY(record.recordAnswer(*game, timeOut(pair, "x")));
+    QVERIFY(record.recordAnswer(*game, timeOut(pairs[1], "y")));
+
+    QList<QuestionItem> seen;
+    for (const NotebookEntry& entry : record.notebook()) {
+        seen << entry.pair;
+        QCOMPARE(entry.progress.misses, entry.pair == pairs[1] ? 2 : 1);
+    }
+    QCOMPARE(seen.size(), 3);
+    for (const QuestionItem& pair : pairs)
+        QVERIFY(seen.contains(pair));
+}
+
+void SqlLearningRecordTest::onlyReportedGamesHaveAResult()
+{
+    SqlLearningRecord record(path());
+    QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+    const std::optional<qint64> ended = record.beginGame(someGame());
+    const std::optional<qint64> reported = record.beginGame(someGame());
+    QVERIFY(ended && reported && *ended != *reported);
+    const ReportInputs inputs{20, 10, 7, 215, 515};
+    QVERIFY(record.finishGame(*reported, {inputs, ReportFigures::texts(inputs), Now}));
+
+    QCOMPARE(RecordQuery::value(path(), "SELECT count(*) FROM results").toInt(), 1);
+    QCOMPARE(RecordQuery::row(
+                 path(), QStringLiteral("SELECT r.finished_at, g.seconds_per_question,"
+                                        " g.questions_per_game, r.correct_count,"
+                                        " r.correct_time_sum, r.answer_time_sum, r.standard_time,"
+                                        " r.average_correct_time, r.average_input_time,"
+                                        " r.correct_rate FROM results r JOIN games g"
+                                        " ON g.id = r.game_id WHERE r.game_id = %1")
+                             .arg(*reported)),
+             (QVariantList{"2026-03-01T12:00:00.000Z", 20, 10, 7, 215, 515, "200／秒", "1.075／秒",
+                           "2.575／秒", "70／％"}));
+}
+
+void SqlLearningRecordTest::recordOutlivesItsProgram()
+{
+    {
+        SqlLearningRecord record(path());
+        QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+        const std::optional<qint64> game = record.beginGame(someGame());
+        QVERIFY(game && record.recordAnswer(*game, timeOut({"UMI", "umi"}, "u")));
+    }
+    QCOMPARE(RecordQuery::value(path(), "PRAGMA user_version").toInt(),
+             SqlLearningRecord::schemaVersion());
+    QCOMPARE(RecordQuery::value(path(), "PRAGMA journal_mode").toString(), "wal");
+
+    SqlLearningRecord again(path());
+    QCOMPARE(again.open(), LearningRecord::OpenOutcome::Opened);
+    QCOMPARE(again.notebook().size(), 1);
+    QCOMPARE(again.notebook()[0].progress.lastTimeOutTyped, QByteArray("u"));
+}
+
+void SqlLearningRecordTest::removalAndClearing()
+{
+    SqlLearningRecord record(path());
+    QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+    const std::optional<qint64> game = record.beginGame(someGame());
+    QVERIFY(game);
+    for (const char* answer : {"a", "b"})
+        QVERIFY(record.recordAnswer(*game, timeOut({"Q", answer}, "")));
+    QVERIFY(record.removeFromNotebook({"Q", "a"}));
+    QCOMPARE(record.notebook().size(), 1);
+    QCOMPARE(record.notebook()[0].pair, (QuestionItem{"Q", "b"}));
+    // A removed pair comes back at its next miss, with its misses kept.
+    QVERIFY(record.recordAnswer(*game, timeOut({"Q", "a"}, "")));
+    QCOMPARE(record.notebook().size(), 2);
+
+    QVERIFY(record.clear());
+    QVERIFY(record.notebook().isEmpty());
+    for (const char* table : {"outcomes", "games", "results", "pairs", "files"})
+        QCOMPARE(RecordQuery::value(path(), QStringLiteral("SELECT count(*) FROM ") + table), 0);
+    QVERIFY(record.beginGame(someGame()));
+}
+
+void SqlLearningRecordTest::damagedFileIsMovedAside_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::addRow("not_a_database") << QByteArray(8192, 'x');
+    QByteArray header("SQLite format 3");
+    header.append('\0');
+    QTest::addRow("header_then_garbage") << header + QByteArray(8192 - 16, '\xFF');
+}
+
+void SqlLearningRecordTest::damagedFileIsMovedAside()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(QDir().mkpath(QFileInfo(path()).absolutePath()));
+    QVERIFY(TestFiles::writeBytes(path(), bytes));
+
+    SqlLearningRecord record(path());
+    QCOMPARE(record.open(), LearningRecord::OpenOutcome::StartedAfresh);
+    QVERIFY(record.damagedCopy().startsWith(path() + ".damaged-"));
+    QCOMPARE(TestFiles::readBytes(record.damagedCopy()), bytes);
+    const std::optional<qint64> game = record.beginGame(someGame());
+    QVERIFY(game && record.recordAnswer(*game, timeOut({"Q", "a"}, "")));
+    QCOMPARE(RecordQuery::value(path(), "PRAGMA integrity_check").toString(), "ok");
+}
+
+void SqlLearningRecordTest::folderThatCannotBeMadeLeavesNoRecord()
+{
+    // Where the folder should be there is a file: as a read-only home, also for root.
+    const QString blocked = folder->filePath(QStringLiteral("blocked"));
+    QVERIFY(TestFiles::writeBytes(blocked, "file"));
+    SqlLearningRecord record(blocked + QStringLiteral("/record.sqlite"));
+    QCOMPARE(record.open(), LearningRecord::OpenOutcome::Unavailable);
+    QCOMPARE(record.beginGame(someGame()), std::nullopt);
+    QVERIFY(!record.recordAnswer(1, timeOut({"Q", "a"}, "")));
+    QVERIFY(record.notebook().isEmpty());
+}
+
+void SqlLearningRecordTest::fullDiskFailsTheWriteOnly()
+{
+    SqlLearningRecord record(path());
+    QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+    const std::optional<qint64> game = record.beginGame(someGame());
+    QVERIFY(game && record.recordAnswer(*game, timeOut({"Q", "a"}, "")));
+    {
+        const QByteArray big(64 * 1024, 'x');
+        const FileSizeLimit limit(QFileInfo(path() + "-wal").size());
+        QVERIFY(limit.active);
+        QVERIFY(!record.recordAnswer(*game, timeOut({big, "a"}, "")));
+    }
+    // The failed answer left nothing half written, and the next one goes in.
+    QVERIFY(record.recordAnswer(*game, timeOut({"Q", "b"}, "")));
+    QCOMPARE(RecordQuery::value(path(), "SELECT count(*) FROM outcomes").toInt(), 2);
+    QCOMPARE(RecordQuery::value(path(), "PRAGMA integrity_check").toString(), "ok");
+}
+
+void SqlLearningRecordTest::twoProgramsShareTheFile()
+{
+    SqlLearningRecord first(path());
+    SqlLearningRecord second(path());
+    QCOMPARE(first.open(), LearningRecord::OpenOutcome::Opened);
+    QCOMPARE(second.open(), LearningRecord::OpenOutcome::Opened);
+    const std::optional<qint64> one = first.beginGame(someGame());
+    const std::optional<qint64> two = second.beginGame(someGame());
+    QVERIFY(one && two && *one != *two);
+    for (int k = 0; k < 20; ++k) {
+        QVERIFY(first.recordAnswer(*one, timeOut({"Q", "shared"}, "")));
+        QVERIFY(second.recordAnswer(*two, timeOut({"Q", "shared"}, "")));
+    }
+    QCOMPARE(first.notebook().constFirst().progress.misses, 40);
+    QCOMPARE(second.notebook().constFirst().progress.misses, 40);
+}
+
+QTEST_GUILESS_MAIN(SqlLearningRecordTest)
+#include "SqlLearningRecordTest.moc"

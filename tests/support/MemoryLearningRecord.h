@@ -1,0 +1,83 @@
+#pragma once
+
+#include "record/LearningRecord.h"
+#include "record/NotebookRule.h"
+
+#include <QMap>
+
+// The learning record in memory, with the SQL record's rules; a test can make it refuse to open
+// or to write.
+class MemoryLearningRecord : public LearningRecord
+{
+public:
+    struct Game
+    {
+        GameStart start;
+        QList<AnswerOutcome> outcomes;
+        std::optional<GameResult> result;
+    };
+
+    OpenOutcome open() override
+    {
+        ++opens;
+        return openOutcome;
+    }
+    QString damagedCopy() const override { return damagedPath; }
+
+    std::optional<qint64> beginGame(const GameStart& start) override
+    {
+        if (!writable)
+            return std::nullopt;
+        games.append({start, {}, std::nullopt});
+        return games.size() - 1;
+    }
+
+    bool recordAnswer(qint64 game, const AnswerOutcome& outcome) override
+    {
+        if (!writable)
+            return false;
+        games[game].outcomes.append(outcome);
+        PairProgress& known = progress[{outcome.pair.question, outcome.pair.answer}];
+        known = NotebookRule::after(known, outcome);
+        return true;
+    }
+
+    bool finishGame(qint64 game, const GameResult& result) override
+    {
+        if (!writable)
+            return false;
+        games[game].result = result;
+        return true;
+    }
+
+    bool removeFromNotebook(const QuestionItem& pair) override
+    {
+        PairProgress& known = progress[{pair.question, pair.answer}];
+        known = NotebookRule::removedByHand(known);
+        return writable;
+    }
+
+    bool clear() override
+    {
+        games.clear();
+        progress.clear();
+        return writable;
+    }
+
+    QList<NotebookEntry> notebook() override
+    {
+        QList<NotebookEntry> entries;
+        for (auto it = progress.cbegin(); it != progress.cend(); ++it) {
+            if (it.value().inNotebook)
+                entries.append({{it.key().first, it.key().second}, it.value()});
+        }
+        return entries;
+    }
+
+    OpenOutcome openOutcome = OpenOutcome::Opened;
+    QString damagedPath;
+    bool writable = true;
+    int opens = 0;
+    QList<Game> games;
+    QMap<std::pair<QByteArray, QByteArray>, PairProgress> progress;
+};
