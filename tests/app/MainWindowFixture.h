@@ -37,10 +37,10 @@ struct MainWindowFixture
     void create(const QStringList& arguments = {}, MessageBox* messages = nullptr,
                 WavePlayer* wavePlayer = nullptr)
     {
-        window = std::make_unique<TFrmMain>(TFrmMain::Services{
-            messages ? *messages : messageBox, fileDialog, colorDialog, fontDialog, helpViewer,
-            random, wavePlayer ? *wavePlayer : player, settings, folder.filePath("tazune"),
-            arguments, record});
+        window = std::make_unique<TFrmMain>(
+            TFrmMain::Services{messages ? *messages : messageBox, fileDialog, colorDialog,
+                               fontDialog, helpViewer, random, wavePlayer ? *wavePlayer : player,
+                               settings, folder.filePath("tazune"), arguments, record});
     }
 
     void show(const QStringList& arguments = {})
