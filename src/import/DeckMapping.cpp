@@ -1,0 +1,150 @@
+#include "import/DeckMapping.h"
+
+#include "questions/TextCodec.h"
+
+#include <QSet>
+
+namespace {
+
+QString deckKey(const QStringList& path)
+{
+    return path.join(QStringLiteral("::"));
+}
+
+int levelOf(const DeckNote& note, const DeckMapping& mapping)
+{
+    if (mapping.levelBy == LevelSource::Deck) {
+        // The innermost deck with a level of its own decides.
+        for (qsizetype depth = note.path.size(); depth > 0; --depth) {
+            const auto found = mapping.groupLevels.constFind(deckKey(note.path.first(depth)));
+            if (found != mapping.groupLevels.cend())
+                return *found;
+        }
+    } else if (mapping.levelBy == LevelSource::Tag) {
+        for (const QString& tag : note.tags) {
+            const auto found = mapping.groupLevels.constFind(tag);
+            if (found != mapping.groupLevels.cend())
+                return *found;
+        }
+    }
+    return mapping.level;
+}
+
+QString fieldOf(const DeckNote& note, int field)
+{
+    return field >= 0 && field < note.fields.size() ? note.fields[field] : QString();
+}
+
+QString firstWithoutCp932Form(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QString character = text.sliced(i, pair ? 2 : 1);
+        if (!TextCodec::encode(character))
+            return character;
+        i += character.size();
+    }
+    return {};
+}
+
+// The codec is costly to set up, so all texts go through it at once, cut apart again at NUL,
+// which no CP932 character holds as a byte. Only when that fails is each text taken alone.
+QList<std::optional<QByteArray>> encodeAll(const QStringList& texts)
+{
+    QList<std::optional<QByteArray>> result;
+    result.reserve(texts.size());
+    const bool cleanCut = std::none_of(texts.cbegin(), texts.cend(),
+                                       [](const QString& text) { return text.contains(u'\0'); });
+    if (cleanCut) {
+        if (const std::optional<QByteArray> all = TextCodec::encode(texts.join(QChar(0)))) {
+            for (QByteArray& part : all->split('\0'))
+                result.append(std::move(part));
+        }
+    }
+    // No texts at all encode to one empty part.
+    if (result.size() == texts.size())
+        return result;
+    result.clear();
+    for (const QString& text : texts)
+        result.append(TextCodec::encode(text));
+    return result;
+}
+
+} // namespace
+
+QStringList groupsOf(const Deck& deck, LevelSource levelBy)
+{
+    QStringList groups;
+    QSet<QString> seen;
+    const auto add = [&](const QString& group) {
+        if (!group.isEmpty() && !seen.contains(group)) {
+            seen.insert(group);
+            groups.append(group);
+        }
+    };
+    for (const DeckNote& note : deck.notes) {
+        if (levelBy == LevelSource::Deck) {
+            add(deckKey(note.path));
+        } else if (levelBy == LevelSource::Tag) {
+            for (const QString& tag : note.tags)
+                add(tag);
+        }
+    }
+    return groups;
+}
+
+DeckMapping defaultMapping(const Deck& deck, LevelSource levelBy)
+{
+    DeckMapping mapping;
+    mapping.answer = deck.fieldNames.size() > 1 ? 1 : 0;
+    mapping.levelBy = levelBy;
+    const QStringList groups = groupsOf(deck, levelBy);
+    for (qsizetype i = 0; i < groups.size(); ++i)
+        mapping.groupLevels.insert(groups[i], int(std::min<qsizetype>(i, 2)));
+    return mapping;
+}
+
+MappedDeck mapDeck(const Deck& deck, const DeckMapping& mapping)
+{
+    QStringList texts;
+    texts.reserve(deck.notes.size() * 2);
+    for (const DeckNote& note : deck.notes) {
+        texts.append(fieldOf(note, mapping.question));
+        texts.append(fieldOf(note, mapping.answer));
+    }
+    const QList<std::optional<QByteArray>> encoded = encodeAll(texts);
+
+    MappedDeck mapped;
+    std::array<QHash<QByteArray, NotePlace>, QuestionBank::LevelCount> questionsSeen;
+    for (qsizetype i = 0; i < deck.notes.size(); ++i) {
+        const DeckNote& note = deck.notes[i];
+        const int level = std::clamp(levelOf(note, mapping), 0, QuestionBank::LevelCount - 1);
+        const std::optional<QByteArray>& question = encoded[2 * i];
+        const std::optional<QByteArray>& answer = encoded[2 * i + 1];
+        using Kind = SkippedNote::Kind;
+        if (!question || !answer) {
+            const QString character =
+                firstWithoutCp932Form(!question ? texts[2 * i] : texts[2 * i + 1]);
+            mapped.skipped.append({Kind::NoCp932Form, note.place, level, character, {}});
+            continue;
+        }
+        if (question->isEmpty()) {
+            mapped.skipped.append({Kind::EmptyQuestion, note.place, level, {}, {}});
+            continue;
+        }
+        if (answer->isEmpty()) {
+            mapped.skipped.append({Kind::EmptyAnswer, note.place, level, {}, {}});
+            continue;
+        }
+        const auto earlier = questionsSeen[level].constFind(*question);
+        if (earlier != questionsSeen[level].cend()) {
+            mapped.skipped.append({Kind::DuplicateQuestion, note.place, level, {}, *earlier});
+            continue;
+        }
+        questionsSeen[level].insert(*question, note.place);
+        mapped.bank.Add(level, *question, *answer);
+        mapped.places[level].append(note.place);
+    }
+    return mapped;
+}
