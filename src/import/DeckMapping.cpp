@@ -1,5 +1,6 @@
 #include "import/DeckMapping.h"
 
+#include "import/ImportMessages.h"
 #include "questions/TextCodec.h"
 
 #include <QSet>
@@ -102,6 +103,14 @@ DeckMapping defaultMapping(const Deck& deck, LevelSource levelBy)
     const QStringList groups = groupsOf(deck, levelBy);
     for (qsizetype i = 0; i < groups.size(); ++i)
         mapping.groupLevels.insert(groups[i], int(std::min<qsizetype>(i, 2)));
+    // A deck or tag named after a level, as an exported question file has them, keeps it.
+    for (const QString& group : groups) {
+        const QString last = group.split(QStringLiteral("::")).constLast();
+        for (int level = 0; level < QuestionBank::LevelCount; ++level) {
+            if (last == ImportMessages::levelName(level))
+                mapping.groupLevels.insert(group, level);
+        }
+    }
     return mapping;
 }
 

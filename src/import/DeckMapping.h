@@ -35,7 +35,8 @@ struct DeckMapping
 QStringList groupsOf(const Deck& deck, LevelSource levelBy);
 
 // The question and answer in the deck's first two fields, and the groups in their order to
-// 初級, 中級, 上級, every one after the third to 上級.
+// 初級, 中級, 上級, every one after the third to 上級; a group named 初級, 中級 or 上級 (or a
+// deck of that name inside another) goes to that level.
 DeckMapping defaultMapping(const Deck& deck, LevelSource levelBy);
 
 // A note that the bank does not get, with the place the user finds it at.

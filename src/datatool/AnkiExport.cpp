@@ -1,0 +1,59 @@
+#include "datatool/AnkiExport.h"
+
+#include "datatool/TableCodec.h"
+#include "import/ImportMessages.h"
+#include "questions/TextCodec.h"
+
+namespace {
+
+void appendField(QString& text, const QString& field)
+{
+    // A first field starting with '#' would read as a header line.
+    const bool quoted = field.contains(u'\t') || field.contains(u'\n') || field.contains(u'\r') ||
+                        field.contains(u'"') || field.startsWith(u'#');
+    if (!quoted) {
+        text.append(field);
+        return;
+    }
+    QString escaped = field;
+    escaped.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    text.append(u'"').append(escaped).append(u'"');
+}
+
+} // namespace
+
+ExportResult exportAnkiText(const QuestionBank& bank, const QString& deck)
+{
+    ExportResult result;
+    for (int level = 0; level < QuestionBank::LevelCount; ++level) {
+        const std::vector<QuestionItem>& items = bank.items(level);
+        for (int position = 0; position < int(items.size()); ++position) {
+            if (!TableCodec::survivesUtf8(items[position].question))
+                result.errors.append(
+                    {ExportError::Kind::NotKeptByUtf8, level, position, TextField::Question});
+            if (!TableCodec::survivesUtf8(items[position].answer))
+                result.errors.append(
+                    {ExportError::Kind::NotKeptByUtf8, level, position, TextField::Answer});
+        }
+    }
+    if (!result.errors.isEmpty())
+        return result;
+    QString text = QStringLiteral("#separator:tab\n"
+                                  "#html:false\n"
+                                  "#notetype:Basic\n"
+                                  "#columns:Front\tBack\tDeck\n"
+                                  "#deck column:3\n");
+    for (int level = 0; level < QuestionBank::LevelCount; ++level) {
+        const QString deckName = deck + QStringLiteral("::") + ImportMessages::levelName(level);
+        for (const QuestionItem& item : bank.items(level)) {
+            appendField(text, TextCodec::decode(item.question));
+            text.append(u'\t');
+            appendField(text, TextCodec::decode(item.answer));
+            text.append(u'\t');
+            appendField(text, deckName);
+            text.append(u'\n');
+        }
+    }
+    result.table = text.toUtf8();
+    return result;
+}
