@@ -22,3 +22,12 @@ cp -r "$root/fuzz/corpus" "$corpus"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 "$build/fuzz/tazune-fuzz-question-file" -max_total_time=60 -malloc_limit_mb=64 \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" "$corpus"
+
+# The deck readers of the import, 30 seconds each on a copy of their own seeds.
+for reader in anki-text anki-package kvtml quizlet; do
+    ninja -C "$build" -j"$(nproc)" "tazune-fuzz-$reader" | { grep -v -E '^\[[0-9]+/[0-9]+\] ' || true; }
+    rm -rf "$corpus-$reader"
+    cp -r "$root/fuzz/corpus-$reader" "$corpus-$reader"
+    "$build/fuzz/tazune-fuzz-$reader" -max_total_time=30 -malloc_limit_mb=64 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$findings/" "$corpus-$reader"
+done

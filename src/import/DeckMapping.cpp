@@ -126,6 +126,8 @@ MappedDeck mapDeck(const Deck& deck, const DeckMapping& mapping)
 
     MappedDeck mapped;
     std::array<QHash<QByteArray, NotePlace>, QuestionBank::LevelCount> questionsSeen;
+    for (auto& seen : questionsSeen)
+        seen.reserve(deck.notes.size());
     for (qsizetype i = 0; i < deck.notes.size(); ++i) {
         const DeckNote& note = deck.notes[i];
         const int level = std::clamp(levelOf(note, mapping), 0, QuestionBank::LevelCount - 1);
