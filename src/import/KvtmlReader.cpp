@@ -104,7 +104,7 @@ bool KvtmlParser::startElement()
         entries.last().place = here();
         return true;
     };
-    const auto keep = [this](const std::optional<QString>& text, QString& into) {
+    const auto keep = [](const std::optional<QString>& text, QString& into) {
         if (!text)
             return false;
         into = *text;
