@@ -29,6 +29,7 @@ class QTimer;
 class RandomSource;
 class WavePlayer;
 class TFrmDataMake;
+class TFrmImport;
 class TFrmReport;
 class TFrmSetting;
 class TSoundDialog;
@@ -74,6 +75,7 @@ public:
 
     QMenu* MenuFile;
     QAction* MenuLoad;
+    QAction* MenuImport;
     QAction* MenuStart;
     QAction* MenuStop;
     QAction* MenuEnd;
@@ -99,6 +101,7 @@ public:
     TFrmReport* frmReport;
     TFrmVersion* frmVersion;
     TFrmDataMake* frmDataMake;
+    TFrmImport* frmImport;
 
     const QuestionBank& questionBank() const { return bank; }
     const Drill& drill() const { return game; }
@@ -110,6 +113,7 @@ public:
     void LoadQuestionFile(const QString& path);
 
     void MenuLoadClick();
+    void MenuImportClick();
     void MenuHistClick(int entry);
     void MenuStartClick();
     void MenuStopClick();

@@ -5,6 +5,7 @@
 #include "help/HelpRouting.h"
 #include "help/HelpTopics.h"
 #include "help/TFrmVersion.h"
+#include "import/TFrmImport.h"
 #include "platform/HelpViewer.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
@@ -54,6 +55,7 @@ void TFrmMain::createFileMenu()
 {
     MenuFile = addMenu(menuBar(), QStringLiteral("MenuFile"), QStringLiteral("ﾌｧｲﾙ(&F)"));
     MenuLoad = addItem(MenuFile, QStringLiteral("MenuLoad"), QStringLiteral("ﾛｰﾄﾞ(&L)"));
+    MenuImport = addItem(MenuFile, QStringLiteral("MenuImport"), QStringLiteral("ｲﾝﾎﾟｰﾄ(&I)"));
     addSeparator(MenuFile, QStringLiteral("N1"));
     MenuStart =
         addItem(MenuFile, QStringLiteral("MenuStart"), QStringLiteral("ｽﾀｰﾄ(&S)"), Qt::Key_F2);
@@ -70,6 +72,7 @@ void TFrmMain::createFileMenu()
     MenuClose = addItem(MenuFile, QStringLiteral("MenuClose"), QStringLiteral("閉じる(&C)"));
 
     connect(MenuLoad, &QAction::triggered, this, &TFrmMain::MenuLoadClick);
+    connect(MenuImport, &QAction::triggered, this, &TFrmMain::MenuImportClick);
     connect(MenuStart, &QAction::triggered, this, &TFrmMain::MenuStartClick);
     connect(MenuStop, &QAction::triggered, this, &TFrmMain::MenuStopClick);
     connect(MenuEnd, &QAction::triggered, this, &TFrmMain::MenuEndClick);
@@ -141,12 +144,13 @@ void TFrmMain::installHelpKeys()
 {
     HelpRouting::setContext(this, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
-    for (QDialog* dialog :
-         std::initializer_list<QDialog*>{frmSound, frmReport, frmSetting, frmDataMake, frmVersion})
+    for (QDialog* dialog : std::initializer_list<QDialog*>{frmSound, frmReport, frmSetting,
+                                                           frmDataMake, frmImport, frmVersion})
         HelpKeys::installOnDialog(dialog, services.helpViewer);
     for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuHelp})
         HelpKeys::installOnMenu(menu, services.helpViewer);
     const auto showContext = [this](int context) { services.helpViewer.showContext(context); };
     connect(frmSound, &TSoundDialog::helpRequested, this, showContext);
     connect(frmDataMake, &TFrmDataMake::helpRequested, this, showContext);
+    connect(frmImport, &TFrmImport::helpRequested, this, showContext);
 }

@@ -13,6 +13,7 @@ inline constexpr int SettingsContext = 8;
 inline constexpr int ReportContext = 9;
 inline constexpr int SoundsContext = 10;
 inline constexpr int EditorContext = 11;
+inline constexpr int ImportContext = 12;
 
 // The topic of a window's help context; nothing for a number no window carries, such as 0.
 std::optional<QString> identifierFor(int context);

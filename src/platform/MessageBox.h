@@ -9,4 +9,11 @@ class MessageBox
 public:
     virtual ~MessageBox() = default;
     virtual void showError(const QString& message) = 0;
+    // A yes-or-no question before something that cannot be undone, such as replacing a file;
+    // true only for yes. A box that cannot ask answers no, so nothing is replaced unasked.
+    virtual bool confirm(const QString& question)
+    {
+        Q_UNUSED(question);
+        return false;
+    }
 };

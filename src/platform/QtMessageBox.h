@@ -6,4 +6,5 @@ class QtMessageBox : public MessageBox
 {
 public:
     void showError(const QString& message) override;
+    bool confirm(const QString& question) override;
 };
