@@ -22,10 +22,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Libraries the program links come from dpkg-shlibdeps. Qt loads the SVG image and icon plugins
-# only at run time, where dpkg-shlibdeps cannot see them, and the icon needs them.
+# Libraries the program links come from dpkg-shlibdeps (libzip and libzstd for the import among
+# them). Qt loads the SVG image and icon plugins and the SQLite driver the import reads packages
+# with only at run time, where dpkg-shlibdeps cannot see them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
 # The help viewer, the Japanese font the windows ask for, and Japanese texts on Qt's own buttons
 # and file dialog.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "assistant-qt6, fonts-ipafont-gothic, qt6-translations-l10n")

@@ -1,5 +1,7 @@
 #include "datatool/CommandLine.h"
 
+#include "import/QuizletReader.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -96,6 +98,8 @@ struct Options
     QCommandLineOption answer;
     QCommandLineOption levelBy;
     QCommandLineOption keepLineBreaks;
+    QCommandLineOption termSeparator;
+    QCommandLineOption cardSeparator;
     QCommandLineOption to;
     QCommandLineOption help;
     QCommandLineOption version;
@@ -138,6 +142,18 @@ Options makeOptions(Language language)
         {"keep-line-breaks",
          wording(language, "On import from a deck, keep line breaks in fields (else spaces).",
                  "デッキからの import で、フィールドの改行を残します (既定は空白にします)。")},
+        {"term-separator",
+         wording(language,
+                 "On import from quizlet, what stands between term and definition "
+                 "(\\t for a tab, the default).",
+                 "quizlet からの import で、用語と定義の区切り (\\t はタブ。既定)。"),
+         "text"},
+        {"card-separator",
+         wording(language,
+                 "On import from quizlet, what stands between cards (\\n for a line "
+                 "break, the default).",
+                 "quizlet からの import で、カードの区切り (\\n は改行。既定)。"),
+         "text"},
         {"to",
          wording(language, "On export, what to write: table or anki.",
                  "export で、書き出す形式。table か anki。"),
@@ -230,6 +246,8 @@ std::optional<QString> misplacedOption(const QCommandLineParser& parser, const O
         {&options.answer, command == Command::Import && source != ImportSource::Table},
         {&options.levelBy, command == Command::Import && source != ImportSource::Table},
         {&options.keepLineBreaks, command == Command::Import && source != ImportSource::Table},
+        {&options.termSeparator, command == Command::Import && source == ImportSource::Quizlet},
+        {&options.cardSeparator, command == Command::Import && source == ImportSource::Quizlet},
         {&options.to, command == Command::Export}};
     for (const auto& [option, applicable] : applies) {
         if (!applicable && parser.isSet(*option))
@@ -301,6 +319,8 @@ Request requestFrom(const QCommandLineParser& parser, const Options& options)
     request.answer = parser.value(options.answer);
     request.levelBy = parser.value(options.levelBy).toLower();
     request.keepLineBreaks = parser.isSet(options.keepLineBreaks);
+    request.termSeparator = separatorFromTyped(parser.value(options.termSeparator));
+    request.cardSeparator = separatorFromTyped(parser.value(options.cardSeparator));
     request.to = exportFormatNamed(parser.value(options.to)).value_or(ExportFormat::Table);
     return request;
 }
@@ -314,7 +334,8 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
     const Options options = makeOptions(language);
     parser.addOptions({options.output, options.csv, options.encoding, options.header, options.force,
                        options.from, options.question, options.answer, options.levelBy,
-                       options.keepLineBreaks, options.to, options.help, options.version});
+                       options.keepLineBreaks, options.termSeparator, options.cardSeparator,
+                       options.to, options.help, options.version});
     parser.addPositionalArgument("command", wording(language, "import, export or check.",
                                                     "import、export、check のどれか。"));
     parser.addPositionalArgument(

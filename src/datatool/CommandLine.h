@@ -51,6 +51,9 @@ struct Request
     QString answer;
     QString levelBy;
     bool keepLineBreaks = false;
+    // Between term and definition and between cards of a pasted list; empty for tab and newline.
+    QString termSeparator;
+    QString cardSeparator;
     ExportFormat to = ExportFormat::Table;
 };
 

@@ -148,6 +148,7 @@ ExitCode runDeckImport(const Request& request, DeckFormat format, const Console&
     DeckReadOptions options;
     options.lineBreaks =
         request.keepLineBreaks ? AnkiMarkup::LineBreaks::Keep : AnkiMarkup::LineBreaks::Space;
+    options.quizlet = {request.termSeparator, request.cardSeparator};
     const DeckResult read = readDeckFile(request.input, format, options);
     if (read.error) {
         print(console.err,

@@ -55,3 +55,19 @@ DeckResult readQuizlet(const QString& text, const QuizletSeparators& separators)
     }
     return result;
 }
+
+QString separatorFromTyped(const QString& typed)
+{
+    QString separator = typed;
+    separator.replace(QLatin1String("\\t"), QLatin1String("\t"));
+    separator.replace(QLatin1String("\\n"), QLatin1String("\n"));
+    return separator;
+}
+
+QString typedFromSeparator(const QString& separator)
+{
+    QString typed = separator;
+    typed.replace(QLatin1String("\t"), QLatin1String("\\t"));
+    typed.replace(QLatin1String("\n"), QLatin1String("\\n"));
+    return typed;
+}

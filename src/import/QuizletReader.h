@@ -13,3 +13,7 @@ struct QuizletSeparators
 };
 
 DeckResult readQuizlet(const QString& text, const QuizletSeparators& separators);
+
+// A separator as the user types it on one line: "\t" for a tab, "\n" for a line break.
+QString separatorFromTyped(const QString& typed);
+QString typedFromSeparator(const QString& separator);

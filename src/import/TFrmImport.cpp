@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -103,11 +104,21 @@ void TFrmImport::createControls()
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setAccessibleName(QStringLiteral("改行を残す"));
 
+    Edit1 = new QLineEdit(typedFromSeparator(QuizletSeparators().term), this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setAccessibleName(QStringLiteral("用語と定義の区切り"));
+    Edit2 = new QLineEdit(typedFromSeparator(QuizletSeparators().card), this);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setAccessibleName(QStringLiteral("カードの区切り"));
+
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("問題(&M)"), ComboBox1);
     form->addRow(QStringLiteral("回答(&K)"), ComboBox2);
     form->addRow(QStringLiteral("レベル分け(&L)"), ComboBox3);
     form->addRow(QString(), CheckBox1);
+    // Only a pasted list leaves its separators to the user; \t is a tab, \n a line break.
+    form->addRow(QStringLiteral("用語と定義の区切り(&T)"), Edit1);
+    form->addRow(QStringLiteral("カードの区切り(&C)"), Edit2);
 
     ListView1 = table(this, QStringLiteral("ListView1"),
                       {QStringLiteral("デッキ・レッスン・タグ"), QStringLiteral("レベル")});
@@ -151,6 +162,8 @@ void TFrmImport::createControls()
     connect(ComboBox2, &QComboBox::activated, this, refresh);
     connect(ComboBox3, &QComboBox::activated, this, &TFrmImport::ComboBox3Change);
     connect(CheckBox1, &QCheckBox::clicked, this, &TFrmImport::CheckBox1Click);
+    connect(Edit1, &QLineEdit::editingFinished, this, &TFrmImport::EditSeparatorsDone);
+    connect(Edit2, &QLineEdit::editingFinished, this, &TFrmImport::EditSeparatorsDone);
     connect(BitBtn1, &QPushButton::clicked, this, &TFrmImport::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn3, &QPushButton::clicked, this, &TFrmImport::BitBtn3Click);
@@ -171,6 +184,7 @@ bool TFrmImport::readDeck()
     DeckReadOptions options;
     options.lineBreaks =
         CheckBox1->isChecked() ? AnkiMarkup::LineBreaks::Keep : AnkiMarkup::LineBreaks::Space;
+    options.quizlet = {separatorFromTyped(Edit1->text()), separatorFromTyped(Edit2->text())};
     // A file no header tells apart is taken as a pasted list of term and definition.
     const DeckResult read = readDeckFile(sourcePath, format.value_or(DeckFormat::Quizlet), options);
     if (read.error) {
@@ -190,6 +204,8 @@ bool TFrmImport::open(const QString& path)
     if (!readDeck())
         return false;
     setWindowTitle(Caption + QStringLiteral("　－　[") + path + QLatin1Char(']'));
+    Edit1->setEnabled(!format);
+    Edit2->setEnabled(!format);
     fillFields();
     ComboBox3->setCurrentIndex(groupsOf(deck, LevelSource::Deck).size() > 1 ? ByDeck : AllBeginner);
     fillGroups();
@@ -288,6 +304,16 @@ void TFrmImport::CheckBox1Click()
 {
     if (readDeck())
         Refresh();
+}
+
+// New separators make other cards, so the fields and groups are made afresh.
+void TFrmImport::EditSeparatorsDone()
+{
+    if (!readDeck())
+        return;
+    fillFields();
+    fillGroups();
+    Refresh();
 }
 
 void TFrmImport::BitBtn1Click()

@@ -13,6 +13,7 @@ class MessageBox;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
@@ -42,6 +43,8 @@ public:
     QComboBox* ComboBox2;    // answer field
     QComboBox* ComboBox3;    // what gives the level
     QCheckBox* CheckBox1;    // keep line breaks
+    QLineEdit* Edit1;        // between term and definition of a pasted list
+    QLineEdit* Edit2;        // between cards of a pasted list
     QTableWidget* ListView1; // decks, lessons or tags and their levels
     QTableWidget* ListView2; // the first pairs as stored
     QListWidget* ListBox1;   // notes left out
@@ -52,6 +55,7 @@ public:
 
     void ComboBox3Change();
     void CheckBox1Click();
+    void EditSeparatorsDone();
     void BitBtn1Click();
     void BitBtn3Click();
 

@@ -152,6 +152,9 @@ void CommandLineTest::refusesWrongCommandLines_data()
                                            << "--header";
     QTest::addRow("to_on_import") << "import --to anki in.txt -o q.DAT"
                                   << "--to";
+    QTest::addRow("separator_on_package")
+        << "import --from apkg --term-separator ; in.apkg -o q.DAT"
+        << "--term-separator";
 }
 
 void CommandLineTest::refusesWrongCommandLines()

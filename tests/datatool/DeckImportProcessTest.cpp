@@ -83,6 +83,10 @@ void DeckImportProcessTest::importsDetectedDecks_data()
                       "</text></translation><translation id=\"1\"><text>いぬ</text>"
                       "</translation></entry></entries></kvtml>")
         << QStringList({"--level-by", "3"});
+    QTest::addRow("paste_with_chosen_separators")
+        << "paste.txt" << QByteArray("山 = やま; 犬🐕 = いぬ;")
+        << QStringList({"--from", "quizlet", "--term-separator", " = ", "--card-separator", ";",
+                        "--level-by", "上級"});
 }
 
 void DeckImportProcessTest::importsDetectedDecks()

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -119,7 +120,11 @@ void TFrmImportTest::savesTheDeckAsMapped()
 void TFrmImportTest::asksBeforeReplacing()
 {
     const QString target = writeFile(QStringLiteral("old.DAT"), "kept");
-    QVERIFY(dialog->open(writeFile(QStringLiteral("paste.txt"), "犬\tdog\n猫\tcat\n")));
+    QVERIFY(dialog->open(writeFile(QStringLiteral("paste.txt"), "犬 - dog;猫 - cat;")));
+    QVERIFY(dialog->Edit1->isEnabled());
+    dialog->Edit1->setText(QStringLiteral(" - "));
+    dialog->Edit2->setText(QStringLiteral(";"));
+    dialog->EditSeparatorsDone();
     files.answers = {target, target};
     messages.confirmAnswers = {false, true};
     dialog->BitBtn1Click();
