@@ -44,6 +44,10 @@ void createTables(QSqlQuery& query, const Collection& collection)
                                "NULL, config blob, PRIMARY KEY (ntid, ord))"));
     exec(query, QStringLiteral("CREATE TABLE decks (id integer PRIMARY KEY, name text NOT NULL, "
                                "mtime_secs integer, usn integer, common blob, kind blob)"));
+    // Covering indexes, as the other program keeps them: a scan of the names may pick them.
+    exec(query, QStringLiteral("CREATE UNIQUE INDEX idx_notetypes_name ON notetypes (name)"));
+    exec(query, QStringLiteral("CREATE UNIQUE INDEX idx_fields_name_ntid ON fields (name, ntid)"));
+    exec(query, QStringLiteral("CREATE UNIQUE INDEX idx_decks_name ON decks (name)"));
 }
 
 // The other program declares its name columns with a collation only it registers; the schema
