@@ -49,26 +49,44 @@ QString firstWithoutCp932Form(const QString& text)
     return {};
 }
 
-// The codec is costly to set up, so all texts go through it at once, cut apart again at NUL,
-// which no CP932 character holds as a byte. Only when that fails is each text taken alone.
+// The codec is costly to set up, so texts go through it many at once, cut apart again at NUL,
+// which no CP932 character holds as a byte; a batch that fails is taken text by text. Batches
+// stay small enough that no joined text comes near the allocation limit.
+constexpr qsizetype BatchSize = 4096;
+
+void encodeBatch(QList<QString>::const_iterator begin, QList<QString>::const_iterator end,
+                 QList<std::optional<QByteArray>>& result)
+{
+    const qsizetype count = end - begin;
+    const bool cleanCut =
+        std::none_of(begin, end, [](const QString& text) { return text.contains(u'\0'); });
+    if (cleanCut) {
+        QString joined;
+        for (auto text = begin; text != end; ++text) {
+            if (text != begin)
+                joined.append(QChar(0));
+            joined.append(*text);
+        }
+        if (const std::optional<QByteArray> all = TextCodec::encode(joined)) {
+            QList<QByteArray> parts = all->split('\0');
+            if (parts.size() == count) {
+                for (QByteArray& part : parts)
+                    result.append(std::move(part));
+                return;
+            }
+        }
+    }
+    for (auto text = begin; text != end; ++text)
+        result.append(TextCodec::encode(*text));
+}
+
 QList<std::optional<QByteArray>> encodeAll(const QStringList& texts)
 {
     QList<std::optional<QByteArray>> result;
     result.reserve(texts.size());
-    const bool cleanCut = std::none_of(texts.cbegin(), texts.cend(),
-                                       [](const QString& text) { return text.contains(u'\0'); });
-    if (cleanCut) {
-        if (const std::optional<QByteArray> all = TextCodec::encode(texts.join(QChar(0)))) {
-            for (QByteArray& part : all->split('\0'))
-                result.append(std::move(part));
-        }
-    }
-    // No texts at all encode to one empty part.
-    if (result.size() == texts.size())
-        return result;
-    result.clear();
-    for (const QString& text : texts)
-        result.append(TextCodec::encode(text));
+    for (qsizetype start = 0; start < texts.size(); start += BatchSize)
+        encodeBatch(texts.cbegin() + start,
+                    texts.cbegin() + std::min(start + BatchSize, texts.size()), result);
     return result;
 }
 
