@@ -23,8 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Libraries the program and its sound module link come from dpkg-shlibdeps, which reads every
-# ELF file in the package. The learning record needs Qt's SQLite driver plugin, which Qt loads
-# only at run time, where dpkg-shlibdeps cannot see it.
+# ELF file in the package (libzip and libzstd for the import among them). The learning record
+# and the import of packages need Qt's SQLite driver plugin, which Qt loads only at run time,
+# where dpkg-shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 # The help viewer, the Japanese font the windows ask for, and Japanese texts on Qt's own buttons

@@ -16,6 +16,10 @@ fuzzers=(
     table
     settings
     romaji-judge
+    anki-text
+    anki-package
+    kvtml
+    quizlet
 )
 # Five minutes for all of them, and at most one for each, unless a time is given.
 share=$((300 / ${#fuzzers[@]}))

@@ -3,6 +3,7 @@
 #include "drill/TFrmReport.h"
 #include "editor/TFrmDataMake.h"
 #include "help/TFrmVersion.h"
+#include "import/TFrmImport.h"
 #include "platform/ColorDialog.h"
 #include "platform/FileDialog.h"
 #include "platform/FontDialog.h"
@@ -60,6 +61,7 @@ TFrmMain::TFrmMain(const Services& services)
     frmNotebook = new TFrmNotebook(recorder, services.fileDialog, services.messageBox, this);
     frmTimeOuts = new TFrmTimeOuts(this);
     connect(frmReport, &TFrmReport::timeOutsRequested, this, &TFrmMain::showTimeOuts);
+    frmImport = new TFrmImport(services.fileDialog, services.messageBox, this);
     installHelpKeys();
     FormCreate();
 }
@@ -142,6 +144,7 @@ void TFrmMain::RefreshWindow()
     const bool idle = state == DrillState::NoData || state == DrillState::Ready;
     const bool running = state == DrillState::Running;
     MenuLoad->setEnabled(idle);
+    MenuImport->setEnabled(idle);
     MenuStart->setEnabled(state == DrillState::Ready || state == DrillState::Paused);
     MenuStop->setEnabled(running);
     MenuEnd->setEnabled(running || state == DrillState::Paused);
@@ -201,6 +204,14 @@ void TFrmMain::MenuLoadClick()
     if (!path)
         return;
     LoadQuestionFile(*path);
+    RefreshWindow();
+}
+
+// A deck of another program becomes a question file, which then loads as any other.
+void TFrmMain::MenuImportClick()
+{
+    if (const std::optional<QString> path = frmImport->importFile())
+        LoadQuestionFile(*path);
     RefreshWindow();
 }
 

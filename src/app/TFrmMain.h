@@ -32,6 +32,7 @@ class RandomSource;
 class RomajiLineInput;
 class WavePlayer;
 class TFrmDataMake;
+class TFrmImport;
 class TFrmNotebook;
 class TFrmTimeOuts;
 class TFrmReport;
@@ -80,6 +81,7 @@ public:
 
     QMenu* MenuFile;
     QAction* MenuLoad;
+    QAction* MenuImport;
     QAction* MenuStart;
     QAction* MenuStop;
     QAction* MenuEnd;
@@ -111,6 +113,7 @@ public:
     RomajiLineInput* romajiInput;
     TFrmNotebook* frmNotebook;
     TFrmTimeOuts* frmTimeOuts;
+    TFrmImport* frmImport;
 
     const QuestionBank& questionBank() const { return bank; }
     const Drill& drill() const { return game; }
@@ -122,6 +125,7 @@ public:
     void LoadQuestionFile(const QString& path);
 
     void MenuLoadClick();
+    void MenuImportClick();
     void MenuHistClick(int entry);
     void MenuStartClick();
     void MenuStopClick();

@@ -5,6 +5,7 @@
 #include "help/HelpRouting.h"
 #include "help/HelpTopics.h"
 #include "help/TFrmVersion.h"
+#include "import/TFrmImport.h"
 #include "platform/HelpViewer.h"
 #include "questions/LevelNames.h"
 #include "record/TFrmNotebook.h"
@@ -57,6 +58,7 @@ void TFrmMain::createFileMenu()
 {
     MenuFile = addMenu(menuBar(), QStringLiteral("MenuFile"), QStringLiteral("ﾌｧｲﾙ(&F)"));
     MenuLoad = addItem(MenuFile, QStringLiteral("MenuLoad"), QStringLiteral("ﾛｰﾄﾞ(&L)"));
+    MenuImport = addItem(MenuFile, QStringLiteral("MenuImport"), QStringLiteral("ｲﾝﾎﾟｰﾄ(&I)"));
     addSeparator(MenuFile, QStringLiteral("N1"));
     MenuStart =
         addItem(MenuFile, QStringLiteral("MenuStart"), QStringLiteral("ｽﾀｰﾄ(&S)"), Qt::Key_F2);
@@ -73,6 +75,7 @@ void TFrmMain::createFileMenu()
     MenuClose = addItem(MenuFile, QStringLiteral("MenuClose"), QStringLiteral("閉じる(&C)"));
 
     connect(MenuLoad, &QAction::triggered, this, &TFrmMain::MenuLoadClick);
+    connect(MenuImport, &QAction::triggered, this, &TFrmMain::MenuImportClick);
     connect(MenuStart, &QAction::triggered, this, &TFrmMain::MenuStartClick);
     connect(MenuStop, &QAction::triggered, this, &TFrmMain::MenuStopClick);
     connect(MenuEnd, &QAction::triggered, this, &TFrmMain::MenuEndClick);
@@ -153,8 +156,9 @@ void TFrmMain::installHelpKeys()
     HelpRouting::setContext(this, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuRomaji, HelpTopics::RomajiContext);
-    for (QDialog* dialog : std::initializer_list<QDialog*>{
-             frmSound, frmReport, frmSetting, frmDataMake, frmVersion, frmNotebook, frmTimeOuts})
+    for (QDialog* dialog :
+         std::initializer_list<QDialog*>{frmSound, frmReport, frmSetting, frmDataMake, frmImport,
+                                         frmVersion, frmNotebook, frmTimeOuts})
         HelpKeys::installOnDialog(dialog, services.helpViewer);
     for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuHelp})
         HelpKeys::installOnMenu(menu, services.helpViewer);

@@ -15,6 +15,23 @@ enum class Command
     Check
 };
 
+// Where import takes its pairs from; detected from the file when the command line does not say.
+enum class ImportSource
+{
+    Detect,
+    Table,
+    AnkiText,
+    AnkiPackage,
+    Kvtml,
+    Quizlet
+};
+
+enum class ExportFormat
+{
+    Table,
+    AnkiText
+};
+
 // One run of the tool, as the command line asks for it.
 struct Request
 {
@@ -27,6 +44,17 @@ struct Request
     std::optional<TableEncoding> encoding;
     bool header = false;
     bool force = false;
+    ImportSource from = ImportSource::Detect;
+    // A deck's fields by name or number from 1, and what gives the level: "deck", "tag" or a
+    // level; empty for the first two fields, all to the first level.
+    QString question;
+    QString answer;
+    QString levelBy;
+    bool keepLineBreaks = false;
+    // Between term and definition and between cards of a pasted list; empty for tab and newline.
+    QString termSeparator;
+    QString cardSeparator;
+    ExportFormat to = ExportFormat::Table;
 };
 
 // Exit codes of the tool.

@@ -1,10 +1,15 @@
 #include "datatool/Commands.h"
 
+#include "datatool/AnkiExport.h"
 #include "datatool/CheckReport.h"
 #include "datatool/Messages.h"
 #include "datatool/TableExport.h"
 #include "datatool/TableImport.h"
+#include "import/DeckMapping.h"
+#include "import/DeckSource.h"
+#include "import/ImportMessages.h"
 #include "questions/AtomicFile.h"
+#include "questions/LevelNames.h"
 #include "questions/QuestionFile.h"
 
 #include <QFile>
@@ -79,10 +84,106 @@ std::optional<QByteArray> readTable(const QString& path, const Console& console)
     return file.readAll();
 }
 
+std::optional<DeckFormat> deckFormatOf(const Request& request)
+{
+    switch (request.from) {
+    case ImportSource::Detect:
+        return detectFormat(request.input, startOfFile(request.input));
+    case ImportSource::Table:
+        return std::nullopt;
+    case ImportSource::AnkiText:
+        return DeckFormat::AnkiText;
+    case ImportSource::AnkiPackage:
+        return DeckFormat::AnkiPackage;
+    case ImportSource::Kvtml:
+        return DeckFormat::Kvtml;
+    case ImportSource::Quizlet:
+        return DeckFormat::Quizlet;
+    }
+    return std::nullopt;
+}
+
+// A field by its name, or by its number from 1 as the columns of a text file are counted.
+std::optional<int> fieldNamed(const Deck& deck, const QString& name, int byDefault)
+{
+    if (name.isEmpty())
+        return byDefault;
+    if (const qsizetype index = deck.fieldNames.indexOf(name); index >= 0)
+        return int(index);
+    bool number = false;
+    const int position = name.toInt(&number);
+    if (number && position >= 1 && position <= deck.fieldNames.size())
+        return position - 1;
+    return std::nullopt;
+}
+
+std::optional<DeckMapping> mappingFor(const Deck& deck, const Request& request,
+                                      const Console& console)
+{
+    const QString& rule = request.levelBy;
+    const LevelSource levelBy = rule == QLatin1String("deck") || rule == QLatin1String("lesson")
+                                    ? LevelSource::Deck
+                                : rule == QLatin1String("tag") ? LevelSource::Tag
+                                                               : LevelSource::One;
+    DeckMapping mapping = defaultMapping(deck, levelBy);
+    for (int level = 0; level < QuestionBank::LevelCount; ++level) {
+        if (rule == QString::number(level + 1) || rule == LevelNames::name(level))
+            mapping.level = level;
+    }
+    const std::optional<int> question = fieldNamed(deck, request.question, mapping.question);
+    const std::optional<int> answer = fieldNamed(deck, request.answer, mapping.answer);
+    if (!question || !answer) {
+        print(console.err, request.input + ": " +
+                               Messages::noSuchField(!question ? request.question : request.answer,
+                                                     deck.fieldNames, console.language));
+        print(console.err, Messages::nothingWritten(console.language));
+        return std::nullopt;
+    }
+    mapping.question = *question;
+    mapping.answer = *answer;
+    return mapping;
+}
+
+ExitCode runDeckImport(const Request& request, DeckFormat format, const Console& console)
+{
+    DeckReadOptions options;
+    options.lineBreaks =
+        request.keepLineBreaks ? AnkiMarkup::LineBreaks::Keep : AnkiMarkup::LineBreaks::Space;
+    options.quizlet = {request.termSeparator, request.cardSeparator};
+    const DeckResult read = readDeckFile(request.input, format, options);
+    if (read.error) {
+        print(console.err,
+              request.input + ": " + ImportMessages::describe(*read.error, console.language));
+        print(console.err, Messages::nothingWritten(console.language));
+        return ExitFailed;
+    }
+    const std::optional<DeckMapping> mapping = mappingFor(read.deck, request, console);
+    if (!mapping)
+        return ExitFailed;
+    const MappedDeck mapped = mapDeck(read.deck, *mapping);
+    QStringList skipped;
+    for (const SkippedNote& note : mapped.skipped)
+        skipped.append(request.input + ": " + Messages::warningPrefix(console.language) +
+                       ImportMessages::describe(note, console.language));
+    for (qsizetype i = 0; i < std::min(skipped.size(), ErrorsShown); ++i)
+        print(console.err, skipped[i]);
+    if (skipped.size() > ErrorsShown)
+        print(console.err, Messages::moreErrors(skipped.size() - ErrorsShown, console.language));
+    if (!QuestionFile::write(request.output, mapped.bank)) {
+        print(console.err, request.output + ": " + QuestionFile::SaveFailedMessage);
+        return ExitFailed;
+    }
+    print(console.out, request.output + ": " + Messages::written(console.language) +
+                           Messages::pairCounts(countsOf(mapped.bank), console.language));
+    return ExitDone;
+}
+
 ExitCode runImport(const Request& request, const Console& console)
 {
     if (refusesToReplace(request, console))
         return ExitFailed;
+    if (const std::optional<DeckFormat> format = deckFormatOf(request))
+        return runDeckImport(request, *format, console);
     const std::optional<QByteArray> table = readTable(request.input, console);
     if (!table)
         return ExitFailed;
@@ -116,8 +217,11 @@ ExitCode runExport(const Request& request, const Console& console)
         return ExitFailed;
     }
     const ExportResult result =
-        exportTable(loaded.bank, {request.format, request.encoding.value_or(TableEncoding::Utf8),
-                                  request.header});
+        request.to == ExportFormat::AnkiText
+            ? exportAnkiText(loaded.bank, QFileInfo(request.input).completeBaseName())
+            : exportTable(
+                  loaded.bank,
+                  {request.format, request.encoding.value_or(TableEncoding::Utf8), request.header});
     if (!result.errors.isEmpty()) {
         QStringList messages;
         for (const ExportError& error : result.errors)

@@ -182,6 +182,13 @@ QString outputExists(Language language)
                    "すでにあります。置き換えるには --force を付けてください");
 }
 
+QString noSuchField(const QString& name, const QStringList& fields, Language language)
+{
+    return wording(language, "there is no field \"%1\"; its fields are %2",
+                   "「%1」というフィールドはありません。フィールドは %2 です")
+        .arg(name, fields.join(wording(language, ", ", "、")));
+}
+
 QString cannotRead(const QString& reason, Language language)
 {
     return wording(language, "cannot be read: %1", "読めません: %1").arg(reason);

@@ -30,6 +30,7 @@ QString unreadableFile(Language language);
 QString foreignFile(Language language);
 
 QString outputExists(Language language);
+QString noSuchField(const QString& name, const QStringList& fields, Language language);
 QString cannotRead(const QString& reason, Language language);
 QString cannotWrite(Language language);
 

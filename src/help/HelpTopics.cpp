@@ -15,6 +15,8 @@ std::optional<QString> identifierFor(int context)
         return QStringLiteral("tazune.sounds");
     case EditorContext:
         return QStringLiteral("tazune.editor");
+    case ImportContext:
+        return QStringLiteral("tazune.import");
     case RomajiContext:
         return QStringLiteral("tazune.romaji");
     case NotebookContext:

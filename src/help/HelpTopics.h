@@ -13,6 +13,7 @@ inline constexpr int SettingsContext = 8;
 inline constexpr int ReportContext = 9;
 inline constexpr int SoundsContext = 10;
 inline constexpr int EditorContext = 11;
+inline constexpr int ImportContext = 12;
 // A menu item's own page.
 inline constexpr int RomajiContext = 18;
 inline constexpr int NotebookContext = 20;

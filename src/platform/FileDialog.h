@@ -20,6 +20,9 @@ struct OpenFileRequest
     QString presetFile;
     QString defaultSuffix; // appended to a typed name that has no extension
     bool mustExist = true;
+    // A dialog to choose where to write; whether an existing file may be replaced is asked by
+    // the caller, not by the dialog.
+    bool save = false;
 };
 
 class FileDialog

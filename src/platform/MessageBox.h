@@ -9,8 +9,9 @@ class MessageBox
 public:
     virtual ~MessageBox() = default;
     virtual void showError(const QString& message) = 0;
-    // The same box with the buttons OK and Cancel asking a question: true only for OK. A box that
-    // cannot ask answers Cancel, so nothing is done without the user's word.
+    // The same box with the buttons OK and Cancel asking a question, such as whether to replace a
+    // file: true only for OK. A box that cannot ask answers Cancel, so nothing is done without the
+    // user's word.
     virtual bool confirm(const QString& question)
     {
         Q_UNUSED(question);

@@ -5,7 +5,7 @@
 // The names of the question file's three levels, as every window and the data tool show them.
 namespace LevelNames {
 
-// "初級", "中級", "上級" for the levels 0, 1 and 2.
+// The name of level 0, 1 or 2, as the file format and every window call it.
 QString name(int level);
 
 // The name with the level's number as its access key, as menus and radio buttons show it.

@@ -1,5 +1,7 @@
 #include "record/TFrmNotebook.h"
 
+#include "questions/LevelNames.h"
+
 #include "help/HelpTopics.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
@@ -56,7 +58,8 @@ void TFrmNotebook::createControls()
 {
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->addItems({QStringLiteral("初級"), QStringLiteral("中級"), QStringLiteral("上級")});
+    for (int level = 0; level < QuestionBank::LevelCount; ++level)
+        ComboBox1->addItem(LevelNames::name(level));
     ComboBox1->setAccessibleName(QStringLiteral("レベル"));
     auto* levelCaption = new QLabel(QStringLiteral("レベル(&V)"), this);
     levelCaption->setBuddy(ComboBox1);

@@ -279,10 +279,9 @@ private slots:
     {
         f->record.progress[{"KAWA", "kawa"}] = missed(1, "");
         showWithSample(2);
-        f->messageBox.confirmAnswer = false;
+        f->messageBox.confirmAnswers = {false, true};
         window().MenuClearRecord->trigger();
         QCOMPARE(f->record.notebook().size(), 1);
-        f->messageBox.confirmAnswer = true;
         window().MenuClearRecord->trigger();
         QVERIFY(f->record.notebook().isEmpty());
         QCOMPARE(f->messageBox.questions.size(), 2);

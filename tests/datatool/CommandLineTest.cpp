@@ -9,6 +9,8 @@ class CommandLineTest : public QObject
 private slots:
     void readsRequests_data();
     void readsRequests();
+    void readsDeckRequests_data();
+    void readsDeckRequests();
     void refusesWrongCommandLines_data();
     void refusesWrongCommandLines();
 };
@@ -69,6 +71,49 @@ void CommandLineTest::readsRequests()
     QCOMPARE(outcome.request->force, force);
 }
 
+void CommandLineTest::readsDeckRequests_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<ImportSource>("from");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("levelBy");
+    QTest::addColumn<ExportFormat>("to");
+    QTest::addRow("detected") << "import in.txt -o q.DAT" << ImportSource::Detect << ""
+                              << ""
+                              << "" << ExportFormat::Table;
+    QTest::addRow("package_with_mapping")
+        << "import --from APKG --question Front --answer 3 --level-by Deck in.txt -o q.DAT"
+        << ImportSource::AnkiPackage << "Front"
+        << "3"
+        << "deck" << ExportFormat::Table;
+    QTest::addRow("quizlet_to_one_level")
+        << "import --from quizlet --level-by 上級 in.txt -o q.DAT" << ImportSource::Quizlet << ""
+        << ""
+        << "上級" << ExportFormat::Table;
+    QTest::addRow("export_to_anki")
+        << "export --to anki in.txt -o out.txt" << ImportSource::Detect << ""
+        << ""
+        << "" << ExportFormat::AnkiText;
+}
+
+void CommandLineTest::readsDeckRequests()
+{
+    QFETCH(QString, arguments);
+    QFETCH(ImportSource, from);
+    QFETCH(QString, question);
+    QFETCH(QString, answer);
+    QFETCH(QString, levelBy);
+    QFETCH(ExportFormat, to);
+    const CommandLineOutcome outcome = parseCommandLine(toolWith(arguments), Language::English);
+    QVERIFY2(outcome.request, qPrintable(outcome.text));
+    QCOMPARE(outcome.request->from, from);
+    QCOMPARE(outcome.request->question, question);
+    QCOMPARE(outcome.request->answer, answer);
+    QCOMPARE(outcome.request->levelBy, levelBy);
+    QCOMPARE(outcome.request->to, to);
+}
+
 void CommandLineTest::refusesWrongCommandLines_data()
 {
     QTest::addColumn<QString>("arguments");
@@ -95,6 +140,21 @@ void CommandLineTest::refusesWrongCommandLines_data()
                                     << "auto";
     QTest::addRow("unknown_option") << "check --fast in.DAT"
                                     << "fast";
+    QTest::addRow("unknown_source") << "import --from excel in.xls -o q.DAT"
+                                    << "excel";
+    QTest::addRow("unknown_level_rule") << "import --level-by colour in.txt -o q.DAT"
+                                        << "colour";
+    QTest::addRow("csv_on_deck") << "import --from kvtml --csv in.kvtml -o q.DAT"
+                                 << "--csv";
+    QTest::addRow("question_on_table") << "import --from table --question 2 in.txt -o q.DAT"
+                                       << "--question";
+    QTest::addRow("header_on_anki_export") << "export --to anki --header in.DAT"
+                                           << "--header";
+    QTest::addRow("to_on_import") << "import --to anki in.txt -o q.DAT"
+                                  << "--to";
+    QTest::addRow("separator_on_package")
+        << "import --from apkg --term-separator ; in.apkg -o q.DAT"
+        << "--term-separator";
 }
 
 void CommandLineTest::refusesWrongCommandLines()

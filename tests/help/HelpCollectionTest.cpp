@@ -58,6 +58,8 @@ void HelpCollectionTest::topicOpensItsPage_data()
                             << "効果音の設定";
     QTest::addRow("editor") << topic(11) << "editor.html"
                             << "データ編集";
+    QTest::addRow("import") << topic(HelpTopics::ImportContext) << "import.html"
+                            << "インポート";
     QTest::addRow("romaji_input") << topic(HelpTopics::RomajiContext) << "romaji.html"
                                   << "ローマ字入力";
     QTest::addRow("notebook") << topic(HelpTopics::NotebookContext) << "notebook.html"
@@ -91,7 +93,7 @@ void HelpCollectionTest::contextWithoutTopic_data()
     QTest::addRow("none") << 0;
     QTest::addRow("between_main_and_settings") << 2;
     QTest::addRow("just_below_settings") << 7;
-    QTest::addRow("just_above_editor") << 12;
+    QTest::addRow("just_above_import") << 13;
     QTest::addRow("negative") << -1;
 }
 

@@ -9,13 +9,14 @@ class FakeMessageBox : public MessageBox
 {
 public:
     void showError(const QString& message) override { messages << message; }
+    // Answers each question with the next scripted answer, Cancel when none is left.
     bool confirm(const QString& question) override
     {
         questions << question;
-        return confirmAnswer;
+        return !confirmAnswers.isEmpty() && confirmAnswers.takeFirst();
     }
 
     QStringList messages;
     QStringList questions;
-    bool confirmAnswer = true;
+    QList<bool> confirmAnswers;
 };

@@ -1,0 +1,138 @@
+#include "AnkiFixtures.h"
+#include "TestFiles.h"
+#include "questions/QuestionFile.h"
+#include "questions/TextCodec.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The built tazune-data importing other programs' decks and exporting for one of them.
+class DeckImportProcessTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void importsDetectedDecks_data();
+    void importsDetectedDecks();
+    void refusesZipBombWithoutWriting();
+    void ankiExportImportsToTheSameFile();
+
+private:
+    QString path(const QString& name) const { return dir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runTool(const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(name);
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TAZUNE_DATA_TOOL), arguments);
+    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray cp932(const char* text)
+{
+    return TextCodec::encode(QString::fromUtf8(text)).value();
+}
+
+} // namespace
+
+void DeckImportProcessTest::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+void DeckImportProcessTest::importsDetectedDecks_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("options");
+    AnkiFixtures::Collection collection;
+    collection.noteTypes.insert(7, {QStringLiteral("Basic"), {"Front", "Back"}});
+    collection.decks.insert(1, QStringLiteral("語彙::上級"));
+    collection.notes = {{7, {"山", "やま"}, "", 1}, {7, {"犬🐕", "いぬ"}, "", 1}};
+    QTest::addRow("package_by_deck")
+        << "deck.apkg"
+        << AnkiFixtures::zipOf({{"collection.anki21", AnkiFixtures::collectionFile(collection)}})
+        << QStringList({"--level-by", "deck"});
+    QTest::addRow("vocabulary_to_one_level")
+        << "words.kvtml"
+        << QByteArray("<kvtml version=\"2.0\"><entries><entry id=\"0\"><translation id=\"0\">"
+                      "<text>山</text></translation><translation id=\"1\"><text>やま</text>"
+                      "</translation></entry><entry id=\"1\"><translation id=\"0\"><text>犬🐕"
+                      "</text></translation><translation id=\"1\"><text>いぬ</text>"
+                      "</translation></entry></entries></kvtml>")
+        << QStringList({"--level-by", "3"});
+    QTest::addRow("paste_with_chosen_separators")
+        << "paste.txt" << QByteArray("山 = やま; 犬🐕 = いぬ;")
+        << QStringList({"--from", "quizlet", "--term-separator", " = ", "--card-separator", ";",
+                        "--level-by", "上級"});
+}
+
+void DeckImportProcessTest::importsDetectedDecks()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, options);
+    QVERIFY(TestFiles::writeBytes(path(name), bytes));
+    const Run run = runTool(QStringList{"import", path(name), "-o", path("q.DAT")} + options);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.contains(path(name) + ": warning: ") && run.err.contains("U+1F415"),
+             qPrintable(run.err));
+    QuestionBank expected;
+    expected.Add(2, cp932("山"), cp932("やま"));
+    QCOMPARE(TestFiles::readBytes(path("q.DAT")), QuestionFile::encode(expected));
+}
+
+void DeckImportProcessTest::refusesZipBombWithoutWriting()
+{
+    QVERIFY(TestFiles::writeBytes(
+        path("bomb.apkg"),
+        AnkiFixtures::zipOf(
+            {{"collection.anki21b", AnkiFixtures::zstdOf(QByteArray(8 * 1024 * 1024, '\0'))}})));
+    const Run run = runTool({"import", path("bomb.apkg"), "-o", path("q.DAT")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith(path("bomb.apkg") + ": collection.anki21b would grow"),
+             qPrintable(run.err));
+    QVERIFY(run.err.contains("nothing was written"));
+    QVERIFY(!QFile::exists(path("q.DAT")));
+}
+
+void DeckImportProcessTest::ankiExportImportsToTheSameFile()
+{
+    QuestionBank bank;
+    bank.Add(0, cp932("「山」"), cp932("やま"));
+    bank.Add(1, "#1", "tab\there");
+    bank.Add(2, cp932("二行"), "one\ntwo \"quoted\"");
+    QVERIFY(QuestionFile::write(path("q.DAT"), bank));
+    const Run exported = runTool({"export", "--to", "anki", path("q.DAT"), "-o", path("q.txt")});
+    QCOMPARE(exported.exitCode, 0);
+    QVERIFY(TestFiles::readBytes(path("q.txt")).contains("\tq::中級\n"));
+    const Run imported = runTool({"import", path("q.txt"), "--level-by", "deck",
+                                  "--keep-line-breaks", "-o", path("back.DAT")});
+    QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+    QCOMPARE(TestFiles::readBytes(path("back.DAT")), QuestionFile::encode(bank));
+}
+
+QTEST_GUILESS_MAIN(DeckImportProcessTest)
+#include "DeckImportProcessTest.moc"

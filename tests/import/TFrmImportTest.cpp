@@ -1,0 +1,156 @@
+#include "import/TFrmImport.h"
+#include "FakeFileDialog.h"
+#include "FakeMessageBox.h"
+#include "ScreenReader.h"
+#include "TestFiles.h"
+#include "questions/QuestionFile.h"
+#include "questions/TextCodec.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TFrmImportTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void savesTheDeckAsMapped();
+    void asksBeforeReplacing();
+    void namesTheFileThatCannotBeRead();
+
+private:
+    QString writeFile(const QString& name, const QByteArray& bytes)
+    {
+        TestFiles::writeBytes(folder->filePath(name), bytes);
+        return folder->filePath(name);
+    }
+
+    std::unique_ptr<QTemporaryDir> folder;
+    FakeFileDialog files;
+    FakeMessageBox messages;
+    std::unique_ptr<TFrmImport> dialog;
+};
+
+namespace {
+
+// Two lessons, one word with a pronunciation, one whose answer is an emoji.
+const QByteArray Vocabulary = R"(<?xml version="1.0" encoding="UTF-8"?>
+<kvtml version="2.0">
+ <identifiers><identifier id="0"><name>日本語</name></identifier>
+  <identifier id="1"><name>English</name></identifier></identifiers>
+ <entries>
+  <entry id="0"><translation id="0"><text>犬</text><pronunciation>いぬ</pronunciation>
+   </translation><translation id="1"><text>dog</text></translation></entry>
+  <entry id="1"><translation id="0"><text>猫</text><pronunciation>ねこ</pronunciation>
+   </translation><translation id="1"><text>🐈</text></translation></entry>
+  <entry id="2"><translation id="0"><text>鳥</text><pronunciation>とり</pronunciation>
+   </translation><translation id="1"><text>bird</text></translation></entry>
+ </entries>
+ <lessons><container><name>一課</name><entry id="0"/><entry id="1"/></container>
+  <container><name>二課</name><entry id="2"/></container></lessons>
+</kvtml>)";
+
+QByteArray cp932(const char* text)
+{
+    return TextCodec::encode(QString::fromUtf8(text)).value();
+}
+
+void choose(QComboBox* box, int index)
+{
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+} // namespace
+
+void TFrmImportTest::init()
+{
+    folder = std::make_unique<QTemporaryDir>();
+    files = {};
+    messages = {};
+    dialog = std::make_unique<TFrmImport>(files, messages);
+}
+
+void TFrmImportTest::savesTheDeckAsMapped()
+{
+    const QString source = writeFile(QStringLiteral("words.kvtml"), Vocabulary);
+    QVERIFY(dialog->open(source));
+    QCOMPARE(dialog->ComboBox3->currentText(), QStringLiteral("デッキ・レッスンごと"));
+    QCOMPARE(dialog->ListView1->rowCount(), 2);
+    QCOMPARE(dialog->ListBox1->count(), 1);
+    QVERIFY(dialog->ListBox1->item(0)->text().startsWith(QStringLiteral("8 行目: 文字「🐈」")));
+
+    // The reading as the answer, and the second lesson to 上級.
+    QCOMPARE(dialog->ComboBox2->itemText(2), QStringLiteral("日本語 (読み)"));
+    choose(dialog->ComboBox2, 2);
+    choose(static_cast<QComboBox*>(dialog->ListView1->cellWidget(1, 1)), 2);
+    QCOMPARE(dialog->ListBox1->count(), 0);
+    QCOMPARE(dialog->ListView2->rowCount(), 3);
+    QCOMPARE(dialog->ListView2->item(2, 0)->text(), QStringLiteral("上級"));
+    QCOMPARE(dialog->ListView2->item(2, 2)->text(), QStringLiteral("とり"));
+
+    files.answers = {folder->filePath(QStringLiteral("words.DAT"))};
+    dialog->BitBtn1Click();
+    QVERIFY(files.requests.last().save);
+    QCOMPARE(files.requests.last().presetFile, folder->filePath(QStringLiteral("words.DAT")));
+    QuestionBank expected;
+    expected.Add(0, cp932("犬"), cp932("いぬ"));
+    expected.Add(0, cp932("猫"), cp932("ねこ"));
+    expected.Add(2, cp932("鳥"), cp932("とり"));
+    QCOMPARE(TestFiles::readBytes(folder->filePath(QStringLiteral("words.DAT"))),
+             QuestionFile::encode(expected));
+    QCOMPARE(dialog->savedPath(), folder->filePath(QStringLiteral("words.DAT")));
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QVERIFY(messages.questions.isEmpty());
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             dialog->ComboBox1, dialog->ComboBox2, dialog->ComboBox3, dialog->CheckBox1,
+             dialog->ListView1, dialog->ListView2, dialog->ListBox1, dialog->BitBtn1,
+             dialog->BitBtn3, dialog->ListView1->cellWidget(0, 1)})
+        QVERIFY2(!ScreenReader::name(control).isEmpty(), qPrintable(control->objectName()));
+}
+
+void TFrmImportTest::asksBeforeReplacing()
+{
+    const QString target = writeFile(QStringLiteral("old.DAT"), "kept");
+    QVERIFY(dialog->open(writeFile(QStringLiteral("paste.txt"), "犬 - dog;猫 - cat;")));
+    QVERIFY(dialog->Edit1->isEnabled());
+    dialog->Edit1->setText(QStringLiteral(" - "));
+    dialog->Edit2->setText(QStringLiteral(";"));
+    dialog->EditSeparatorsDone();
+    files.answers = {target, target};
+    messages.confirmAnswers = {false, true};
+    dialog->BitBtn1Click();
+    QCOMPARE(messages.questions.size(), 1);
+    QVERIFY(messages.questions[0].contains(target));
+    QCOMPARE(TestFiles::readBytes(target), QByteArray("kept"));
+    QVERIFY(!dialog->savedPath());
+
+    dialog->BitBtn1Click();
+    QuestionBank expected;
+    expected.Add(0, cp932("犬"), "dog");
+    expected.Add(0, cp932("猫"), "cat");
+    QCOMPARE(TestFiles::readBytes(target), QuestionFile::encode(expected));
+    QCOMPARE(dialog->savedPath(), target);
+}
+
+void TFrmImportTest::namesTheFileThatCannotBeRead()
+{
+    const QString source =
+        writeFile(QStringLiteral("laughs.kvtml"),
+                  "<?xml version=\"1.0\"?>\n<!DOCTYPE kvtml [<!ENTITY a \"aaaa\">]>\n<kvtml/>");
+    QVERIFY(!dialog->open(source));
+    QCOMPARE(messages.messages.size(), 1);
+    QVERIFY2(messages.messages[0].startsWith(QStringLiteral("laughs.kvtml: 2 行目: XML の実体")),
+             qPrintable(messages.messages[0]));
+}
+
+QTEST_MAIN(TFrmImportTest)
+#include "TFrmImportTest.moc"
