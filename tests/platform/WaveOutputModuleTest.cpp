@@ -1,7 +1,6 @@
 #include "platform/WaveOutputModule.h"
+#include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,17 +41,7 @@ void WaveOutputModuleTest::pathFor()
     QFETCH(QString, module);
 
     QTemporaryDir root;
-    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("bin")));
-    for (const QString& entry : present) {
-        const QString path = root.filePath(entry);
-        if (entry.endsWith(u'/')) {
-            QVERIFY(QDir().mkpath(path));
-            continue;
-        }
-        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    QVERIFY(TestFiles::makeEntries(root.path(), QStringList{"bin/"} + present));
 
     QCOMPARE(WaveOutputModule::pathFor(root.filePath(executable)), root.filePath(module));
 }

@@ -1,6 +1,8 @@
 #include "TestFiles.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace TestFiles {
 
@@ -17,6 +19,22 @@ QByteArray readBytes(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+bool makeEntries(const QString& root, const QStringList& entries)
+{
+    const QDir folder(root);
+    for (const QString& entry : entries) {
+        const QString path = folder.filePath(entry);
+        if (entry.endsWith(u'/')) {
+            if (!QDir().mkpath(path))
+                return false;
+            continue;
+        }
+        if (!QDir().mkpath(QFileInfo(path).path()) || !writeBytes(path, {}))
+            return false;
+    }
+    return true;
 }
 
 QByteArray hex(const char* pairs)
