@@ -321,8 +321,7 @@ void TFrmImport::BitBtn1Click()
     const std::optional<QString> path = fileDialog.getOpenFileName(saveRequest(sourcePath));
     if (!path)
         return;
-    if (QFileInfo::exists(*path) &&
-        !messageBox.confirm(QStringLiteral("%1 はすでにあります。置き換えますか?").arg(*path)))
+    if (QFileInfo::exists(*path) && !messageBox.confirm(QuestionFile::replaceQuestion(*path)))
         return;
     if (!QuestionFile::write(*path, mappedDeck.bank)) {
         messageBox.showError(QuestionFile::SaveFailedMessage);

@@ -157,8 +157,7 @@ void TFrmNotebook::BitBtn3Click()
     const std::optional<QString> path = fileDialog.getOpenFileName(exportRequest());
     if (!path)
         return;
-    if (QFileInfo::exists(*path) &&
-        !messageBox.confirm(QStringLiteral("%1 は既にあります。置き換えますか").arg(*path)))
+    if (QFileInfo::exists(*path) && !messageBox.confirm(QuestionFile::replaceQuestion(*path)))
         return;
     QuestionBank hardest;
     for (int k = 0; k < QuestionBank::LevelCount; ++k) {
