@@ -4,12 +4,7 @@
 
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
-#include "FakeWavePlayer.h"
-#include "MemorySettingsBackend.h"
-#include "RecordingHelpViewer.h"
-#include "ScriptedDialogs.h"
-#include "ScriptedRandom.h"
-#include "app/TFrmMain.h"
+#include "MainWindowFixture.h"
 #include "questions/QuestionBank.h"
 #include "record/GameRecorder.h"
 #include "record/SqlLearningRecord.h"
@@ -166,32 +161,17 @@ void startUpWithLargeRecord(benchmark::State& state)
         state.SkipWithError("could not fill the record");
         return;
     }
-    FakeMessageBox messageBox;
-    FakeFileDialog fileDialog;
-    FakeColorDialog colorDialog;
-    FakeFontDialog fontDialog;
-    RecordingHelpViewer helpViewer;
-    ScriptedRandom random;
-    FakeWavePlayer player;
-    MemorySettingsBackend settings;
+    MainWindowFixture f;
     for (auto _ : state) {
         SqlLearningRecord record(path);
-        TFrmMain window({messageBox,
-                         fileDialog,
-                         colorDialog,
-                         fontDialog,
-                         helpViewer,
-                         random,
-                         player,
-                         settings,
-                         dir.filePath("tazune"),
-                         {},
-                         record});
-        window.show();
+        f.create({}, nullptr, nullptr, &record);
+        f.window->show();
         state.PauseTiming();
         // The queued open runs here, after the window is up.
         QApplication::processEvents();
         state.ResumeTiming();
+        // Gone before the record it writes to.
+        f.window.reset();
     }
 }
 BENCHMARK(startUpWithLargeRecord)->Unit(benchmark::kMillisecond)->MinTime(2.0);

@@ -32,15 +32,15 @@ struct MainWindowFixture
     MemoryLearningRecord record;
     std::unique_ptr<TFrmMain> window;
 
-    // The window reaches its messages and its sounds through these doubles unless a test hands
-    // in others.
+    // The window reaches its messages, its sounds and its record through these doubles unless
+    // a test or benchmark hands in others.
     void create(const QStringList& arguments = {}, MessageBox* messages = nullptr,
-                WavePlayer* wavePlayer = nullptr)
+                WavePlayer* wavePlayer = nullptr, LearningRecord* learningRecord = nullptr)
     {
-        window = std::make_unique<TFrmMain>(
-            TFrmMain::Services{messages ? *messages : messageBox, fileDialog, colorDialog,
-                               fontDialog, helpViewer, random, wavePlayer ? *wavePlayer : player,
-                               settings, folder.filePath("tazune"), arguments, record});
+        window = std::make_unique<TFrmMain>(TFrmMain::Services{
+            messages ? *messages : messageBox, fileDialog, colorDialog, fontDialog, helpViewer,
+            random, wavePlayer ? *wavePlayer : player, settings, folder.filePath("tazune"),
+            arguments, learningRecord ? *learningRecord : record});
     }
 
     void show(const QStringList& arguments = {})
