@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -69,6 +70,34 @@ struct NotebookEntry
     friend bool operator==(const NotebookEntry&, const NotebookEntry&) = default;
 };
 
+// A game that reached its report, as the record keeps it.
+struct FinishedGame
+{
+    qint64 id = 0;
+    QString filePath;
+    int level = 0;
+    bool review = false;
+    QDateTime startedAt;
+    GameResult result;
+};
+
+// Which finished games to read: of one file's path or of all, of one level or of all.
+struct GameFilter
+{
+    std::optional<QString> filePath;
+    std::optional<int> level;
+};
+
+// A question of a finished game that ran out of time.
+struct GameTimeOut
+{
+    qint64 game = 0;
+    QuestionItem pair;
+    QByteArray typed;
+
+    friend bool operator==(const GameTimeOut&, const GameTimeOut&) = default;
+};
+
 // The learning record: every answer of every game, and the result of every game that reached its
 // report. Pairs are known by their question and answer bytes, so a pair keeps its record when its
 // file is renamed, moved or edited around it.
@@ -98,4 +127,11 @@ public:
 
     // Every pair now in the notebook, of every file.
     virtual QList<NotebookEntry> notebook() = 0;
+
+    // The games that reached their report, oldest first, and their time-outs in the order they
+    // happened.
+    virtual QList<FinishedGame> finishedGames(const GameFilter& filter) = 0;
+    virtual QList<GameTimeOut> timeOutsOf(const GameFilter& filter) = 0;
+    // The path of every file a finished game drew from, in the order of their first game.
+    virtual QStringList recordedFiles() = 0;
 };

@@ -31,6 +31,9 @@ public:
     bool removeFromNotebook(const QuestionItem& pair) override;
     bool clear() override;
     QList<NotebookEntry> notebook() override;
+    QList<FinishedGame> finishedGames(const GameFilter& filter) override;
+    QList<GameTimeOut> timeOutsOf(const GameFilter& filter) override;
+    QStringList recordedFiles() override;
 
     // The version the schema is at once open() has upgraded it.
     static int schemaVersion();

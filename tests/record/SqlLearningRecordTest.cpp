@@ -38,6 +38,7 @@ private slots:
     void answersAddUpPerPair();
     void pairsAreKnownByTheirBytes();
     void onlyReportedGamesHaveAResult();
+    void finishedGamesAreReadByFileAndLevel();
     void recordOutlivesItsProgram();
     void removalAndClearing();
     void damagedFileIsMovedAside_data();
@@ -126,6 +127,46 @@ void SqlLearningRecordTest::onlyReportedGamesHaveAResult()
                              .arg(*reported)),
              (QVariantList{"2026-03-01T12:00:00.000Z", 20, 10, 7, 215, 515, "200／秒", "1.075／秒",
                            "2.575／秒", "70／％"}));
+}
+
+void SqlLearningRecordTest::finishedGamesAreReadByFileAndLevel()
+{
+    SqlLearningRecord record(path());
+    QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+    const QuestionItem bridge{"\x8b\xb4", "\x82\xcd\x82\xb5"};
+    const ReportInputs inputs{20, 10, 7, 215, 515};
+    // Q1 level 1 twice, Q2 level 2 once, and a game of Q1 ended before its report.
+    const auto play = [&](const QString& file, int level, bool reported, int minute) {
+        GameStart start = someGame();
+        start.file.path = file;
+        start.level = level;
+        start.startedAt = Now.addSecs(60 * minute);
+        const std::optional<qint64> game = record.beginGame(start);
+        QVERIFY(game);
+        QVERIFY(record.recordAnswer(*game, timeOut(bridge, "\x82\xcd")));
+        QVERIFY(record.recordAnswer(*game, correct({"a", "b"}, 12)));
+        if (reported)
+            QVERIFY(record.finishGame(
+                *game, {inputs, ReportFigures::texts(inputs), start.startedAt.addSecs(30)}));
+    };
+    play(QStringLiteral("/data/Q2.DAT"), 2, true, 0);
+    play(QStringLiteral("/data/Q1.DAT"), 1, true, 1);
+    play(QStringLiteral("/data/Q1.DAT"), 1, false, 2);
+    play(QStringLiteral("/data/Q1.DAT"), 1, true, 3);
+
+    QCOMPARE(record.recordedFiles(), (QStringList{"/data/Q2.DAT", "/data/Q1.DAT"}));
+    const GameFilter q1{QStringLiteral("/data/Q1.DAT"), 1};
+    const QList<FinishedGame> games = record.finishedGames(q1);
+    QCOMPARE(games.size(), 2);
+    QCOMPARE(games[0].startedAt, Now.addSecs(60));
+    QCOMPARE(games[1].result.finishedAt, Now.addSecs(210));
+    QCOMPARE(games[1].result.texts, ReportFigures::texts(inputs));
+    QCOMPARE(games[1].result.inputs.answerTimeSum, 515);
+    QCOMPARE(record.finishedGames({}).size(), 3);
+    QCOMPARE(record.finishedGames({std::nullopt, 2}).size(), 1);
+    QCOMPARE(record.finishedGames({QStringLiteral("/data/Q1.DAT"), 2}).size(), 0);
+    QCOMPARE(record.timeOutsOf(q1), (QList<GameTimeOut>{{games[0].id, bridge, "\x82\xcd"},
+                                                        {games[1].id, bridge, "\x82\xcd"}}));
 }
 
 void SqlLearningRecordTest::recordOutlivesItsProgram()

@@ -74,10 +74,51 @@ public:
         return entries;
     }
 
+    QList<FinishedGame> finishedGames(const GameFilter& filter) override
+    {
+        QList<FinishedGame> finished;
+        for (qsizetype id = 0; id < games.size(); ++id) {
+            const Game& game = games[id];
+            if (game.result && matches(game.start, filter))
+                finished.append({id, game.start.file.path, game.start.level, game.start.review,
+                                 game.start.startedAt, *game.result});
+        }
+        return finished;
+    }
+
+    QList<GameTimeOut> timeOutsOf(const GameFilter& filter) override
+    {
+        QList<GameTimeOut> timeOuts;
+        for (const FinishedGame& game : finishedGames(filter)) {
+            for (const AnswerOutcome& outcome : games[game.id].outcomes) {
+                if (!outcome.correctTicks)
+                    timeOuts.append({game.id, outcome.pair, outcome.typed});
+            }
+        }
+        return timeOuts;
+    }
+
+    QStringList recordedFiles() override
+    {
+        QStringList paths;
+        for (const FinishedGame& game : finishedGames({})) {
+            if (!paths.contains(game.filePath))
+                paths.append(game.filePath);
+        }
+        return paths;
+    }
+
     OpenOutcome openOutcome = OpenOutcome::Opened;
     QString damagedPath;
     bool writable = true;
     int opens = 0;
     QList<Game> games;
     QMap<std::pair<QByteArray, QByteArray>, PairProgress> progress;
+
+private:
+    static bool matches(const GameStart& start, const GameFilter& filter)
+    {
+        return (!filter.filePath || *filter.filePath == start.file.path) &&
+               (!filter.level || *filter.level == start.level);
+    }
 };
