@@ -125,6 +125,7 @@ QString TFrmMain::loadSettings()
         recent.setEntry(k, loaded.settings.recent[k]);
     MenuRomaji->setChecked(loaded.settings.romajiInput);
     romajiInput->setActive(loaded.settings.romajiInput);
+    learnerName = loaded.settings.learnerName;
     return loaded.firstError;
 }
 
@@ -134,6 +135,7 @@ void TFrmMain::saveSettings()
     for (int k = 0; k < RecentFiles::Count; ++k)
         stored.recent[k] = recent.entry(k);
     stored.romajiInput = romajiInput->isActive();
+    stored.learnerName = learnerName;
     if (const QString error = store.saveAll(stored); !error.isEmpty())
         services.messageBox.showError(error);
 }

@@ -185,6 +185,8 @@ private:
     SoundEffects sounds;
     QuestionBank bank;
     RecentFiles recent;
+    // Asked once, the first time a results report needs it.
+    QString learnerName;
     Drill game;
     GameRecorder recorder;
     ReviewGame review;

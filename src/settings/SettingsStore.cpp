@@ -40,7 +40,7 @@ template <int index> QString& recentEntry(StoredSettings& settings)
 }
 
 // In the order load all reads them; save all writes them in the order of writePosition.
-const std::array<StoredValue, 9> StoredValues{{
+const std::array<StoredValue, 10> StoredValues{{
     {"Sec", 0,
      IntegerValue{[](StoredSettings& s) -> qint32& { return s.drill.secondsPerQuestion; },
                   DrillSettings::DefaultSeconds}},
@@ -54,6 +54,7 @@ const std::array<StoredValue, 9> StoredValues{{
     {"Hist1", 3, TextValue{recentEntry<1>}},
     {"Hist2", 4, TextValue{recentEntry<2>}},
     {"Romaji", 8, FlagValue{[](StoredSettings& s) -> bool& { return s.romajiInput; }}},
+    {"Learner", 9, TextValue{[](StoredSettings& s) -> QString& { return s.learnerName; }}},
 }};
 
 QString typeError(const QString& name)

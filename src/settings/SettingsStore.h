@@ -14,6 +14,8 @@ struct StoredSettings
     std::array<QString, 3> recent;
     // Kana answers are typed in romaji.
     bool romajiInput = false;
+    // The name printed on the results report and written into exported results; asked once.
+    QString learnerName;
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };
@@ -26,7 +28,8 @@ struct LoadedSettings
 };
 
 // Reads all stored values once at start and writes all of them once at shutdown, under the
-// names "Sec", "Cnt", "SE1" to "SE3", "Hist0" to "Hist2" and "Romaji".
+// names "Sec", "Cnt", "SE1" to "SE3", "Hist0" to "Hist2", "Romaji"
+// and "Learner".
 class SettingsStore
 {
 public:
@@ -39,7 +42,7 @@ public:
     // gives 0 and the same message.
     LoadedSettings loadAll() const;
 
-    // Writes all nine values, also after one has failed; returns the message of the first
+    // Writes all ten values, also after one has failed; returns the message of the first
     // failure ("'Sec' の設定に失敗しました"), or the empty text when every write succeeded.
     QString saveAll(const StoredSettings& settings) const;
 

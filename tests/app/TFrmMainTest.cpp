@@ -522,7 +522,7 @@ private slots:
         f->settings.writes.clear();
         window().close();
         QCOMPARE(f->settings.writes, (QStringList{"Sec", "Cnt", "Hist0", "Hist1", "Hist2", "SE1",
-                                                  "SE2", "SE3", "Romaji"}));
+                                                  "SE2", "SE3", "Romaji", "Learner"}));
         QCOMPARE(f->settings.values["Hist0"].toString(), path);
         QCOMPARE(f->settings.values["Hist1"].toString(), f->folder.filePath("A.DAT"));
         QCOMPARE(f->settings.values["Sec"].toInt(), 30);

@@ -44,7 +44,8 @@ private:
 
 namespace {
 
-const QStringList AllNames{"Sec", "Cnt", "SE1", "SE2", "SE3", "Hist0", "Hist1", "Hist2", "Romaji"};
+const QStringList AllNames{"Sec",   "Cnt",   "SE1",   "SE2",    "SE3",
+                           "Hist0", "Hist1", "Hist2", "Romaji", "Learner"};
 
 // Bytes Qt's settings parser rejects: stray control bytes, a broken UTF-8 sequence and an
 // unterminated section header.

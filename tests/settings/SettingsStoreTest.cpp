@@ -31,9 +31,10 @@ namespace {
 constexpr qint32 Min = std::numeric_limits<qint32>::min();
 constexpr qint32 Max = std::numeric_limits<qint32>::max();
 
-const QStringList ReadOrder{"Sec", "Cnt", "SE1", "SE2", "SE3", "Hist0", "Hist1", "Hist2", "Romaji"};
-const QStringList WriteOrder{"Sec", "Cnt", "Hist0", "Hist1", "Hist2",
-                             "SE1", "SE2", "SE3",   "Romaji"};
+const QStringList ReadOrder{"Sec",   "Cnt",   "SE1",   "SE2",    "SE3",
+                            "Hist0", "Hist1", "Hist2", "Romaji", "Learner"};
+const QStringList WriteOrder{"Sec", "Cnt", "Hist0", "Hist1",  "Hist2",
+                             "SE1", "SE2", "SE3",   "Romaji", "Learner"};
 
 StoredSettings someSettings()
 {
@@ -45,6 +46,7 @@ StoredSettings someSettings()
         QStringLiteral("/音/時間切れ.wav"),
         {QStringLiteral("/データ/漢字.DAT"), QStringLiteral("/data/b.dat"), QString()}};
     settings.romajiInput = true;
+    settings.learnerName = QStringLiteral("山田 花子");
     return settings;
 }
 
