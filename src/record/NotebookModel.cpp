@@ -4,6 +4,8 @@
 
 #include "record/NotebookRule.h"
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -19,24 +21,58 @@ double averageForSorting(const PairProgress& progress)
     return NotebookRule::averageCorrectSeconds(progress).value_or(1e300);
 }
 
-bool lessIn(int column, const NotebookEntry& a, const NotebookEntry& b)
+bool isTextColumn(int column)
+{
+    return column == NotebookModel::QuestionColumn || column == NotebookModel::AnswerColumn ||
+           column == NotebookModel::TypedColumn;
+}
+
+QString textKey(int column, const NotebookEntry& entry)
 {
     switch (column) {
     case NotebookModel::QuestionColumn:
-        return TextCodec::decode(a.pair.question) < TextCodec::decode(b.pair.question);
+        return TextCodec::decode(entry.pair.question);
     case NotebookModel::AnswerColumn:
-        return TextCodec::decode(a.pair.answer) < TextCodec::decode(b.pair.answer);
-    case NotebookModel::MissesColumn:
-        return a.progress.misses < b.progress.misses;
-    case NotebookModel::CorrectsColumn:
-        return a.progress.corrects < b.progress.corrects;
-    case NotebookModel::AverageColumn:
-        return averageForSorting(a.progress) < averageForSorting(b.progress);
-    case NotebookModel::TypedColumn:
-        return TextCodec::decode(a.progress.lastTimeOutTyped) <
-               TextCodec::decode(b.progress.lastTimeOutTyped);
+        return TextCodec::decode(entry.pair.answer);
+    default:
+        return TextCodec::decode(entry.progress.lastTimeOutTyped);
     }
-    return false;
+}
+
+double numberKey(int column, const NotebookEntry& entry)
+{
+    switch (column) {
+    case NotebookModel::MissesColumn:
+        return entry.progress.misses;
+    case NotebookModel::CorrectsColumn:
+        return entry.progress.corrects;
+    default:
+        return averageForSorting(entry.progress);
+    }
+}
+
+// Each row's key is computed once, and the rows move once, whatever the number of comparisons.
+template <typename KeyOf>
+QList<NotebookEntry> sortedBy(QList<NotebookEntry> rows, KeyOf keyOf, Qt::SortOrder order)
+{
+    using Key = decltype(keyOf(rows.constFirst()));
+    std::vector<Key> keys;
+    keys.reserve(rows.size());
+    for (const NotebookEntry& entry : std::as_const(rows))
+        keys.push_back(keyOf(entry));
+    std::vector<qsizetype> positions(rows.size());
+    std::iota(positions.begin(), positions.end(), 0);
+    if (order == Qt::AscendingOrder)
+        std::stable_sort(positions.begin(), positions.end(),
+                         [&keys](qsizetype a, qsizetype b) { return keys[a] < keys[b]; });
+    else
+        std::stable_sort(positions.begin(), positions.end(),
+                         [&keys](qsizetype a, qsizetype b) { return keys[b] < keys[a]; });
+    QList<NotebookEntry> sorted;
+    sorted.reserve(rows.size());
+    for (const qsizetype position : positions)
+        sorted.append(std::move(rows[position]));
+    return sorted;
 }
 
 } // namespace
@@ -73,14 +109,17 @@ void NotebookModel::sort(int column, Qt::SortOrder order)
 
 void NotebookModel::sortRows()
 {
+    if (rows.isEmpty())
+        return;
     const int column = sortColumn;
-    if (sortOrder == Qt::AscendingOrder) {
-        std::stable_sort(rows.begin(), rows.end(),
-                         [column](const auto& a, const auto& b) { return lessIn(column, a, b); });
-    } else {
-        std::stable_sort(rows.begin(), rows.end(),
-                         [column](const auto& a, const auto& b) { return lessIn(column, b, a); });
-    }
+    if (isTextColumn(column))
+        rows = sortedBy(
+            std::move(rows), [column](const auto& entry) { return textKey(column, entry); },
+            sortOrder);
+    else
+        rows = sortedBy(
+            std::move(rows), [column](const auto& entry) { return numberKey(column, entry); },
+            sortOrder);
 }
 
 bool NotebookModel::removeEntry(int row)

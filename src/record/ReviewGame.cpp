@@ -7,31 +7,38 @@
 #include <algorithm>
 #include <vector>
 
-// Found by the hash below through the pair's type, which lives in the global namespace.
-static size_t qHash(const QuestionItem& pair, size_t seed = 0)
-{
-    return qHashMulti(seed, pair.question, pair.answer);
-}
-
 namespace {
+
+// A pair's two texts seen in place, so that the bank's pairs are looked up without a copy.
+struct PairKey
+{
+    QByteArrayView question;
+    QByteArrayView answer;
+
+    friend bool operator==(const PairKey&, const PairKey&) = default;
+};
+
+size_t qHash(const PairKey& key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.question, key.answer);
+}
 
 // The notebook's entries found in the bank's levels from first to last (one level or all).
 ReviewGame::LevelEntries collect(const QuestionBank& bank, int first, int last,
                                  const QList<NotebookEntry>& notebook)
 {
     ReviewGame::LevelEntries found;
-    QHash<QuestionItem, qsizetype> byPair;
+    QHash<PairKey, qsizetype> byPair;
     byPair.reserve(notebook.size());
     for (qsizetype k = 0; k < notebook.size(); ++k)
-        byPair.insert(notebook[k].pair, k);
+        byPair.insert({notebook[k].pair.question, notebook[k].pair.answer}, k);
     // A pair the file holds twice in a level is shown once there.
     std::vector<int> takenIn(notebook.size(), -1);
     for (int level = first; level <= last; ++level) {
         found[level].reserve(std::min<qsizetype>(notebook.size(), bank.Count(level)));
         for (int position = 0; position < bank.Count(level); ++position) {
             const QuestionView item = bank.view(level, position);
-            const auto at = byPair.constFind(
-                QuestionItem{item.question.toByteArray(), item.answer.toByteArray()});
+            const auto at = byPair.constFind({item.question, item.answer});
             if (at != byPair.cend() && takenIn[*at] != level) {
                 takenIn[*at] = level;
                 found[level].append(notebook[*at]);
