@@ -10,8 +10,6 @@
 #include "platform/MessageBox.h"
 #include "questions/QuestionFile.h"
 #include "questions/QuestionFileRequest.h"
-#include "record/TFrmNotebook.h"
-#include "record/TFrmTimeOuts.h"
 #include "settings/LineFont.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
@@ -58,10 +56,7 @@ TFrmMain::TFrmMain(const Services& services)
     frmSetting = new TFrmSetting(this);
     frmVersion = new TFrmVersion(this);
     frmDataMake = new TFrmDataMake(services.fileDialog, services.messageBox, this);
-    frmNotebook = new TFrmNotebook(recorder, services.fileDialog, services.messageBox, this);
-    frmTimeOuts = new TFrmTimeOuts(this);
     connect(frmReport, &TFrmReport::timeOutsRequested, this, &TFrmMain::showTimeOuts);
-    frmImport = new TFrmImport(services.fileDialog, services.messageBox, this);
     installHelpKeys();
     FormCreate();
 }
@@ -209,10 +204,20 @@ void TFrmMain::MenuLoadClick()
     RefreshWindow();
 }
 
+// Made the first time it is asked for, so the main window shows without waiting for its tables.
+TFrmImport& TFrmMain::importWindow()
+{
+    if (!frmImport) {
+        frmImport = new TFrmImport(services.fileDialog, services.messageBox, this);
+        adoptDialog(frmImport);
+    }
+    return *frmImport;
+}
+
 // A deck of another program becomes a question file, which then loads as any other.
 void TFrmMain::MenuImportClick()
 {
-    if (const std::optional<QString> path = frmImport->importFile())
+    if (const std::optional<QString> path = importWindow().importFile())
         LoadQuestionFile(*path);
     RefreshWindow();
 }

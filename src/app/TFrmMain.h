@@ -19,6 +19,7 @@
 
 class BevelPanel;
 class ColorDialog;
+class QDialog;
 class FileDialog;
 class FontDialog;
 class HelpViewer;
@@ -111,9 +112,10 @@ public:
     TFrmVersion* frmVersion;
     TFrmDataMake* frmDataMake;
     RomajiLineInput* romajiInput;
-    TFrmNotebook* frmNotebook;
-    TFrmTimeOuts* frmTimeOuts;
-    TFrmImport* frmImport;
+    // Made when first asked for.
+    TFrmNotebook* frmNotebook = nullptr;
+    TFrmTimeOuts* frmTimeOuts = nullptr;
+    TFrmImport* frmImport = nullptr;
 
     const QuestionBank& questionBank() const { return bank; }
     const Drill& drill() const { return game; }
@@ -167,6 +169,10 @@ private:
     void createEtcMenu();
     void createHelpMenu();
     void installHelpKeys();
+    void adoptDialog(QDialog* dialog);
+    TFrmNotebook& notebookWindow();
+    TFrmTimeOuts& timeOutsWindow();
+    TFrmImport& importWindow();
     void rebuildRecentEntries();
     void showRemainingTime(int position);
     ReportInputs reportInputs() const;

@@ -151,15 +151,19 @@ void TFrmMain::MenuKeywordClick()
 
 // F1 in the main window is the shortcut of "目次"; in the dialogs and in open menus it is handled
 // here. A help request never waits for the viewer, so a game goes on behind it.
+void TFrmMain::adoptDialog(QDialog* dialog)
+{
+    HelpKeys::installOnDialog(dialog, services.helpViewer);
+}
+
 void TFrmMain::installHelpKeys()
 {
     HelpRouting::setContext(this, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuRomaji, HelpTopics::RomajiContext);
     for (QDialog* dialog :
-         std::initializer_list<QDialog*>{frmSound, frmReport, frmSetting, frmDataMake, frmImport,
-                                         frmVersion, frmNotebook, frmTimeOuts})
-        HelpKeys::installOnDialog(dialog, services.helpViewer);
+         std::initializer_list<QDialog*>{frmSound, frmReport, frmSetting, frmDataMake, frmVersion})
+        adoptDialog(dialog);
     for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuHelp})
         HelpKeys::installOnMenu(menu, services.helpViewer);
 }

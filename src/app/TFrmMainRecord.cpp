@@ -6,11 +6,32 @@
 
 #include <QTimer>
 
+// The windows of the record are made the first time they are asked for, so the
+// main window shows without waiting for their tables.
+TFrmNotebook& TFrmMain::notebookWindow()
+{
+    if (!frmNotebook) {
+        frmNotebook = new TFrmNotebook(recorder, services.fileDialog, services.messageBox, this);
+        adoptDialog(frmNotebook);
+    }
+    return *frmNotebook;
+}
+
+TFrmTimeOuts& TFrmMain::timeOutsWindow()
+{
+    if (!frmTimeOuts) {
+        frmTimeOuts = new TFrmTimeOuts(this);
+        adoptDialog(frmTimeOuts);
+    }
+    return *frmTimeOuts;
+}
+
 void TFrmMain::MenuNoteClick()
 {
-    frmNotebook->showBank(bank, game.level());
-    if (frmNotebook->exec() == QDialog::Accepted)
-        startReview(frmNotebook->level());
+    TFrmNotebook& notebook = notebookWindow();
+    notebook.showBank(bank, game.level());
+    if (notebook.exec() == QDialog::Accepted)
+        startReview(notebook.level());
     tellRecordMessage();
 }
 
@@ -27,8 +48,9 @@ void TFrmMain::startReview(int level)
 
 void TFrmMain::showTimeOuts()
 {
-    frmTimeOuts->setEntries(recorder.timeOuts());
-    frmTimeOuts->exec();
+    TFrmTimeOuts& timeOuts = timeOutsWindow();
+    timeOuts.setEntries(recorder.timeOuts());
+    timeOuts.exec();
 }
 
 void TFrmMain::MenuClearRecordClick()

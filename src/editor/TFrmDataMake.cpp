@@ -186,7 +186,14 @@ void TFrmDataMake::chainTabOrder()
 void TFrmDataMake::FormCreate()
 {
     RadioGroup1Items[0]->setChecked(true);
-    ListView1->setModel(&editor.model());
+}
+
+// The list's header measures its font the first time the list has a model. That waits for the
+// editor's first opening, so the main window is not kept waiting for it at start-up.
+void TFrmDataMake::FormShow()
+{
+    if (!ListView1->model())
+        ListView1->setModel(&editor.model());
 }
 
 void TFrmDataMake::FillList()

@@ -59,6 +59,7 @@ public:
 
 private:
     void FormCreate();
+    void FormShow() override;
     void createControls();
     void createLevelGroup();
     void createList();

@@ -3,6 +3,7 @@
 #include "import/TFrmImport.h"
 #include "questions/TextCodec.h"
 
+#include <QApplication>
 #include <QTimer>
 
 // ﾌｧｲﾙ → ｲﾝﾎﾟｰﾄ in the main window: available as ﾛｰﾄﾞ is, and the saved file loads as a file
@@ -26,7 +27,10 @@ void ImportMenuTest::importedFileLoads()
     QVERIFY(TestFiles::writeBytes(deck, "yama\tmountain\nkawa\triver\n"));
     f.fileDialog.answers = {deck, saved};
     // The preview is modal; its OK is pressed once it shows.
-    QTimer::singleShot(0, window.frmImport, [&window] { window.frmImport->BitBtn1Click(); });
+    QTimer::singleShot(0, &window, [] {
+        if (auto* preview = qobject_cast<TFrmImport*>(QApplication::activeModalWidget()))
+            preview->BitBtn1Click();
+    });
     window.MenuImport->trigger();
 
     QCOMPARE(window.windowTitle(), QStringLiteral("Tazune　－　[") + saved + QLatin1Char(']'));
