@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     err.open(stderr, QIODevice::WriteOnly);
 
     const CommandLineOutcome outcome = parseCommandLine(QCoreApplication::arguments(), language);
-    if (!outcome.request) {
+    if (!outcome.request && !outcome.results) {
         (outcome.exitCode == ExitDone ? out : err).write(outcome.text.toUtf8());
         return outcome.exitCode;
     }
