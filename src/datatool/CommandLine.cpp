@@ -1,5 +1,6 @@
 #include "datatool/CommandLine.h"
 
+#include "datatool/ResultsCommandLine.h"
 #include "import/QuizletReader.h"
 #include "questions/LevelNames.h"
 
@@ -24,6 +25,8 @@ QString description(Language language)
         "                              level and warn about empty answers, repeated questions,\n"
         "                              questions that differ only by trailing spaces and answers\n"
         "                              that write a character with a second CP932 code\n"
+        "  results export | merge      the games Tazune recorded as a CSV table, and a class\n"
+        "                              table merged from several (tazune-data results --help)\n"
         "\n"
         "A table has one row per pair: level, question, answer. The level is 1, 2 or 3, or\n"
         "%1; rows keep their order within each level. Fields are separated by tabs\n"
@@ -59,6 +62,8 @@ QString description(Language language)
         "                                問題数を表示し、空の答え、同じ問題の重複、末尾の空白\n"
         "                                だけが違う問題、CP932 の別の符号で書かれた文字のある\n"
         "                                答えを警告します\n"
+        "  results export | merge        Tazune が記録したゲームを CSV の表に書き出し、何人かの\n"
+        "                                表をクラスの表にまとめます (tazune-data results --help)\n"
         "\n"
         "表は 1 行に 1 問で、レベル、問題、答えの順に並べます。レベルは 1、2、3 または\n"
         "%1です。各レベルの中で行の順番は保たれます。区切りはタブ (TSV、各\n"
@@ -171,7 +176,7 @@ CommandLineOutcome usageError(const QString& message, Language language)
 {
     const QString hint = wording(language, "Try \"tazune-data --help\".",
                                  "使い方は「tazune-data --help」で表示されます。");
-    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage};
+    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt};
 }
 
 std::optional<Command> commandNamed(const QString& name)
@@ -341,6 +346,8 @@ Request requestFrom(const QCommandLineParser& parser, const Options& options)
 
 CommandLineOutcome parseCommandLine(const QStringList& arguments, Language language)
 {
+    if (isResultsCommandLine(arguments))
+        return parseResultsCommandLine(arguments, language);
     QCommandLineParser parser;
     parser.setApplicationDescription(description(language));
     const Options options = makeOptions(language);
@@ -356,13 +363,13 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), language);
     if (parser.isSet(options.help))
-        return {std::nullopt, parser.helpText(), ExitDone};
+        return {std::nullopt, parser.helpText(), ExitDone, std::nullopt};
     if (parser.isSet(options.version))
         return {std::nullopt,
                 QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion() +
                     '\n',
-                ExitDone};
+                ExitDone, std::nullopt};
     if (const std::optional<QString> problem = usageProblem(parser, options, language))
         return usageError(*problem, language);
-    return {requestFrom(parser, options), {}, ExitDone};
+    return {requestFrom(parser, options), {}, ExitDone, std::nullopt};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datatool/Language.h"
+#include "datatool/ResultsRequest.h"
 #include "datatool/Table.h"
 
 #include <QString>
@@ -65,13 +66,14 @@ enum ExitCode
     ExitUsage = 2
 };
 
-// Either work to do, or a text to print and leave with: the help or the version (ExitDone on
-// standard output) or a usage error (ExitUsage on standard error).
+// Either work to do (a request, or a results request), or a text to print and leave with: the help
+// or the version (ExitDone on standard output) or a usage error (ExitUsage on standard error).
 struct CommandLineOutcome
 {
     std::optional<Request> request;
     QString text;
     ExitCode exitCode = ExitDone;
+    std::optional<ResultsRequest> results;
 };
 
 CommandLineOutcome parseCommandLine(const QStringList& arguments, Language language);

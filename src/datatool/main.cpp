@@ -1,9 +1,13 @@
-// tazune-data: question files to and from spreadsheet tables, and a check of a question file.
-// The rules live in tazune_datatool; this only picks the language and wires the console.
+// tazune-data: question files to and from spreadsheet tables, a check of a question file, and the
+// recorded results as tables. The rules live in tazune_datatool; this only picks the language and
+// wires the console, the record and the settings.
 
 #include "ProductInfo.h"
 #include "datatool/CommandLine.h"
 #include "datatool/Commands.h"
+#include "datatool/ResultsCommands.h"
+#include "platform/QSettingsBackend.h"
+#include "record/SqlLearningRecord.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -32,9 +36,19 @@ int main(int argc, char** argv)
     err.open(stderr, QIODevice::WriteOnly);
 
     const CommandLineOutcome outcome = parseCommandLine(QCoreApplication::arguments(), language);
-    if (!outcome.request) {
+    if (!outcome.request && !outcome.results) {
         (outcome.exitCode == ExitDone ? out : err).write(outcome.text.toUtf8());
         return outcome.exitCode;
     }
-    return run(*outcome.request, {out, err, language});
+    const Console console{out, err, language};
+    if (outcome.results) {
+        QSettingsBackend settings;
+        const ResultsSources sources{[](const QString& path) {
+                                         return std::make_unique<SqlLearningRecord>(
+                                             path, SqlLearningRecord::Access::ReadOnly);
+                                     },
+                                     SqlLearningRecord::defaultPath(), settings};
+        return runResults(*outcome.results, console, sources);
+    }
+    return run(*outcome.request, console);
 }

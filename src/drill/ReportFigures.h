@@ -13,6 +13,8 @@ struct ReportInputs
     qint32 correctCount = 0;       // C
     qint32 correctTimeSum = 0;     // A, in ticks of 100 ms
     qint32 answerTimeSum = 0;      // B, in ticks of 100 ms
+
+    friend bool operator==(const ReportInputs&, const ReportInputs&) = default;
 };
 
 // The four value texts of the result dialog, each ending in its full-width suffix.

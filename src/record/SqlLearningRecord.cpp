@@ -1,5 +1,6 @@
 #include "record/SqlLearningRecord.h"
 
+#include "ProductInfo.h"
 #include "record/NotebookRule.h"
 
 #include <QDir>
@@ -8,69 +9,12 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QVariant>
 
-#include <array>
 #include <functional>
 
 namespace {
-
-// Each entry brings the schema from its index to the next version; entry 0 creates version 1.
-// Upgrades are only ever appended.
-const std::array<QStringList, 1> Upgrades{{
-    {
-        QStringLiteral("CREATE TABLE files ("
-                       " id INTEGER PRIMARY KEY,"
-                       " path TEXT NOT NULL,"
-                       " content_hash BLOB NOT NULL,"
-                       " UNIQUE (path, content_hash))"),
-        QStringLiteral("CREATE TABLE pairs ("
-                       " id INTEGER PRIMARY KEY,"
-                       " question BLOB NOT NULL,"
-                       " answer BLOB NOT NULL,"
-                       " misses INTEGER NOT NULL DEFAULT 0,"
-                       " corrects INTEGER NOT NULL DEFAULT 0,"
-                       " correct_ticks INTEGER NOT NULL DEFAULT 0,"
-                       " fast_streak INTEGER NOT NULL DEFAULT 0,"
-                       " in_notebook INTEGER NOT NULL DEFAULT 0,"
-                       // in milliseconds since 1970 UTC: read for every row of the notebook
-                       " last_miss_ms INTEGER,"
-                       " last_timeout_typed BLOB,"
-                       " UNIQUE (question, answer))"),
-        QStringLiteral("CREATE INDEX pairs_in_notebook ON pairs (in_notebook) WHERE in_notebook"),
-        QStringLiteral("CREATE TABLE games ("
-                       " id INTEGER PRIMARY KEY,"
-                       " file_id INTEGER NOT NULL REFERENCES files (id),"
-                       " level INTEGER NOT NULL,"
-                       " seconds_per_question INTEGER NOT NULL,"
-                       " questions_per_game INTEGER NOT NULL,"
-                       " review INTEGER NOT NULL,"
-                       " started_at TEXT NOT NULL)"),
-        // A game ended with 終わる has no row here.
-        QStringLiteral("CREATE TABLE results ("
-                       " game_id INTEGER PRIMARY KEY REFERENCES games (id),"
-                       " finished_at TEXT NOT NULL,"
-                       " seconds_per_question INTEGER NOT NULL,"
-                       " questions_per_game INTEGER NOT NULL,"
-                       " correct_count INTEGER NOT NULL,"
-                       " correct_time_sum INTEGER NOT NULL,"
-                       " answer_time_sum INTEGER NOT NULL,"
-                       " standard_time TEXT NOT NULL,"
-                       " average_correct_time TEXT NOT NULL,"
-                       " average_input_time TEXT NOT NULL,"
-                       " correct_rate TEXT NOT NULL)"),
-        // correct_ticks is NULL at a time-out.
-        QStringLiteral("CREATE TABLE outcomes ("
-                       " id INTEGER PRIMARY KEY,"
-                       " game_id INTEGER NOT NULL REFERENCES games (id),"
-                       " pair_id INTEGER NOT NULL REFERENCES pairs (id),"
-                       " at TEXT NOT NULL,"
-                       " correct_ticks INTEGER,"
-                       " typed BLOB)"),
-        QStringLiteral("CREATE INDEX outcomes_by_game ON outcomes (game_id)"),
-        QStringLiteral("CREATE INDEX outcomes_by_pair ON outcomes (pair_id)"),
-    },
-}};
 
 // SQLite's own result codes, as Qt passes them on.
 const QString NotADatabase = QStringLiteral("26");
@@ -103,17 +47,14 @@ QVariant blob(const QByteArray& bytes)
 
 QString SqlLearningRecord::defaultPath()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QStringLiteral("record.sqlite"));
+    // Spelled out rather than AppDataLocation, which follows the asking program's own name.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(ProductInfo::Organisation + u'/' + ProductInfo::Application +
+                  QStringLiteral("/record.sqlite"));
 }
 
-int SqlLearningRecord::schemaVersion()
-{
-    return static_cast<int>(Upgrades.size());
-}
-
-SqlLearningRecord::SqlLearningRecord(QString path)
-    : path(std::move(path)),
+SqlLearningRecord::SqlLearningRecord(QString path, Access access)
+    : path(std::move(path)), access(access),
       connectionName(QStringLiteral("tazune-record-%1").arg(reinterpret_cast<quintptr>(this)))
 {}
 
@@ -139,6 +80,12 @@ void SqlLearningRecord::disconnect()
 LearningRecord::OpenOutcome SqlLearningRecord::open()
 {
     damaged.clear();
+    if (access == Access::ReadOnly) {
+        opened = connectReadOnly();
+        if (!opened)
+            disconnect();
+        return opened ? OpenOutcome::Opened : OpenOutcome::Unavailable;
+    }
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return OpenOutcome::Unavailable;
     Connect connected = connect();
@@ -181,28 +128,25 @@ SqlLearningRecord::Connect SqlLearningRecord::connect()
     return Connect::Ready;
 }
 
-bool SqlLearningRecord::upgradeSchema()
+bool SqlLearningRecord::connectReadOnly()
 {
-    QSqlQuery query(database());
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        return false;
-    const int version = query.value(0).toInt();
-    // A record written by a newer Tazune is left as it is.
-    if (version > schemaVersion())
-        return false;
-    for (int step = version; step < schemaVersion(); ++step) {
-        const bool upgraded = inTransaction([&] {
-            QSqlQuery statement(database());
-            for (const QString& sql : Upgrades[step]) {
-                if (!statement.exec(sql))
-                    return false;
-            }
-            return statement.exec(QStringLiteral("PRAGMA user_version=%1").arg(step + 1));
-        });
-        if (!upgraded)
-            return false;
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    QString options = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=100");
+    // Without a write-ahead log no program has the record open, and one that opens it now writes
+    // to a new log, copied into the file only at a thousand pages or when it closes. So the file
+    // is read as it stands, which leaves behind no log and no log index, as reading through
+    // SQLite's locks would.
+    if (QFileInfo::exists(path) && !QFileInfo::exists(path + QStringLiteral("-wal"))) {
+        options += QStringLiteral(";QSQLITE_OPEN_URI");
+        db.setDatabaseName(
+            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?immutable=1"));
+    } else {
+        db.setDatabaseName(path);
     }
-    return true;
+    db.setConnectOptions(options);
+    // A record of another schema version would be read with the wrong columns.
+    return db.open() && storedVersion() == schemaVersion();
 }
 
 bool SqlLearningRecord::moveDamagedFileAside()

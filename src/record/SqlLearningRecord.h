@@ -13,10 +13,19 @@ class QSqlQuery;
 class SqlLearningRecord : public LearningRecord
 {
 public:
-    // The record of this user: record.sqlite in the application's data folder.
+    // Read only, the record is read beside a running program that writes it: the file is never
+    // created, upgraded or moved aside, and every write fails.
+    enum class Access
+    {
+        ReadWrite,
+        ReadOnly
+    };
+
+    // The record of this user: record.sqlite in the program's data folder, also when another
+    // program (tazune-data) asks.
     static QString defaultPath();
 
-    explicit SqlLearningRecord(QString path);
+    explicit SqlLearningRecord(QString path, Access access = Access::ReadWrite);
     ~SqlLearningRecord() override;
 
     SqlLearningRecord(const SqlLearningRecord&) = delete;
@@ -47,8 +56,10 @@ private:
     };
 
     Connect connect();
+    bool connectReadOnly();
     void disconnect();
     bool moveDamagedFileAside();
+    std::optional<int> storedVersion();
     bool upgradeSchema();
     bool inTransaction(const std::function<bool()>& work);
     std::optional<qint64> fileId(const RecordedFile& file);
@@ -58,6 +69,7 @@ private:
     QSqlDatabase database() const;
 
     QString path;
+    Access access;
     QString connectionName;
     QString damaged;
     bool opened = false;

@@ -1,0 +1,81 @@
+// tazune-data results export at size: 10,000 finished games, each with two time-outs, read from a
+// read-only record and written as the CSV table.
+
+#include "record/SqlLearningRecord.h"
+#include "results/ResultsCsv.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int GameCount = 10'000;
+
+bool recordGames(const QString& path)
+{
+    SqlLearningRecord record(path);
+    if (record.open() != LearningRecord::OpenOutcome::Opened)
+        return false;
+    const QDateTime start(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
+    const ReportInputs inputs{20, 10, 8, 215, 415};
+    for (int i = 0; i < GameCount; ++i) {
+        const QDateTime at = start.addSecs(60 * i);
+        const std::optional<qint64> game =
+            record.beginGame({{QStringLiteral("/data/Q%1.DAT").arg(i % 5), QByteArray(32, 'x')},
+                              i % 3,
+                              20,
+                              10,
+                              false,
+                              at});
+        if (!game)
+            return false;
+        for (int k = 0; k < 2; ++k) {
+            const QByteArray n = QByteArray::number(i % 500 + k);
+            if (!record.recordAnswer(*game, {{"MONDAI" + n, "kotae" + n}, std::nullopt, "", at}))
+                return false;
+        }
+        if (!record.finishGame(*game, {inputs, ReportFigures::texts(inputs), at}))
+            return false;
+    }
+    return true;
+}
+
+void exportTenThousandGames(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("record.sqlite"));
+    if (!recordGames(path)) {
+        state.SkipWithError("the record could not be written");
+        return;
+    }
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        SqlLearningRecord record(path, SqlLearningRecord::Access::ReadOnly);
+        if (record.open() != LearningRecord::OpenOutcome::Opened) {
+            state.SkipWithError("the record could not be read");
+            return;
+        }
+        const QList<FinishedGame> games = record.finishedGames({});
+        const CsvText::Encoded csv = ResultsCsv::write(
+            ResultsCsv::rowsOf(QStringLiteral("花子"), games, record.timeOutsOf({})),
+            CsvText::Encoding::Utf8);
+        bytes = csv.bytes.size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["csv_bytes"] = double(bytes);
+}
+
+} // namespace
+
+BENCHMARK(exportTenThousandGames)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
