@@ -12,6 +12,7 @@
 #include "questions/QuestionFileRequest.h"
 #include "record/TFrmNotebook.h"
 #include "record/TFrmTimeOuts.h"
+#include "results/TFrmResults.h"
 #include "settings/LineFont.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
@@ -60,6 +61,8 @@ TFrmMain::TFrmMain(const Services& services)
     frmDataMake = new TFrmDataMake(services.fileDialog, services.messageBox, this);
     frmNotebook = new TFrmNotebook(recorder, services.fileDialog, services.messageBox, this);
     frmTimeOuts = new TFrmTimeOuts(this);
+    frmResults = new TFrmResults(recorder, services.fileDialog, services.messageBox,
+                                 services.printer, this);
     connect(frmReport, &TFrmReport::timeOutsRequested, this, &TFrmMain::showTimeOuts);
     frmImport = new TFrmImport(services.fileDialog, services.messageBox, this);
     installHelpKeys();

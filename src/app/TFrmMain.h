@@ -29,12 +29,14 @@ class QMenu;
 class QProgressBar;
 class QTimer;
 class RandomSource;
+class ReportPrinter;
 class RomajiLineInput;
 class WavePlayer;
 class TFrmDataMake;
 class TFrmImport;
 class TFrmNotebook;
 class TFrmTimeOuts;
+class TFrmResults;
 class TFrmReport;
 class TFrmSetting;
 class TSoundDialog;
@@ -60,6 +62,7 @@ public:
         QString executablePath;
         QStringList arguments; // the command line without the program name
         LearningRecord& record;
+        ReportPrinter& printer;
     };
 
     static inline const QString ApplicationTitle = ProductInfo::Name;
@@ -93,6 +96,7 @@ public:
     QAction* MenuSetting;
     QAction* MenuScor;
     QAction* MenuNote;
+    QAction* MenuResults;
     QMenu* MenuEtc;
     QAction* MenuBgColor;
     QAction* MenuFont;
@@ -113,6 +117,7 @@ public:
     RomajiLineInput* romajiInput;
     TFrmNotebook* frmNotebook;
     TFrmTimeOuts* frmTimeOuts;
+    TFrmResults* frmResults;
     TFrmImport* frmImport;
 
     const QuestionBank& questionBank() const { return bank; }
@@ -133,6 +138,7 @@ public:
     void MenuLvClick(int level);
     void MenuScorClick();
     void MenuNoteClick();
+    void MenuResultsClick();
     void MenuClearRecordClick();
     void startReview(int level);
     void showTimeOuts();

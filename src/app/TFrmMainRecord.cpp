@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "record/TFrmNotebook.h"
 #include "record/TFrmTimeOuts.h"
+#include "results/TFrmResults.h"
 
 #include <QTimer>
 
@@ -11,6 +12,15 @@ void TFrmMain::MenuNoteClick()
     frmNotebook->showBank(bank, game.level());
     if (frmNotebook->exec() == QDialog::Accepted)
         startReview(frmNotebook->level());
+    tellRecordMessage();
+}
+
+// The window works on a copy of the learner's name; the name it was last given comes back.
+void TFrmMain::MenuResultsClick()
+{
+    frmResults->showRecord(recorder.file().path, game.level(), learnerName);
+    frmResults->exec();
+    learnerName = frmResults->learnerName();
     tellRecordMessage();
 }
 
