@@ -61,8 +61,8 @@ TFrmMain::TFrmMain(const Services& services)
     frmDataMake = new TFrmDataMake(services.fileDialog, services.messageBox, this);
     frmNotebook = new TFrmNotebook(recorder, services.fileDialog, services.messageBox, this);
     frmTimeOuts = new TFrmTimeOuts(this);
-    frmResults = new TFrmResults(recorder, services.fileDialog, services.messageBox,
-                                 services.printer, this);
+    frmResults =
+        new TFrmResults(recorder, services.fileDialog, services.messageBox, services.printer, this);
     connect(frmReport, &TFrmReport::timeOutsRequested, this, &TFrmMain::showTimeOuts);
     frmImport = new TFrmImport(services.fileDialog, services.messageBox, this);
     installHelpKeys();

@@ -28,8 +28,8 @@ bool QtMessageBox::confirm(const QString& question)
 std::optional<QString> QtMessageBox::askText(const QString& question, const QString& preset)
 {
     bool accepted = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(),
-                                               QStringLiteral("Tazune"), question,
-                                               QLineEdit::Normal, preset, &accepted);
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), QStringLiteral("Tazune"), question,
+                              QLineEdit::Normal, preset, &accepted);
     return accepted ? std::optional<QString>(text) : std::nullopt;
 }

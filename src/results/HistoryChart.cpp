@@ -34,9 +34,8 @@ QLineSeries* line(const QString& name, const QList<QPointF>& points, QChart* cha
 
 double longestSeconds(const QList<QPointF>& points)
 {
-    const auto longest = std::max_element(points.cbegin(), points.cend(), [](auto a, auto b) {
-        return a.y() < b.y();
-    });
+    const auto longest = std::max_element(points.cbegin(), points.cend(),
+                                          [](auto a, auto b) { return a.y() < b.y(); });
     return longest == points.cend() ? 0.0 : longest->y();
 }
 

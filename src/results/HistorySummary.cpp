@@ -21,8 +21,8 @@ QList<QPointF> ratePoints(const QList<FinishedGame>& games)
 double meanOf(const QList<QPointF>& points, qsizetype from, qsizetype count)
 {
     const auto begin = points.cbegin() + from;
-    const double sum = std::accumulate(begin, begin + count, 0.0,
-                                       [](double total, const QPointF& p) { return total + p.y(); });
+    const double sum = std::accumulate(
+        begin, begin + count, 0.0, [](double total, const QPointF& p) { return total + p.y(); });
     return sum / static_cast<double>(count);
 }
 
@@ -80,13 +80,16 @@ QString line(const QList<FinishedGame>& games)
     if (count == 0)
         return QStringLiteral("まだ成績がありません");
     if (count < Span)
-        return QStringLiteral("これまで%1回の正解率 %2％").arg(count).arg(roundedMean(rates, 0, count));
+        return QStringLiteral("これまで%1回の正解率 %2％")
+            .arg(count)
+            .arg(roundedMean(rates, 0, count));
     const int recent = roundedMean(rates, count - Span, Span);
     const QString text = QStringLiteral("直近%1回の正解率 %2％").arg(Span).arg(recent);
     if (count < 2 * Span)
         return text;
     const int before = roundedMean(rates, count - 2 * Span, Span);
-    return text + QStringLiteral("（前の%1回より%2）").arg(Span).arg(signedDifference(recent - before));
+    return text +
+           QStringLiteral("（前の%1回より%2）").arg(Span).arg(signedDifference(recent - before));
 }
 
 } // namespace HistorySummary

@@ -99,8 +99,8 @@ QList<QStringList> gameRows(const QList<FinishedGame>& games)
 
 QList<QStringList> missedRows(const QList<MissedPair>& missed)
 {
-    QList<QStringList> rows{{QStringLiteral("時間切れ"), QStringLiteral("問題"),
-                             QStringLiteral("答え")}};
+    QList<QStringList> rows{
+        {QStringLiteral("時間切れ"), QStringLiteral("問題"), QStringLiteral("答え")}};
     for (const MissedPair& each : missed)
         rows << QStringList{QString::number(each.timeOuts), TextCodec::decode(each.pair.question),
                             TextCodec::decode(each.pair.answer)};
@@ -124,7 +124,8 @@ void paintPage(QPainter& painter, const ResultsReportContent& content)
     drawChart(painter, top, content.games);
 
     setFontSize(painter, 10, true);
-    writeLine(painter, top, QStringLiteral("最近のゲーム（最大%1回）").arg(ResultsReport::TableGames));
+    writeLine(painter, top,
+              QStringLiteral("最近のゲーム（最大%1回）").arg(ResultsReport::TableGames));
     drawTable(painter, top, {78, 26, 34, 34, 42, 56, 115, 115}, gameRows(content.games));
     setFontSize(painter, 10, true);
     writeLine(painter, top,

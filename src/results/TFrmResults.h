@@ -40,8 +40,8 @@ public:
     // The name as the learner last gave it here.
     const QString& learnerName() const { return learner; }
 
-    QComboBox* ComboBox1; // file
-    QComboBox* ComboBox2; // level
+    QComboBox* ComboBox1;             // file
+    QComboBox* ComboBox2;             // level
     QChartView* ChartView1 = nullptr; // made the first time the window shows
     BevelPanel* Panel1;               // the summary line
     QTableView* ListView1;

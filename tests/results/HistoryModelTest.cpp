@@ -73,10 +73,10 @@ private slots:
         QTest::addRow("finished") << int(HistoryModel::FinishedColumn)
                                   << QStringList{"2026/02/28 09:00", "2026/03/01 21:00",
                                                  "2026/03/10 09:00"};
-        QTest::addRow("questions") << int(HistoryModel::QuestionsColumn)
-                                   << QStringList{"8", "10", "10"};
-        QTest::addRow("correct_rate") << int(HistoryModel::CorrectRateColumn)
-                                      << QStringList{"12／％", "40／％", "100／％"};
+        QTest::addRow("questions")
+            << int(HistoryModel::QuestionsColumn) << QStringList{"8", "10", "10"};
+        QTest::addRow("correct_rate")
+            << int(HistoryModel::CorrectRateColumn) << QStringList{"12／％", "40／％", "100／％"};
         QTest::addRow("average_correct") << int(HistoryModel::AverageCorrectColumn)
                                          << QStringList{"0.3125／秒", "0.6／秒", "5／秒"};
     }

@@ -59,8 +59,8 @@ private slots:
         QTest::addRow("twenty_five_games_compare_the_last_two_tens")
             << (repeated(0, 5) << repeated(9, 10) << repeated(6, 10))
             << "直近10回の正解率 60％（前の10回より-30）" << 16;
-        QTest::addRow("equal_means") << repeated(5, 20) << "直近10回の正解率 50％（前の10回より±0）"
-                                     << 11;
+        QTest::addRow("equal_means")
+            << repeated(5, 20) << "直近10回の正解率 50％（前の10回より±0）" << 11;
     }
 
     void summaryLine()

@@ -39,7 +39,8 @@ private slots:
         QTest::addColumn<QList<int>>("ranked");
 
         QTest::addRow("none") << QList<int>{} << QList<int>{};
-        QTest::addRow("most_time_outs_first") << QList<int>{1, 2, 2, 3, 3, 3} << QList<int>{3, 2, 1};
+        QTest::addRow("most_time_outs_first")
+            << QList<int>{1, 2, 2, 3, 3, 3} << QList<int>{3, 2, 1};
         QTest::addRow("tie_goes_to_the_latest_miss")
             << QList<int>{4, 5, 6, 5, 4} << QList<int>{4, 5, 6};
         QTest::addRow("only_ten") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1}
@@ -55,7 +56,8 @@ private slots:
 
     void pairIsKnownByBothTexts()
     {
-        const QList<GameTimeOut> timeOuts{{1, {"Q", "a"}, ""}, {2, {"Q", "b"}, ""}, {2, {"Q", "a"}, ""}};
+        const QList<GameTimeOut> timeOuts{
+            {1, {"Q", "a"}, ""}, {2, {"Q", "b"}, ""}, {2, {"Q", "a"}, ""}};
         QCOMPARE(MostMissed::ranking(timeOuts),
                  (QList<MissedPair>{{{"Q", "a"}, 2}, {{"Q", "b"}, 1}}));
     }

@@ -150,7 +150,8 @@ private slots:
         const auto rateColumn = [](QTableView* view) {
             QStringList texts;
             for (int row = 0; row < view->model()->rowCount(); ++row)
-                texts << view->model()->index(row, HistoryModel::CorrectRateColumn).data().toString();
+                texts
+                    << view->model()->index(row, HistoryModel::CorrectRateColumn).data().toString();
             return texts;
         };
         inResults([&](TFrmResults& dialog) {
