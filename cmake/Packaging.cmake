@@ -25,9 +25,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Libraries the program and its sound module link come from dpkg-shlibdeps, which reads every
 # ELF file in the package (libzip and libzstd for the import among them). The learning record
 # and the import of packages need Qt's SQLite driver plugin, which Qt loads only at run time,
-# where dpkg-shlibdeps cannot see it.
+# where dpkg-shlibdeps cannot see it. Qt Charts, outside the Qt base the rest comes from, is named
+# here as well.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6charts6")
 # The help viewer, the Japanese font the windows ask for, and Japanese texts on Qt's own buttons
 # and file dialog.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "assistant-qt6, fonts-ipafont-gothic, qt6-translations-l10n")

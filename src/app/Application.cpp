@@ -10,6 +10,7 @@
 #include "platform/QtFileDialog.h"
 #include "platform/QtFontDialog.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtReportPrinter.h"
 #include "platform/QtWavePlayer.h"
 #include "platform/TimeSeededRandom.h"
 #include "platform/WaveOutputModule.h"
@@ -85,11 +86,12 @@ int run(int argc, char* argv[])
     QtWavePlayer wavePlayer(WaveOutputModule::pathFor(QApplication::applicationFilePath()),
                             ExitPolicy::endProcessBeforeLibraryCleanUp);
     QSettingsBackend settings;
+    QtReportPrinter printer;
     // Nothing is read from the record's file before the window is up.
     SqlLearningRecord record(SqlLearningRecord::defaultPath());
     TFrmMain window({messageBox, fileDialog, colorDialog, fontDialog, helpViewer, random,
                      wavePlayer, settings, QApplication::applicationFilePath(),
-                     QApplication::arguments().mid(1), record});
+                     QApplication::arguments().mid(1), record, printer});
     window.show();
     // The audio libraries are loaded, and the sound server met, once the window is on the
     // screen rather than on its way there; a sound played earlier would do both itself.

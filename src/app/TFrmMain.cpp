@@ -126,7 +126,8 @@ QString TFrmMain::loadSettings()
 
 void TFrmMain::saveSettings()
 {
-    StoredSettings stored{settings, {}};
+    StoredSettings stored;
+    stored.drill = settings;
     for (int k = 0; k < RecentFiles::Count; ++k)
         stored.recent[k] = recent.entry(k);
     stored.romajiInput = romajiInput->isActive();

@@ -30,12 +30,14 @@ class QMenu;
 class QProgressBar;
 class QTimer;
 class RandomSource;
+class ReportPrinter;
 class RomajiLineInput;
 class WavePlayer;
 class TFrmDataMake;
 class TFrmImport;
 class TFrmNotebook;
 class TFrmTimeOuts;
+class TFrmResults;
 class TFrmReport;
 class TFrmSetting;
 class TSoundDialog;
@@ -61,6 +63,7 @@ public:
         QString executablePath;
         QStringList arguments; // the command line without the program name
         LearningRecord& record;
+        ReportPrinter& printer;
     };
 
     static inline const QString ApplicationTitle = ProductInfo::Name;
@@ -94,6 +97,7 @@ public:
     QAction* MenuSetting;
     QAction* MenuScor;
     QAction* MenuNote;
+    QAction* MenuResults;
     QMenu* MenuEtc;
     QAction* MenuBgColor;
     QAction* MenuFont;
@@ -115,6 +119,7 @@ public:
     // Made when first asked for.
     TFrmNotebook* frmNotebook = nullptr;
     TFrmTimeOuts* frmTimeOuts = nullptr;
+    TFrmResults* frmResults = nullptr;
     TFrmImport* frmImport = nullptr;
 
     const QuestionBank& questionBank() const { return bank; }
@@ -135,6 +140,7 @@ public:
     void MenuLvClick(int level);
     void MenuScorClick();
     void MenuNoteClick();
+    void MenuResultsClick();
     void MenuClearRecordClick();
     void startReview(int level);
     void showTimeOuts();
@@ -172,6 +178,7 @@ private:
     void adoptDialog(QDialog* dialog);
     TFrmNotebook& notebookWindow();
     TFrmTimeOuts& timeOutsWindow();
+    TFrmResults& resultsWindow();
     TFrmImport& importWindow();
     void rebuildRecentEntries();
     void showRemainingTime(int position);

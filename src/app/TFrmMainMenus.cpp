@@ -10,6 +10,7 @@
 #include "questions/LevelNames.h"
 #include "record/TFrmNotebook.h"
 #include "record/TFrmTimeOuts.h"
+#include "results/TFrmResults.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
 #include "widgets/HelpKeys.h"
@@ -97,10 +98,13 @@ void TFrmMain::createLevelMenu()
     addSeparator(MenuLevel, QStringLiteral("N8"));
     MenuScor = addItem(MenuLevel, QStringLiteral("MenuScor"), QStringLiteral("前回の成績(&B)"));
     MenuNote = addItem(MenuLevel, QStringLiteral("MenuNote"), QStringLiteral("間違いﾉｰﾄ(&M)"));
+    MenuResults =
+        addItem(MenuLevel, QStringLiteral("MenuResults"), QStringLiteral("成績の記録(&R)"));
 
     connect(MenuSetting, &QAction::triggered, this, &TFrmMain::MenuSettingClick);
     connect(MenuScor, &QAction::triggered, this, &TFrmMain::MenuScorClick);
     connect(MenuNote, &QAction::triggered, this, &TFrmMain::MenuNoteClick);
+    connect(MenuResults, &QAction::triggered, this, &TFrmMain::MenuResultsClick);
 }
 
 void TFrmMain::createEtcMenu()

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "record/TFrmNotebook.h"
 #include "record/TFrmTimeOuts.h"
+#include "results/TFrmResults.h"
 
 #include <QTimer>
 
@@ -15,6 +16,16 @@ TFrmNotebook& TFrmMain::notebookWindow()
         adoptDialog(frmNotebook);
     }
     return *frmNotebook;
+}
+
+TFrmResults& TFrmMain::resultsWindow()
+{
+    if (!frmResults) {
+        frmResults = new TFrmResults(recorder, services.fileDialog, services.messageBox,
+                                     services.printer, this);
+        adoptDialog(frmResults);
+    }
+    return *frmResults;
 }
 
 TFrmTimeOuts& TFrmMain::timeOutsWindow()
@@ -32,6 +43,16 @@ void TFrmMain::MenuNoteClick()
     notebook.showBank(bank, game.level());
     if (notebook.exec() == QDialog::Accepted)
         startReview(notebook.level());
+    tellRecordMessage();
+}
+
+// The window works on a copy of the learner's name; the name it was last given comes back.
+void TFrmMain::MenuResultsClick()
+{
+    TFrmResults& results = resultsWindow();
+    results.showRecord(recorder.file().path, game.level(), learnerName);
+    results.exec();
+    learnerName = results.learnerName();
     tellRecordMessage();
 }
 

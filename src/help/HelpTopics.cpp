@@ -23,6 +23,8 @@ std::optional<QString> identifierFor(int context)
         return QStringLiteral("tazune.notebook");
     case TimeOutsContext:
         return QStringLiteral("tazune.timeouts");
+    case ResultsContext:
+        return QStringLiteral("tazune.results");
     }
     return std::nullopt;
 }

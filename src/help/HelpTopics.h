@@ -18,6 +18,7 @@ inline constexpr int ImportContext = 12;
 inline constexpr int RomajiContext = 18;
 inline constexpr int NotebookContext = 20;
 inline constexpr int TimeOutsContext = 21;
+inline constexpr int ResultsContext = 22;
 
 // The topic of a window's help context; nothing for a number no window carries, such as 0.
 std::optional<QString> identifierFor(int context);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The program's one way of telling the user that something failed: a modal box with the caption
 // "Tazuneエラーメッセージ", no icon and the buttons OK and Cancel, whichever is pressed.
 class MessageBox
@@ -16,5 +18,13 @@ public:
     {
         Q_UNUSED(question);
         return false;
+    }
+    // A box asking for one line of text, such as the learner's name, its field holding preset:
+    // the text on OK, nothing on Cancel. A box that cannot ask answers nothing.
+    virtual std::optional<QString> askText(const QString& question, const QString& preset)
+    {
+        Q_UNUSED(question);
+        Q_UNUSED(preset);
+        return std::nullopt;
     }
 };

@@ -1,6 +1,7 @@
 #include "platform/QtMessageBox.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
@@ -22,4 +23,13 @@ void QtMessageBox::showError(const QString& message)
 bool QtMessageBox::confirm(const QString& question)
 {
     return ask(question) == QMessageBox::Ok;
+}
+
+std::optional<QString> QtMessageBox::askText(const QString& question, const QString& preset)
+{
+    bool accepted = false;
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), QStringLiteral("Tazune"), question,
+                              QLineEdit::Normal, preset, &accepted);
+    return accepted ? std::optional<QString>(text) : std::nullopt;
 }

@@ -7,4 +7,5 @@ class QtMessageBox : public MessageBox
 public:
     void showError(const QString& message) override;
     bool confirm(const QString& question) override;
+    std::optional<QString> askText(const QString& question, const QString& preset) override;
 };

@@ -89,6 +89,24 @@ QList<NotebookEntry> GameRecorder::notebook()
     return available ? store.notebook() : QList<NotebookEntry>{};
 }
 
+QList<FinishedGame> GameRecorder::finishedGames(const GameFilter& filter)
+{
+    open();
+    return available ? store.finishedGames(filter) : QList<FinishedGame>{};
+}
+
+QList<GameTimeOut> GameRecorder::timeOutsOf(const GameFilter& filter)
+{
+    open();
+    return available ? store.timeOutsOf(filter) : QList<GameTimeOut>{};
+}
+
+QStringList GameRecorder::recordedFiles()
+{
+    open();
+    return available ? store.recordedFiles() : QStringList{};
+}
+
 bool GameRecorder::removeFromNotebook(const QuestionItem& pair)
 {
     open();

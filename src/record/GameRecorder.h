@@ -42,6 +42,10 @@ public:
 
     QList<NotebookEntry> notebook();
     bool removeFromNotebook(const QuestionItem& pair);
+    // What the record read back holds; nothing while it is unavailable.
+    QList<FinishedGame> finishedGames(const GameFilter& filter);
+    QList<GameTimeOut> timeOutsOf(const GameFilter& filter);
+    QStringList recordedFiles();
     bool clear();
 
     // The message the user has yet to be told, once; nothing when there is none.

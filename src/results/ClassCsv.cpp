@@ -73,7 +73,7 @@ CsvText::Encoded missedPairs(const ClassTable& table, CsvText::Encoding encoding
 {
     QString text = CsvText::record({QStringLiteral("問題"), QStringLiteral("答え"),
                                     QStringLiteral("時間切れ回数"), QStringLiteral("学習者数")});
-    for (const MissedPair& pair : table.missed)
+    for (const ClassMissedPair& pair : table.missed)
         text += CsvText::record({pair.question, pair.answer, QString::number(pair.timeOuts),
                                  QString::number(pair.learners)});
     return CsvText::encode(text, encoding);

@@ -78,14 +78,14 @@ ClassRow rowOf(const QList<const ResultRow*>& group)
     return row;
 }
 
-QList<MissedPair> missedOf(const QList<ResultRow>& results)
+QList<ClassMissedPair> missedOf(const QList<ResultRow>& results)
 {
-    QHash<QPair<QString, QString>, MissedPair> pairs;
+    QHash<QPair<QString, QString>, ClassMissedPair> pairs;
     QHash<QPair<QString, QString>, QSet<QString>> learners;
     for (const ResultRow& row : results) {
         for (const MissedText& missed : row.timeOuts) {
             const QPair<QString, QString> key{missed.question, missed.answer};
-            MissedPair& pair = pairs[key];
+            ClassMissedPair& pair = pairs[key];
             pair.question = missed.question;
             pair.answer = missed.answer;
             ++pair.timeOuts;
@@ -93,8 +93,8 @@ QList<MissedPair> missedOf(const QList<ResultRow>& results)
             pair.learners = int(learners[key].size());
         }
     }
-    QList<MissedPair> sorted = pairs.values();
-    std::sort(sorted.begin(), sorted.end(), [](const MissedPair& a, const MissedPair& b) {
+    QList<ClassMissedPair> sorted = pairs.values();
+    std::sort(sorted.begin(), sorted.end(), [](const ClassMissedPair& a, const ClassMissedPair& b) {
         return std::tuple(-a.timeOuts, -a.learners, a.question, a.answer) <
                std::tuple(-b.timeOuts, -b.learners, b.question, b.answer);
     });

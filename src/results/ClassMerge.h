@@ -29,21 +29,21 @@ struct ClassRow
 };
 
 // A pair that ran out of time for some learner, over the whole class.
-struct MissedPair
+struct ClassMissedPair
 {
     QString question;
     QString answer;
     int timeOuts = 0;
     int learners = 0; // how many learners it ran out of time for
 
-    friend bool operator==(const MissedPair&, const MissedPair&) = default;
+    friend bool operator==(const ClassMissedPair&, const ClassMissedPair&) = default;
 };
 
 // Several learners' results tables as one: what the class table and the class report show.
 struct ClassTable
 {
-    QList<ClassRow> rows;     // by learner, file and level
-    QList<MissedPair> missed; // most time-outs first, then most learners
+    QList<ClassRow> rows;          // by learner, file and level
+    QList<ClassMissedPair> missed; // most time-outs first, then most learners
 };
 
 namespace ClassMerge {

@@ -2,6 +2,7 @@
 
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
+#include "FakeReportPrinter.h"
 #include "FakeWavePlayer.h"
 #include "MemoryLearningRecord.h"
 #include "MemorySettingsBackend.h"
@@ -30,6 +31,7 @@ struct MainWindowFixture
     FakeWavePlayer player;
     MemorySettingsBackend settings;
     MemoryLearningRecord record;
+    FakeReportPrinter printer;
     std::unique_ptr<TFrmMain> window;
 
     // The window reaches its messages, its sounds and its record through these doubles unless
@@ -40,7 +42,7 @@ struct MainWindowFixture
         window = std::make_unique<TFrmMain>(TFrmMain::Services{
             messages ? *messages : messageBox, fileDialog, colorDialog, fontDialog, helpViewer,
             random, wavePlayer ? *wavePlayer : player, settings, folder.filePath("tazune"),
-            arguments, learningRecord ? *learningRecord : record});
+            arguments, learningRecord ? *learningRecord : record, printer});
     }
 
     void show(const QStringList& arguments = {})

@@ -66,6 +66,8 @@ void HelpCollectionTest::topicOpensItsPage_data()
                               << "間違いノートと復習ゲーム";
     QTest::addRow("time_outs") << topic(HelpTopics::TimeOutsContext) << "notebook.html"
                                << "間違いノートと復習ゲーム";
+    QTest::addRow("results") << topic(HelpTopics::ResultsContext) << "results.html"
+                             << "成績の記録";
     QTest::addRow("contents") << HelpTopics::ContentsIdentifier << "index.html"
                               << "Tazune ヘルプ";
 }

@@ -66,7 +66,7 @@ void ClassMergeTest::threeLearnersCsvsMakeOneClassTable()
                                       Start.addSecs(210), std::nullopt, std::nullopt, 1.5, 1.5}));
     QCOMPARE(table.rows[2], (ClassRow{"花子", "Q1.DAT", 0, 12, 0, Start, Start.addSecs(690), 72.5,
                                       82.5, 2.0, 2.0}));
-    QCOMPARE(table.missed, (QList<MissedPair>{{"山", "yama", 1, 1}}));
+    QCOMPARE(table.missed, (QList<ClassMissedPair>{{"山", "yama", 1, 1}}));
 }
 
 void ClassMergeTest::firstAndRecentGames_data()
@@ -138,7 +138,7 @@ void ClassMergeTest::mostMissedPairsFirst()
     rows[1].timeOuts = {{"橋", "hashi"}, {"川", "kawa"}};
     rows[2].timeOuts = {{"山", "yama"}};
     const ClassTable table = ClassMerge::merge(rows);
-    QCOMPARE(table.missed, (QList<MissedPair>{
+    QCOMPARE(table.missed, (QList<ClassMissedPair>{
                                {"山", "yama", 2, 2}, {"橋", "hashi", 2, 1}, {"川", "kawa", 1, 1}}));
 }
 

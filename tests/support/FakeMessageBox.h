@@ -16,7 +16,18 @@ public:
         return !confirmAnswers.isEmpty() && confirmAnswers.takeFirst();
     }
 
+    // Answers each text question with the next scripted text, Cancel when none is left.
+    std::optional<QString> askText(const QString& question, const QString& preset) override
+    {
+        textQuestions << question;
+        textPresets << preset;
+        return textAnswers.isEmpty() ? std::nullopt : textAnswers.takeFirst();
+    }
+
     QStringList messages;
     QStringList questions;
     QList<bool> confirmAnswers;
+    QStringList textQuestions;
+    QStringList textPresets;
+    QList<std::optional<QString>> textAnswers;
 };

@@ -1,0 +1,241 @@
+#include "results/TFrmResults.h"
+
+#include "help/HelpTopics.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "platform/ReportPrinter.h"
+#include "questions/LevelNames.h"
+#include "questions/QuestionBank.h"
+#include "questions/QuestionFile.h"
+#include "record/GameRecorder.h"
+#include "results/HistoryChart.h"
+#include "results/HistorySummary.h"
+#include "results/MostMissed.h"
+#include "widgets/BevelPanel.h"
+#include "widgets/HelpKeys.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
+                    const QString& spoken)
+{
+    auto* created = new QPushButton(caption, parent);
+    created->setObjectName(name);
+    created->setAutoDefault(false);
+    created->setAccessibleName(spoken);
+    return created;
+}
+
+QComboBox* selector(QWidget* parent, const QString& name, const QString& spoken)
+{
+    auto* created = new QComboBox(parent);
+    created->setObjectName(name);
+    created->setAccessibleName(spoken);
+    return created;
+}
+
+OpenFileRequest pdfRequest(const QString& recordedFile)
+{
+    OpenFileRequest request;
+    request.title = QStringLiteral("PDF保存");
+    request.filters = {{QStringLiteral("PDFファイル(*.pdf)"), QStringLiteral("*.pdf")}};
+    request.presetFile = QFileInfo(recordedFile).completeBaseName() + QStringLiteral("-成績.pdf");
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.mustExist = false;
+    request.save = true;
+    return request;
+}
+
+} // namespace
+
+TFrmResults::TFrmResults(GameRecorder& recorder, FileDialog& fileDialog, MessageBox& messageBox,
+                         ReportPrinter& printer, QWidget* parent)
+    : ProgramDialog(
+          {QStringLiteral("TFrmResults"), HelpTopics::ResultsContext, Caption, {760, 600}, true},
+          parent),
+      recorder(recorder), fileDialog(fileDialog), messageBox(messageBox), printer(printer)
+{
+    createControls();
+}
+
+void TFrmResults::createControls()
+{
+    ComboBox1 = selector(this, QStringLiteral("ComboBox1"), QStringLiteral("問題ファイル"));
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox1->setMinimumContentsLength(40);
+    ComboBox2 = selector(this, QStringLiteral("ComboBox2"), QStringLiteral("レベル"));
+    for (int level = 0; level < QuestionBank::LevelCount; ++level)
+        ComboBox2->addItem(LevelNames::name(level));
+    auto* fileCaption = new QLabel(QStringLiteral("ファイル(&I)"), this);
+    fileCaption->setBuddy(ComboBox1);
+    auto* levelCaption = new QLabel(QStringLiteral("レベル(&V)"), this);
+    levelCaption->setBuddy(ComboBox2);
+
+    Panel1 = new BevelPanel(this, QStringLiteral("Panel1"));
+    Panel1->setCaption(QStringLiteral("成績のまとめ"));
+
+    sortedGames.setSourceModel(&games);
+    sortedGames.setSortRole(HistoryModel::SortRole);
+    ListView1 = new QTableView(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setModel(&sortedGames);
+    ListView1->setSortingEnabled(true);
+    ListView1->sortByColumn(HistoryModel::FinishedColumn, Qt::DescendingOrder);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->horizontalHeader()->setStretchLastSection(true);
+    ListView1->verticalHeader()->hide();
+    ListView1->setAccessibleName(Caption);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(fileCaption);
+    top->addWidget(ComboBox1, 1);
+    top->addWidget(levelCaption);
+    top->addWidget(ComboBox2);
+    chartPlace = new QVBoxLayout;
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(chartPlace, 3);
+    layout->addWidget(Panel1);
+    layout->addWidget(ListView1, 2);
+    layout->addLayout(createButtons());
+
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TFrmResults::ComboBoxChange);
+    connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TFrmResults::ComboBoxChange);
+}
+
+// The report's buttons first, then the one that changes the name on it; closing and help last.
+QHBoxLayout* TFrmResults::createButtons()
+{
+    BitBtn1 = button(this, QStringLiteral("BitBtn1"), QStringLiteral("印刷(&P)..."),
+                     QStringLiteral("印刷"));
+    BitBtn2 = button(this, QStringLiteral("BitBtn2"), QStringLiteral("PDF保存(&F)..."),
+                     QStringLiteral("PDF保存"));
+    BitBtn3 = button(this, QStringLiteral("BitBtn3"), QStringLiteral("名前(&N)..."),
+                     QStringLiteral("名前"));
+    BitBtn4 =
+        button(this, QStringLiteral("BitBtn4"), QStringLiteral("閉じる"), QStringLiteral("閉じる"));
+    BitBtn5 = button(this, QStringLiteral("BitBtn5"), QStringLiteral("ヘルプ(&H)"),
+                     QStringLiteral("ヘルプ"));
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* each : {BitBtn1, BitBtn2, BitBtn3})
+        buttons->addWidget(each);
+    buttons->addStretch();
+    buttons->addWidget(BitBtn4);
+    buttons->addWidget(BitBtn5);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TFrmResults::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TFrmResults::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TFrmResults::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BitBtn5, &QPushButton::clicked, this, [this] { HelpKeys::ask(this); });
+    return buttons;
+}
+
+void TFrmResults::showRecord(const QString& loadedFile, int level, const QString& learnerName)
+{
+    learner = learnerName;
+    const QSignalBlocker quietFiles(ComboBox1);
+    const QSignalBlocker quietLevels(ComboBox2);
+    ComboBox1->clear();
+    for (const QString& path : recorder.recordedFiles())
+        ComboBox1->addItem(QDir::toNativeSeparators(path), path);
+    ComboBox1->setCurrentIndex(std::max(0, ComboBox1->findData(loadedFile)));
+    ComboBox2->setCurrentIndex(level);
+    ComboBoxChange();
+}
+
+GameFilter TFrmResults::filter() const
+{
+    return {ComboBox1->currentData().toString(), ComboBox2->currentIndex()};
+}
+
+void TFrmResults::ComboBoxChange()
+{
+    games.setGames(ComboBox1->count() > 0 ? recorder.finishedGames(filter())
+                                          : QList<FinishedGame>{});
+    Panel1->setPanelText(HistorySummary::line(games.games()));
+    BitBtn1->setEnabled(!games.games().isEmpty());
+    BitBtn2->setEnabled(!games.games().isEmpty());
+    if (ChartView1)
+        showChart();
+}
+
+// Qt Charts is set up only for a window the learner opens, not for every start of the program.
+void TFrmResults::FormShow()
+{
+    if (ChartView1)
+        return;
+    ChartView1 = new QChartView(this);
+    ChartView1->setObjectName(QStringLiteral("ChartView1"));
+    ChartView1->setRenderHint(QPainter::Antialiasing);
+    ChartView1->setMinimumHeight(200);
+    chartPlace->addWidget(ChartView1);
+    showChart();
+}
+
+// The table holds the same figures as text, so the chart is told by the summary alone.
+void TFrmResults::showChart()
+{
+    QChart* old = ChartView1->chart();
+    ChartView1->setChart(HistoryChart::create(HistorySummary::series(games.games())));
+    delete old;
+    ChartView1->setAccessibleName(Panel1->text());
+    ChartView1->setAccessibleDescription(Panel1->text());
+}
+
+// The learner's name goes on the report; the first report asks for it.
+std::optional<ResultsReportContent> TFrmResults::reportContent()
+{
+    if (learner.isEmpty() && !BitBtn3Click())
+        return std::nullopt;
+    return ResultsReportContent{learner,
+                                ComboBox1->currentData().toString(),
+                                ComboBox2->currentIndex(),
+                                QDate::currentDate(),
+                                games.games(),
+                                MostMissed::ranking(recorder.timeOutsOf(filter()))};
+}
+
+void TFrmResults::BitBtn1Click()
+{
+    if (const std::optional<ResultsReportContent> content = reportContent()) {
+        printer.print(Caption,
+                      [&](QPagedPaintDevice& device) { ResultsReport::paint(device, *content); });
+    }
+}
+
+void TFrmResults::BitBtn2Click()
+{
+    const std::optional<ResultsReportContent> content = reportContent();
+    if (!content)
+        return;
+    const std::optional<QString> path = fileDialog.getOpenFileName(pdfRequest(content->filePath));
+    if (!path)
+        return;
+    if (QFileInfo::exists(*path) && !messageBox.confirm(QuestionFile::replaceQuestion(*path)))
+        return;
+    if (!ResultsReport::writePdf(*path, *content))
+        messageBox.showError(PdfFailedMessage);
+}
+
+bool TFrmResults::BitBtn3Click()
+{
+    const std::optional<QString> name = messageBox.askText(NameQuestion, learner);
+    if (!name)
+        return false;
+    learner = name->trimmed();
+    return true;
+}

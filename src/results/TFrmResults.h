@@ -1,0 +1,77 @@
+#pragma once
+
+#include "results/HistoryModel.h"
+#include "results/ResultsReport.h"
+
+#include "widgets/ProgramDialog.h"
+
+#include <QSortFilterProxyModel>
+
+class BevelPanel;
+class FileDialog;
+class GameRecorder;
+class MessageBox;
+class QChartView;
+class QComboBox;
+class QHBoxLayout;
+class QPushButton;
+class QTableView;
+class QVBoxLayout;
+class ReportPrinter;
+
+// "成績の記録": every finished game of one file and level from the learning record, as a table,
+// a chart and a summary line, and the same as a one-page report on paper or in a PDF file.
+class TFrmResults : public ProgramDialog
+{
+    Q_OBJECT
+
+public:
+    static inline const QString Caption = QStringLiteral("成績の記録");
+    static inline const QString NameQuestion =
+        QStringLiteral("成績表に載せる名前を入力してください");
+    static inline const QString PdfFailedMessage = QStringLiteral("PDFを保存できませんでした");
+
+    TFrmResults(GameRecorder& recorder, FileDialog& fileDialog, MessageBox& messageBox,
+                ReportPrinter& printer, QWidget* parent = nullptr);
+
+    // Reads the record's files afresh and shows the loaded file's games of the level, or the
+    // first recorded file's when the loaded one has none. The name goes on the reports.
+    void showRecord(const QString& loadedFile, int level, const QString& learnerName);
+    // The name as the learner last gave it here.
+    const QString& learnerName() const { return learner; }
+
+    QComboBox* ComboBox1;             // file
+    QComboBox* ComboBox2;             // level
+    QChartView* ChartView1 = nullptr; // made the first time the window shows
+    BevelPanel* Panel1;               // the summary line
+    QTableView* ListView1;
+    QPushButton* BitBtn1; // 印刷
+    QPushButton* BitBtn2; // PDF保存
+    QPushButton* BitBtn3; // 名前
+    QPushButton* BitBtn4; // 閉じる
+    QPushButton* BitBtn5; // ヘルプ
+
+    void ComboBoxChange();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    bool BitBtn3Click();
+
+protected:
+    void FormShow() override;
+
+private:
+    void createControls();
+    QHBoxLayout* createButtons();
+    void showChart();
+    GameFilter filter() const;
+    std::optional<ResultsReportContent> reportContent();
+
+    GameRecorder& recorder;
+    FileDialog& fileDialog;
+    MessageBox& messageBox;
+    ReportPrinter& printer;
+    QString learner;
+    HistoryModel games;
+    QSortFilterProxyModel sortedGames;
+    QVBoxLayout* chartPlace;
+};

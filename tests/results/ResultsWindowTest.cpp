@@ -1,0 +1,256 @@
+#include "MainWindowFixture.h"
+#include "ModalCloser.h"
+#include "ScreenReader.h"
+#include "drill/TFrmReport.h"
+#include "help/HelpTopics.h"
+#include "results/TFrmResults.h"
+#include "widgets/BevelPanel.h"
+
+#include <QBuffer>
+#include <QChartView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPdfDocument>
+#include <QPushButton>
+#include <QTableView>
+
+#include <functional>
+
+namespace {
+
+QStringList rowTexts(QTableView* view, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < view->model()->columnCount(); ++column)
+        texts << view->model()->index(row, column).data().toString();
+    return texts;
+}
+
+QStringList figureColumns(QTableView* view)
+{
+    QStringList texts;
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        texts << rowTexts(view, row).mid(HistoryModel::CorrectRateColumn).join(u' ');
+    return texts;
+}
+
+QString pdfText(QPdfDocument& document, int page)
+{
+    return document.getAllText(page).text().remove(u' ').remove(u'\n');
+}
+
+} // namespace
+
+class ResultsWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindowFixture> f;
+    QString file;
+
+    TFrmMain& window() { return *f->window; }
+    // Made the first time the menu item asks for it.
+    TFrmResults* results() { return window().findChild<TFrmResults*>(); }
+
+    void showWithSample(int questionsPerGame)
+    {
+        f->settings.values.insert("Cnt", QString::number(questionsPerGame));
+        file = f->questionFile("Q1.DAT", {{"yama", "kawa"}, {"sora"}, {}});
+        f->show({file});
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+        QTest::qWait(0);
+    }
+
+    // A game in which the questions are answered after the given numbers of ticks, or time out
+    // where the number is above the bar's hundred; returns the report's four figures.
+    QString play(const QList<int>& ticks)
+    {
+        ModalCloser closer;
+        window().MenuStart->trigger();
+        for (int wait : ticks) {
+            window().Timer1Timer();
+            for (int tick = 1; tick < wait; ++tick)
+                window().Timer1Timer();
+            if (wait <= 100)
+                QTest::keyClicks(window().Edit1, window().Panel1->text().toLower());
+        }
+        [&] { QTRY_COMPARE(closer.captions, QStringList{QStringLiteral("成績発表")}); }();
+        const TFrmReport& report = *window().frmReport;
+        return QStringList{report.RPanel4->text(), report.RPanel1->text(), report.RPanel2->text(),
+                           report.RPanel3->text()}
+            .join(u' ');
+    }
+
+    // Runs the step in the history window once it is open, then closes it.
+    void inResults(const std::function<void(TFrmResults&)>& step)
+    {
+        QTimer::singleShot(0, &window(), [this, step] {
+            step(*results());
+            results()->close();
+        });
+        window().MenuResults->trigger();
+    }
+
+    void addGame(const QString& path, int level, qint32 corrects, const QList<QByteArray>& missed)
+    {
+        // A minute apart, so that the newest is known.
+        const QDateTime at = QDateTime(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC)
+                                 .addSecs(60 * f->record.games.size());
+        MemoryLearningRecord::Game game;
+        game.start = {{path, "hash"}, level, 20, 10, false, at};
+        for (const QByteArray& answer : missed)
+            game.outcomes << AnswerOutcome{{answer.toUpper(), answer}, std::nullopt, "", {}};
+        const ReportInputs inputs{20, 10, corrects, corrects * 30, corrects * 30 + 100};
+        game.result = GameResult{inputs, ReportFigures::texts(inputs), at.addSecs(30)};
+        f->record.games << game;
+    }
+
+private slots:
+    void init() { f = std::make_unique<MainWindowFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void historyShowsEveryPlayedGameAsItsReportDid()
+    {
+        showWithSample(2);
+        QVERIFY(!results());
+        const QList<QList<int>> games{{7, 12}, {101, 30}, {101, 101}};
+        QStringList reports;
+        for (const QList<int>& ticks : games)
+            reports.prepend(play(ticks));
+        QList<QAction*> items = window().MenuLevel->actions();
+        QCOMPARE(items.indexOf(window().MenuResults), items.indexOf(window().MenuNote) + 1);
+
+        QStringList shown;
+        QString summary;
+        QString chartName;
+        inResults([&](TFrmResults& dialog) {
+            shown = figureColumns(dialog.ListView1);
+            summary = ScreenReader::name(dialog.Panel1);
+            QVERIFY(dialog.ChartView1);
+            chartName = ScreenReader::name(dialog.ChartView1);
+            QCOMPARE(dialog.ComboBox1->currentData().toString(), file);
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("成績の記録"));
+        });
+        QCOMPARE(shown, reports);
+        QCOMPARE(summary, QStringLiteral("これまで3回の正解率 50％"));
+        QCOMPARE(chartName, summary);
+    }
+
+    void filtersSwitchFileAndLevel()
+    {
+        const QString other = f->folder.filePath("OTHER.DAT");
+        addGame(other, 0, 1, {});
+        showWithSample(2);
+        addGame(file, 0, 2, {});
+        addGame(file, 1, 3, {});
+        addGame(file, 1, 4, {});
+        QList<QStringList> rates;
+        QStringList files;
+        const auto rateColumn = [](QTableView* view) {
+            QStringList texts;
+            for (int row = 0; row < view->model()->rowCount(); ++row)
+                texts
+                    << view->model()->index(row, HistoryModel::CorrectRateColumn).data().toString();
+            return texts;
+        };
+        inResults([&](TFrmResults& dialog) {
+            for (int k = 0; k < dialog.ComboBox1->count(); ++k)
+                files << dialog.ComboBox1->itemData(k).toString();
+            rates << rateColumn(dialog.ListView1);
+            dialog.ComboBox2->setCurrentIndex(1);
+            rates << rateColumn(dialog.ListView1);
+            dialog.ComboBox1->setCurrentIndex(dialog.ComboBox1->findData(other));
+            rates << rateColumn(dialog.ListView1);
+            dialog.ComboBox2->setCurrentIndex(0);
+            rates << rateColumn(dialog.ListView1);
+            QVERIFY(dialog.BitBtn2->isEnabled());
+        });
+        QCOMPARE(files, (QStringList{other, file}));
+        QCOMPARE(rates, (QList<QStringList>{{"20／％"}, {"40／％", "30／％"}, {}, {"10／％"}}));
+    }
+
+    void pdfReportIsOnePageWithTheLearnerTheFileAndTheMissedPairs()
+    {
+        showWithSample(2);
+        for (int k = 0; k < 20; ++k)
+            addGame(file, 0, k % 10, {"kawa", "sora"});
+        addGame(file, 0, 5, {"yama"});
+        const QString pdf = f->folder.filePath("report.pdf");
+        f->fileDialog.answers = {pdf, pdf};
+        f->messageBox.textAnswers = {QStringLiteral(" 山田 花子 ")};
+        f->messageBox.confirmAnswers = {true};
+        inResults([](TFrmResults& dialog) {
+            dialog.BitBtn2->click();
+            dialog.BitBtn2->click();
+        });
+        QCOMPARE(f->messageBox.textQuestions, QStringList{TFrmResults::NameQuestion});
+        QCOMPARE(f->messageBox.questions.size(), 1);
+        QVERIFY(f->fileDialog.requests[0].save);
+
+        QPdfDocument document;
+        QCOMPARE(document.load(pdf), QPdfDocument::Error::None);
+        QCOMPARE(document.pageCount(), 1);
+        const QString text = pdfText(document, 0);
+        QVERIFY2(text.contains(QStringLiteral("山田花子")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Q1.DAT")));
+        QVERIFY(text.contains(QStringLiteral("直近10回の正解率")));
+        QVERIFY(text.contains(QStringLiteral("KAWA")) && text.contains(QStringLiteral("sora")));
+
+        window().close();
+        QCOMPARE(f->settings.values.value("Learner").toString(), QStringLiteral("山田 花子"));
+    }
+
+    void printingAsksForThePrinterAndKeepsTheStoredName()
+    {
+        f->settings.values.insert("Learner", QStringLiteral("佐藤"));
+        showWithSample(2);
+        addGame(file, 0, 7, {"kawa"});
+        f->printer.answers = {false, true};
+        inResults([](TFrmResults& dialog) {
+            dialog.BitBtn1->click();
+            dialog.BitBtn1->click();
+        });
+        QVERIFY(f->messageBox.textQuestions.isEmpty());
+        QCOMPARE(f->printer.documentNames.size(), 2);
+        QCOMPARE(f->printer.printed.size(), 1);
+        QPdfDocument document;
+        QBuffer printed(&f->printer.printed[0]);
+        printed.open(QIODevice::ReadOnly);
+        document.load(&printed);
+        QTRY_COMPARE(document.status(), QPdfDocument::Status::Ready);
+        QCOMPARE(document.pageCount(), 1);
+        QVERIFY(pdfText(document, 0).contains(QStringLiteral("佐藤")));
+    }
+
+    void nameIsChangedWithTheFieldHoldingTheOldOne()
+    {
+        f->settings.values.insert("Learner", QStringLiteral("佐藤"));
+        showWithSample(2);
+        f->messageBox.textAnswers = {QStringLiteral("鈴木"), std::nullopt};
+        inResults([](TFrmResults& dialog) {
+            dialog.BitBtn3->click();
+            dialog.BitBtn3->click();
+        });
+        QCOMPARE(f->messageBox.textPresets, (QStringList{"佐藤", "鈴木"}));
+        window().close();
+        QCOMPARE(f->settings.values.value("Learner").toString(), QStringLiteral("鈴木"));
+    }
+
+    void helpButtonAndF1OpenTheResultsPage()
+    {
+        showWithSample(2);
+        inResults([](TFrmResults& dialog) {
+            dialog.BitBtn5->click();
+            QApplication::setActiveWindow(&dialog);
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1);
+        });
+        const QString request = QStringLiteral("context %1").arg(HelpTopics::ResultsContext);
+        QCOMPARE(f->helpViewer.requests, (QStringList{request, request}));
+    }
+};
+
+QTEST_MAIN(ResultsWindowTest)
+#include "ResultsWindowTest.moc"
