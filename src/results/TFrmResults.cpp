@@ -4,6 +4,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/ReportPrinter.h"
+#include "questions/AtomicFile.h"
 #include "questions/LevelNames.h"
 #include "questions/QuestionBank.h"
 #include "questions/QuestionFile.h"
@@ -11,6 +12,7 @@
 #include "results/HistoryChart.h"
 #include "results/HistorySummary.h"
 #include "results/MostMissed.h"
+#include "results/ResultsCsv.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/HelpKeys.h"
 
@@ -45,13 +47,16 @@ QComboBox* selector(QWidget* parent, const QString& name, const QString& spoken)
     return created;
 }
 
-OpenFileRequest pdfRequest(const QString& recordedFile)
+// A file named after the question file, e.g. 漢字-成績.pdf, in the folder the dialog offers.
+OpenFileRequest saveRequest(const QString& title, const QString& filter, const QString& suffix,
+                            const QString& recordedFile)
 {
     OpenFileRequest request;
-    request.title = QStringLiteral("PDF保存");
-    request.filters = {{QStringLiteral("PDFファイル(*.pdf)"), QStringLiteral("*.pdf")}};
-    request.presetFile = QFileInfo(recordedFile).completeBaseName() + QStringLiteral("-成績.pdf");
-    request.defaultSuffix = QStringLiteral("pdf");
+    request.title = title;
+    request.filters = {{filter, QStringLiteral("*.") + suffix}};
+    request.presetFile =
+        QFileInfo(recordedFile).completeBaseName() + QStringLiteral("-成績.") + suffix;
+    request.defaultSuffix = suffix;
     request.mustExist = false;
     request.save = true;
     return request;
@@ -122,6 +127,8 @@ QHBoxLayout* TFrmResults::createButtons()
                      QStringLiteral("印刷"));
     BitBtn2 = button(this, QStringLiteral("BitBtn2"), QStringLiteral("PDF保存(&F)..."),
                      QStringLiteral("PDF保存"));
+    BitBtn6 = button(this, QStringLiteral("BitBtn6"), QStringLiteral("CSV書き出し(&E)..."),
+                     QStringLiteral("CSV書き出し"));
     BitBtn3 = button(this, QStringLiteral("BitBtn3"), QStringLiteral("名前(&N)..."),
                      QStringLiteral("名前"));
     BitBtn4 =
@@ -130,7 +137,7 @@ QHBoxLayout* TFrmResults::createButtons()
                      QStringLiteral("ヘルプ"));
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* each : {BitBtn1, BitBtn2, BitBtn3})
+    for (QPushButton* each : {BitBtn1, BitBtn2, BitBtn6, BitBtn3})
         buttons->addWidget(each);
     buttons->addStretch();
     buttons->addWidget(BitBtn4);
@@ -138,6 +145,7 @@ QHBoxLayout* TFrmResults::createButtons()
 
     connect(BitBtn1, &QPushButton::clicked, this, &TFrmResults::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TFrmResults::BitBtn2Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TFrmResults::BitBtn6Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TFrmResults::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn5, &QPushButton::clicked, this, [this] { HelpKeys::ask(this); });
@@ -169,6 +177,7 @@ void TFrmResults::ComboBoxChange()
     Panel1->setPanelText(HistorySummary::line(games.games()));
     BitBtn1->setEnabled(!games.games().isEmpty());
     BitBtn2->setEnabled(!games.games().isEmpty());
+    BitBtn6->setEnabled(!games.games().isEmpty());
     if (ChartView1)
         showChart();
 }
@@ -222,13 +231,34 @@ void TFrmResults::BitBtn2Click()
     const std::optional<ResultsReportContent> content = reportContent();
     if (!content)
         return;
-    const std::optional<QString> path = fileDialog.getOpenFileName(pdfRequest(content->filePath));
+    const std::optional<QString> path = fileDialog.getOpenFileName(
+        saveRequest(QStringLiteral("PDF保存"), QStringLiteral("PDFファイル(*.pdf)"),
+                    QStringLiteral("pdf"), content->filePath));
     if (!path)
         return;
     if (QFileInfo::exists(*path) && !messageBox.confirm(QuestionFile::replaceQuestion(*path)))
         return;
     if (!ResultsReport::writePdf(*path, *content))
         messageBox.showError(PdfFailedMessage);
+}
+
+// The table a spreadsheet opens, and a teacher merges with the class's: each line carries the
+// learner's name, so the first export asks for it as the first report does.
+void TFrmResults::BitBtn6Click()
+{
+    if (learner.isEmpty() && !BitBtn3Click())
+        return;
+    const std::optional<QString> path = fileDialog.getOpenFileName(
+        saveRequest(QStringLiteral("CSV書き出し"), QStringLiteral("CSVファイル(*.csv)"),
+                    QStringLiteral("csv"), ComboBox1->currentData().toString()));
+    if (!path)
+        return;
+    if (QFileInfo::exists(*path) && !messageBox.confirm(QuestionFile::replaceQuestion(*path)))
+        return;
+    const QList<ResultRow> rows =
+        ResultsCsv::rowsOf(learner, games.games(), recorder.timeOutsOf(filter()));
+    if (!AtomicFile::replace(*path, ResultsCsv::write(rows, CsvText::Encoding::Utf8).bytes))
+        messageBox.showError(CsvFailedMessage);
 }
 
 bool TFrmResults::BitBtn3Click()

@@ -30,6 +30,7 @@ public:
     static inline const QString NameQuestion =
         QStringLiteral("成績表に載せる名前を入力してください");
     static inline const QString PdfFailedMessage = QStringLiteral("PDFを保存できませんでした");
+    static inline const QString CsvFailedMessage = QStringLiteral("CSVを保存できませんでした");
 
     TFrmResults(GameRecorder& recorder, FileDialog& fileDialog, MessageBox& messageBox,
                 ReportPrinter& printer, QWidget* parent = nullptr);
@@ -50,11 +51,13 @@ public:
     QPushButton* BitBtn3; // 名前
     QPushButton* BitBtn4; // 閉じる
     QPushButton* BitBtn5; // ヘルプ
+    QPushButton* BitBtn6; // CSV書き出し
 
     void ComboBoxChange();
     void BitBtn1Click();
     void BitBtn2Click();
     bool BitBtn3Click();
+    void BitBtn6Click();
 
 protected:
     void FormShow() override;

@@ -1,8 +1,10 @@
 #include "MainWindowFixture.h"
 #include "ModalCloser.h"
 #include "ScreenReader.h"
+#include "TestFiles.h"
 #include "drill/TFrmReport.h"
 #include "help/HelpTopics.h"
+#include "results/ResultsCsvReader.h"
 #include "results/TFrmResults.h"
 #include "widgets/BevelPanel.h"
 
@@ -125,7 +127,11 @@ private slots:
         QStringList shown;
         QString summary;
         QString chartName;
+        const QString csv = f->folder.filePath("results.csv");
+        f->fileDialog.answers = {csv};
+        f->messageBox.textAnswers = {QStringLiteral("山田 花子")};
         inResults([&](TFrmResults& dialog) {
+            dialog.BitBtn6->click();
             shown = figureColumns(dialog.ListView1);
             summary = ScreenReader::name(dialog.Panel1);
             QVERIFY(dialog.ChartView1);
@@ -136,6 +142,22 @@ private slots:
         QCOMPARE(shown, reports);
         QCOMPARE(summary, QStringLiteral("これまで3回の正解率 50％"));
         QCOMPARE(chartName, summary);
+
+        // The exported table holds the same games, oldest first, with the report's numbers.
+        const ResultsCsvRead table = ResultsCsvReader::read(TestFiles::readBytes(csv));
+        QVERIFY(!table.error);
+        QStringList exported;
+        for (const ResultRow& row : table.rows) {
+            QCOMPARE(row.learner, QStringLiteral("山田 花子"));
+            QCOMPARE(row.file, file);
+            const ResultFigures& figures = row.figures;
+            exported.prepend(QStringList{figures.correctRate + QStringLiteral("／％"),
+                                         figures.standardTime + QStringLiteral("／秒"),
+                                         figures.averageCorrectTime + QStringLiteral("／秒"),
+                                         figures.averageInputTime + QStringLiteral("／秒")}
+                                 .join(u' '));
+        }
+        QCOMPARE(exported, reports);
     }
 
     void filtersSwitchFileAndLevel()
