@@ -9,6 +9,7 @@
 #include "questions/QuestionFileRequest.h"
 #include "record/GameRecorder.h"
 #include "record/ReviewGame.h"
+#include "widgets/WindowParts.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -22,16 +23,6 @@
 #include <algorithm>
 
 namespace {
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
-                    const QString& spoken)
-{
-    auto* created = new QPushButton(caption, parent);
-    created->setObjectName(name);
-    created->setAutoDefault(false);
-    created->setAccessibleName(spoken);
-    return created;
-}
 
 OpenFileRequest exportRequest()
 {
@@ -76,14 +67,15 @@ void TFrmNotebook::createControls()
     ListView1->verticalHeader()->hide();
     ListView1->setAccessibleName(Caption);
 
-    BitBtn1 = button(this, QStringLiteral("BitBtn1"), QStringLiteral("復習ゲーム(&G)"),
-                     QStringLiteral("復習ゲーム"));
-    BitBtn2 =
-        button(this, QStringLiteral("BitBtn2"), QStringLiteral("削除(&D)"), QStringLiteral("削除"));
-    BitBtn3 = button(this, QStringLiteral("BitBtn3"), QStringLiteral("書き出し(&E)"),
-                     QStringLiteral("書き出し"));
-    BitBtn4 =
-        button(this, QStringLiteral("BitBtn4"), QStringLiteral("閉じる"), QStringLiteral("閉じる"));
+    BitBtn1 =
+        WindowParts::layoutButton(this, QStringLiteral("BitBtn1"), QStringLiteral("復習ゲーム(&G)"),
+                                  QStringLiteral("復習ゲーム"));
+    BitBtn2 = WindowParts::layoutButton(this, QStringLiteral("BitBtn2"), QStringLiteral("削除(&D)"),
+                                        QStringLiteral("削除"));
+    BitBtn3 = WindowParts::layoutButton(this, QStringLiteral("BitBtn3"),
+                                        QStringLiteral("書き出し(&E)"), QStringLiteral("書き出し"));
+    BitBtn4 = WindowParts::layoutButton(this, QStringLiteral("BitBtn4"), QStringLiteral("閉じる"),
+                                        QStringLiteral("閉じる"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(levelCaption);

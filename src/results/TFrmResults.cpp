@@ -15,6 +15,7 @@
 #include "results/ResultsCsv.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/HelpKeys.h"
+#include "widgets/WindowParts.h"
 
 #include <QChartView>
 #include <QComboBox>
@@ -28,16 +29,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
-                    const QString& spoken)
-{
-    auto* created = new QPushButton(caption, parent);
-    created->setObjectName(name);
-    created->setAutoDefault(false);
-    created->setAccessibleName(spoken);
-    return created;
-}
 
 QComboBox* selector(QWidget* parent, const QString& name, const QString& spoken)
 {
@@ -123,18 +114,20 @@ void TFrmResults::createControls()
 // The report's buttons first, then the one that changes the name on it; closing and help last.
 QHBoxLayout* TFrmResults::createButtons()
 {
-    BitBtn1 = button(this, QStringLiteral("BitBtn1"), QStringLiteral("印刷(&P)..."),
-                     QStringLiteral("印刷"));
-    BitBtn2 = button(this, QStringLiteral("BitBtn2"), QStringLiteral("PDF保存(&F)..."),
-                     QStringLiteral("PDF保存"));
-    BitBtn6 = button(this, QStringLiteral("BitBtn6"), QStringLiteral("CSV書き出し(&E)..."),
-                     QStringLiteral("CSV書き出し"));
-    BitBtn3 = button(this, QStringLiteral("BitBtn3"), QStringLiteral("名前(&N)..."),
-                     QStringLiteral("名前"));
-    BitBtn4 =
-        button(this, QStringLiteral("BitBtn4"), QStringLiteral("閉じる"), QStringLiteral("閉じる"));
-    BitBtn5 = button(this, QStringLiteral("BitBtn5"), QStringLiteral("ヘルプ(&H)"),
-                     QStringLiteral("ヘルプ"));
+    BitBtn1 = WindowParts::layoutButton(this, QStringLiteral("BitBtn1"),
+                                        QStringLiteral("印刷(&P)..."), QStringLiteral("印刷"));
+    BitBtn2 =
+        WindowParts::layoutButton(this, QStringLiteral("BitBtn2"), QStringLiteral("PDF保存(&F)..."),
+                                  QStringLiteral("PDF保存"));
+    BitBtn6 = WindowParts::layoutButton(this, QStringLiteral("BitBtn6"),
+                                        QStringLiteral("CSV書き出し(&E)..."),
+                                        QStringLiteral("CSV書き出し"));
+    BitBtn3 = WindowParts::layoutButton(this, QStringLiteral("BitBtn3"),
+                                        QStringLiteral("名前(&N)..."), QStringLiteral("名前"));
+    BitBtn4 = WindowParts::layoutButton(this, QStringLiteral("BitBtn4"), QStringLiteral("閉じる"),
+                                        QStringLiteral("閉じる"));
+    BitBtn5 = WindowParts::layoutButton(this, QStringLiteral("BitBtn5"),
+                                        QStringLiteral("ヘルプ(&H)"), QStringLiteral("ヘルプ"));
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* each : {BitBtn1, BitBtn2, BitBtn6, BitBtn3})

@@ -91,4 +91,14 @@ QPushButton* glyphButton(QWidget* parent, const QString& name, QStyle::StandardP
     return button;
 }
 
+QPushButton* layoutButton(QWidget* parent, const QString& name, const QString& caption,
+                          const QString& spoken)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setAccessibleName(spoken);
+    return button;
+}
+
 } // namespace WindowParts

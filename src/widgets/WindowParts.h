@@ -19,4 +19,9 @@ QString captionWithFile(const QString& title, const QString& path);
 QPushButton* glyphButton(QWidget* parent, const QString& name, QStyle::StandardPixmap glyph,
                          const QString& caption, const QRect& bounds);
 
+// A push button of a window laid out by its layouts: Enter does not press it, and a screen reader
+// says the spoken name, the caption without its mnemonic and dots.
+QPushButton* layoutButton(QWidget* parent, const QString& name, const QString& caption,
+                          const QString& spoken);
+
 } // namespace WindowParts
