@@ -15,7 +15,7 @@ struct StoredSettings
     // Kana answers are typed in romaji.
     bool romajiInput = false;
     // The name printed on the results report and written into exported results; asked once.
-    QString learnerName;
+    QString learnerName{};
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };
