@@ -5,16 +5,16 @@
 #include "help/HelpFile.h"
 #include "platform/AssistantHelpViewer.h"
 #include "platform/ExitPolicy.h"
+#include "platform/ProgramModule.h"
 #include "platform/QSettingsBackend.h"
 #include "platform/QtColorDialog.h"
 #include "platform/QtFileDialog.h"
 #include "platform/QtFontDialog.h"
 #include "platform/QtMessageBox.h"
-#include "platform/QtReportPrinter.h"
 #include "platform/QtWavePlayer.h"
 #include "platform/TimeSeededRandom.h"
-#include "platform/WaveOutputModule.h"
 #include "record/SqlLearningRecord.h"
+#include "results/ResultsModule.h"
 #include "widgets/JapaneseFont.h"
 
 #include <QApplication>
@@ -83,15 +83,17 @@ int run(int argc, char* argv[])
     QtFontDialog fontDialog;
     AssistantHelpViewer helpViewer(HelpFile::collectionFor(QApplication::applicationFilePath()));
     TimeSeededRandom random;
-    QtWavePlayer wavePlayer(WaveOutputModule::pathFor(QApplication::applicationFilePath()),
-                            ExitPolicy::endProcessBeforeLibraryCleanUp);
+    QtWavePlayer wavePlayer(
+        ProgramModule::pathFor(QApplication::applicationFilePath(), ProgramModule::soundFileName()),
+        ExitPolicy::endProcessBeforeLibraryCleanUp);
     QSettingsBackend settings;
-    QtReportPrinter printer;
+    ResultsModule resultsWindows(ProgramModule::pathFor(QApplication::applicationFilePath(),
+                                                        ProgramModule::resultsWindowFileName()));
     // Nothing is read from the record's file before the window is up.
     SqlLearningRecord record(SqlLearningRecord::defaultPath());
     TFrmMain window({messageBox, fileDialog, colorDialog, fontDialog, helpViewer, random,
                      wavePlayer, settings, QApplication::applicationFilePath(),
-                     QApplication::arguments().mid(1), record, printer});
+                     QApplication::arguments().mid(1), record, resultsWindows});
     window.show();
     // The audio libraries are loaded, and the sound server met, once the window is on the
     // screen rather than on its way there; a sound played earlier would do both itself.

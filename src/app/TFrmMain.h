@@ -30,14 +30,14 @@ class QMenu;
 class QProgressBar;
 class QTimer;
 class RandomSource;
-class ReportPrinter;
+class ResultsWindow;
+class ResultsWindowFactory;
 class RomajiLineInput;
 class WavePlayer;
 class TFrmDataMake;
 class TFrmImport;
 class TFrmNotebook;
 class TFrmTimeOuts;
-class TFrmResults;
 class TFrmReport;
 class TFrmSetting;
 class TSoundDialog;
@@ -63,10 +63,13 @@ public:
         QString executablePath;
         QStringList arguments; // the command line without the program name
         LearningRecord& record;
-        ReportPrinter& printer;
+        ResultsWindowFactory& resultsWindows;
     };
 
     static inline const QString ApplicationTitle = ProductInfo::Name;
+    // %1: why the window's module could not be loaded.
+    static inline const QString ResultsUnavailableMessage =
+        QStringLiteral("成績の記録を開けませんでした（%1）");
 
     explicit TFrmMain(const Services& services);
     ~TFrmMain() override;
@@ -119,7 +122,7 @@ public:
     // Made when first asked for.
     TFrmNotebook* frmNotebook = nullptr;
     TFrmTimeOuts* frmTimeOuts = nullptr;
-    TFrmResults* frmResults = nullptr;
+    ResultsWindow* frmResults = nullptr;
     TFrmImport* frmImport = nullptr;
 
     const QuestionBank& questionBank() const { return bank; }
@@ -178,7 +181,7 @@ private:
     void adoptDialog(QDialog* dialog);
     TFrmNotebook& notebookWindow();
     TFrmTimeOuts& timeOutsWindow();
-    TFrmResults& resultsWindow();
+    ResultsWindow* resultsWindow();
     TFrmImport& importWindow();
     void rebuildRecentEntries();
     void showRemainingTime(int position);

@@ -10,7 +10,6 @@
 #include "questions/LevelNames.h"
 #include "record/TFrmNotebook.h"
 #include "record/TFrmTimeOuts.h"
-#include "results/TFrmResults.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
 #include "widgets/HelpKeys.h"

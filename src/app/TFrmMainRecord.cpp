@@ -3,7 +3,7 @@
 #include "platform/MessageBox.h"
 #include "record/TFrmNotebook.h"
 #include "record/TFrmTimeOuts.h"
-#include "results/TFrmResults.h"
+#include "results/ResultsWindow.h"
 
 #include <QTimer>
 
@@ -18,14 +18,20 @@ TFrmNotebook& TFrmMain::notebookWindow()
     return *frmNotebook;
 }
 
-TFrmResults& TFrmMain::resultsWindow()
+// Nothing when the window's module cannot be loaded; the user is told why.
+ResultsWindow* TFrmMain::resultsWindow()
 {
     if (!frmResults) {
-        frmResults = new TFrmResults(recorder, services.fileDialog, services.messageBox,
-                                     services.printer, this);
-        adoptDialog(frmResults);
+        const ResultsWindowFactory::Made made = services.resultsWindows.create(
+            {recorder, services.fileDialog, services.messageBox}, this);
+        if (!made.window) {
+            services.messageBox.showError(ResultsUnavailableMessage.arg(made.error));
+            return nullptr;
+        }
+        frmResults = made.window;
+        adoptDialog(&frmResults->dialog());
     }
-    return *frmResults;
+    return frmResults;
 }
 
 TFrmTimeOuts& TFrmMain::timeOutsWindow()
@@ -49,10 +55,12 @@ void TFrmMain::MenuNoteClick()
 // The window works on a copy of the learner's name; the name it was last given comes back.
 void TFrmMain::MenuResultsClick()
 {
-    TFrmResults& results = resultsWindow();
-    results.showRecord(recorder.file().path, game.level(), learnerName);
-    results.exec();
-    learnerName = results.learnerName();
+    ResultsWindow* results = resultsWindow();
+    if (!results)
+        return;
+    results->showRecord(recorder.file().path, game.level(), learnerName);
+    results->dialog().exec();
+    learnerName = results->learnerName();
     tellRecordMessage();
 }
 

@@ -2,6 +2,7 @@
 
 #include "results/HistoryModel.h"
 #include "results/ResultsReport.h"
+#include "results/ResultsWindow.h"
 
 #include "widgets/ProgramDialog.h"
 
@@ -21,7 +22,7 @@ class ReportPrinter;
 
 // "成績の記録": every finished game of one file and level from the learning record, as a table,
 // a chart and a summary line, and the same as a one-page report on paper or in a PDF file.
-class TFrmResults : public ProgramDialog
+class TFrmResults : public ProgramDialog, public ResultsWindow
 {
     Q_OBJECT
 
@@ -35,11 +36,9 @@ public:
     TFrmResults(GameRecorder& recorder, FileDialog& fileDialog, MessageBox& messageBox,
                 ReportPrinter& printer, QWidget* parent = nullptr);
 
-    // Reads the record's files afresh and shows the loaded file's games of the level, or the
-    // first recorded file's when the loaded one has none. The name goes on the reports.
-    void showRecord(const QString& loadedFile, int level, const QString& learnerName);
-    // The name as the learner last gave it here.
-    const QString& learnerName() const { return learner; }
+    QDialog& dialog() override { return *this; }
+    void showRecord(const QString& loadedFile, int level, const QString& learnerName) override;
+    QString learnerName() const override { return learner; }
 
     QComboBox* ComboBox1;             // file
     QComboBox* ComboBox2;             // level

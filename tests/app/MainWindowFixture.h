@@ -2,7 +2,6 @@
 
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
-#include "FakeReportPrinter.h"
 #include "FakeWavePlayer.h"
 #include "MemoryLearningRecord.h"
 #include "MemorySettingsBackend.h"
@@ -11,7 +10,9 @@
 #include "ScriptedRandom.h"
 #include "UpperCaseBank.h"
 #include "app/TFrmMain.h"
+#include "platform/ProgramModule.h"
 #include "questions/QuestionFile.h"
+#include "results/ResultsModule.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,7 +32,10 @@ struct MainWindowFixture
     FakeWavePlayer player;
     MemorySettingsBackend settings;
     MemoryLearningRecord record;
-    FakeReportPrinter printer;
+    // The results window would come from a module beside the executable, which the folder does
+    // not hold, unless a test hands in the window linked into it.
+    ResultsModule resultsModule{folder.filePath(ProgramModule::resultsWindowFileName())};
+    ResultsWindowFactory* resultsWindows = &resultsModule;
     std::unique_ptr<TFrmMain> window;
 
     // The window reaches its messages, its sounds and its record through these doubles unless
@@ -42,7 +46,7 @@ struct MainWindowFixture
         window = std::make_unique<TFrmMain>(TFrmMain::Services{
             messages ? *messages : messageBox, fileDialog, colorDialog, fontDialog, helpViewer,
             random, wavePlayer ? *wavePlayer : player, settings, folder.filePath("tazune"),
-            arguments, learningRecord ? *learningRecord : record, printer});
+            arguments, learningRecord ? *learningRecord : record, *resultsWindows});
     }
 
     void show(const QStringList& arguments = {})

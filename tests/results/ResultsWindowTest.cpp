@@ -1,3 +1,4 @@
+#include "LinkedResultsWindows.h"
 #include "MainWindowFixture.h"
 #include "ModalCloser.h"
 #include "ScreenReader.h"
@@ -5,6 +6,7 @@
 #include "drill/TFrmReport.h"
 #include "help/HelpTopics.h"
 #include "results/ResultsCsvReader.h"
+#include "results/ResultsModule.h"
 #include "results/TFrmResults.h"
 #include "widgets/BevelPanel.h"
 
@@ -49,6 +51,7 @@ class ResultsWindowTest : public QObject
     Q_OBJECT
 
 private:
+    LinkedResultsWindows linked;
     std::unique_ptr<MainWindowFixture> f;
     QString file;
 
@@ -110,7 +113,12 @@ private:
     }
 
 private slots:
-    void init() { f = std::make_unique<MainWindowFixture>(); }
+    void init()
+    {
+        linked.printer = {};
+        f = std::make_unique<MainWindowFixture>();
+        f->resultsWindows = &linked;
+    }
     void cleanup() { f.reset(); }
 
     void historyShowsEveryPlayedGameAsItsReportDid()
@@ -229,16 +237,16 @@ private slots:
         f->settings.values.insert("Learner", QStringLiteral("佐藤"));
         showWithSample(2);
         addGame(file, 0, 7, {"kawa"});
-        f->printer.answers = {false, true};
+        linked.printer.answers = {false, true};
         inResults([](TFrmResults& dialog) {
             dialog.BitBtn1->click();
             dialog.BitBtn1->click();
         });
         QVERIFY(f->messageBox.textQuestions.isEmpty());
-        QCOMPARE(f->printer.documentNames.size(), 2);
-        QCOMPARE(f->printer.printed.size(), 1);
+        QCOMPARE(linked.printer.documentNames.size(), 2);
+        QCOMPARE(linked.printer.printed.size(), 1);
         QPdfDocument document;
-        QBuffer printed(&f->printer.printed[0]);
+        QBuffer printed(&linked.printer.printed[0]);
         printed.open(QIODevice::ReadOnly);
         document.load(&printed);
         QTRY_COMPARE(document.status(), QPdfDocument::Status::Ready);
@@ -271,6 +279,39 @@ private slots:
         });
         const QString request = QStringLiteral("context %1").arg(HelpTopics::ResultsContext);
         QCOMPARE(f->helpViewer.requests, (QStringList{request, request}));
+    }
+    // The program's window comes from the module the build puts beside it, with its own copy of
+    // the window's class: it is found by its name.
+    void menuOpensTheWindowOfTheBuiltModule()
+    {
+        ResultsModule module(QStringLiteral(TAZUNE_RESULTS_WINDOW_MODULE_FILE));
+        f->resultsWindows = &module;
+        showWithSample(2);
+        play({7, 12});
+        QString title;
+        int rows = -1;
+        QTimer::singleShot(0, &window(), [&] {
+            auto* dialog = window().findChild<QDialog*>(QStringLiteral("TFrmResults"));
+            title = dialog->windowTitle();
+            rows = dialog->findChild<QTableView*>(QStringLiteral("ListView1"))->model()->rowCount();
+            dialog->close();
+        });
+        window().MenuResults->trigger();
+        QCOMPARE(title, TFrmResults::Caption);
+        QCOMPARE(rows, 1);
+    }
+
+    void missingModuleIsToldAndTheDrillGoesOn()
+    {
+        f->resultsWindows = &f->resultsModule;
+        showWithSample(2);
+        window().MenuResults->trigger();
+        QCOMPARE(f->messageBox.messages.size(), 1);
+        QVERIFY(f->messageBox.messages[0].startsWith(TFrmMain::ResultsUnavailableMessage.left(
+            TFrmMain::ResultsUnavailableMessage.indexOf(u'%'))));
+        QVERIFY(f->messageBox.messages[0].contains(ProgramModule::resultsWindowFileName()));
+        window().MenuStart->trigger();
+        QCOMPARE(window().drill().state(), DrillState::Running);
     }
 };
 

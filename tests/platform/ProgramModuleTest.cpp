@@ -1,11 +1,11 @@
-#include "platform/WaveOutputModule.h"
+#include "platform/ProgramModule.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 // The program finds its sound module in a build beside itself and in an install under its prefix.
-class WaveOutputModuleTest : public QObject
+class ProgramModuleTest : public QObject
 {
     Q_OBJECT
 
@@ -14,7 +14,7 @@ private slots:
     void pathFor();
 };
 
-void WaveOutputModuleTest::pathFor_data()
+void ProgramModuleTest::pathFor_data()
 {
     QTest::addColumn<QString>("executable");
     QTest::addColumn<QStringList>("present"); // a trailing "/" makes a folder
@@ -34,7 +34,7 @@ void WaveOutputModuleTest::pathFor_data()
         << "bin/kanji-drill" << QStringList{installed} << installed;
 }
 
-void WaveOutputModuleTest::pathFor()
+void ProgramModuleTest::pathFor()
 {
     QFETCH(QString, executable);
     QFETCH(QStringList, present);
@@ -43,8 +43,9 @@ void WaveOutputModuleTest::pathFor()
     QTemporaryDir root;
     QVERIFY(TestFiles::makeEntries(root.path(), QStringList{"bin/"} + present));
 
-    QCOMPARE(WaveOutputModule::pathFor(root.filePath(executable)), root.filePath(module));
+    QCOMPARE(ProgramModule::pathFor(root.filePath(executable), ProgramModule::soundFileName()),
+             root.filePath(module));
 }
 
-QTEST_GUILESS_MAIN(WaveOutputModuleTest)
-#include "WaveOutputModuleTest.moc"
+QTEST_GUILESS_MAIN(ProgramModuleTest)
+#include "ProgramModuleTest.moc"

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "FakeReportPrinter.h"
+#include "results/TFrmResults.h"
+
+// The results window linked into the test, where the program loads it from its module, and
+// printing to a scripted printer.
+class LinkedResultsWindows : public ResultsWindowFactory
+{
+public:
+    FakeReportPrinter printer;
+
+    Made create(const ResultsWindow::Services& services, QWidget* parent) override
+    {
+        return {new TFrmResults(services.recorder, services.fileDialog, services.messageBox,
+                                printer, parent),
+                {}};
+    }
+};
