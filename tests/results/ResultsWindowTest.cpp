@@ -37,6 +37,14 @@ QStringList figureColumns(QTableView* view)
     return texts;
 }
 
+QStringList figureHeaders(QTableView* view)
+{
+    QStringList texts;
+    for (int column = HistoryModel::CorrectRateColumn; column < HistoryModel::ColumnCount; ++column)
+        texts << view->model()->headerData(column, Qt::Horizontal).toString();
+    return texts;
+}
+
 QString pdfText(QPdfDocument& document, int page)
 {
     return document.getAllText(page).text().remove(u' ').remove(u'\n');
@@ -85,6 +93,15 @@ private:
             .join(u' ');
     }
 
+    // The result dialog's captions of its figures, in the history table's column order.
+    QStringList reportCaptions()
+    {
+        QStringList captions;
+        for (const char* name : {"LPanel4", "LPanel1", "LPanel2", "LPanel3"})
+            captions << window().frmReport->findChild<BevelPanel*>(name)->text();
+        return captions;
+    }
+
     // Runs the step in the history window once it is open, then closes it.
     void inResults(const std::function<void(TFrmResults&)>& step)
     {
@@ -125,6 +142,7 @@ private slots:
         QCOMPARE(items.indexOf(window().MenuResults), items.indexOf(window().MenuNote) + 1);
 
         QStringList shown;
+        QStringList headers;
         QString summary;
         QString chartName;
         const QString csv = f->folder.filePath("results.csv");
@@ -133,6 +151,7 @@ private slots:
         inResults([&](TFrmResults& dialog) {
             dialog.BitBtn6->click();
             shown = figureColumns(dialog.ListView1);
+            headers = figureHeaders(dialog.ListView1);
             summary = ScreenReader::name(dialog.Panel1);
             QVERIFY(dialog.ChartView1);
             chartName = ScreenReader::name(dialog.ChartView1);
@@ -140,6 +159,7 @@ private slots:
             QCOMPARE(dialog.windowTitle(), QStringLiteral("成績の記録"));
         });
         QCOMPARE(shown, reports);
+        QCOMPARE(headers, reportCaptions());
         QCOMPARE(summary, QStringLiteral("これまで3回の正解率 50％"));
         QCOMPARE(chartName, summary);
 
@@ -218,6 +238,7 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("山田花子")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Q1.DAT")));
         QVERIFY(text.contains(QStringLiteral("直近10回の正解率")));
+        QVERIFY(text.contains(QStringLiteral("基準タイム正解平均タイム入力平均タイム")));
         QVERIFY(text.contains(QStringLiteral("KAWA")) && text.contains(QStringLiteral("sora")));
 
         window().close();
