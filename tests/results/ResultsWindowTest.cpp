@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 #include "drill/TFrmReport.h"
 #include "help/HelpTopics.h"
+#include "questions/TextCodec.h"
 #include "results/ResultsCsvReader.h"
 #include "results/TFrmResults.h"
 #include "widgets/BevelPanel.h"
@@ -146,9 +147,12 @@ private slots:
         QString summary;
         QString chartName;
         const QString csv = f->folder.filePath("results.csv");
-        f->fileDialog.answers = {csv};
+        const QString cp932 = f->folder.filePath("results-cp932.csv");
+        f->fileDialog.answers = {csv, cp932};
+        f->fileDialog.filterAnswers = {0, 1};
         f->messageBox.textAnswers = {QStringLiteral("山田 花子")};
         inResults([&](TFrmResults& dialog) {
+            dialog.BitBtn6->click();
             dialog.BitBtn6->click();
             shown = figureColumns(dialog.ListView1);
             headers = figureHeaders(dialog.ListView1);
@@ -178,6 +182,27 @@ private slots:
                                  .join(u' '));
         }
         QCOMPARE(exported, reports);
+
+        // The second filter writes the same table in CP932, without the byte order mark that
+        // only UTF-8 needs.
+        const QByteArray cp932Bytes = TestFiles::readBytes(cp932);
+        QVERIFY(!cp932Bytes.startsWith("\xEF\xBB\xBF"));
+        QVERIFY(!cp932Bytes.isValidUtf8());
+        QVERIFY(TextCodec::decode(cp932Bytes).contains(QStringLiteral("山田 花子")));
+        QCOMPARE(ResultsCsvReader::read(cp932Bytes).rows, table.rows);
+    }
+
+    void cp932ExportOfAnUnwritableNameTellsWhyAndWritesNothing()
+    {
+        showWithSample(2);
+        addGame(file, 0, 7, {"kawa"});
+        const QString csv = f->folder.filePath("results.csv");
+        f->fileDialog.answers = {csv};
+        f->fileDialog.filterAnswers = {1};
+        f->messageBox.textAnswers = {QStringLiteral("𠮷田")};
+        inResults([](TFrmResults& dialog) { dialog.BitBtn6->click(); });
+        QCOMPARE(f->messageBox.messages, QStringList{TFrmResults::Cp932FailedMessage.arg("𠮷")});
+        QVERIFY(!QFileInfo::exists(csv));
     }
 
     void filtersSwitchFileAndLevel()
