@@ -15,6 +15,7 @@ fuzzers=(
     wave
     table
     settings
+    results-csv
     romaji-judge
     anki-text
     anki-package

@@ -21,16 +21,19 @@ QString description(Language language)
         "  results export [-o ME.CSV]             the record's finished games, one line each\n"
         "                                         (to standard output without -o)\n"
         "  results merge A.CSV B.CSV… [-o CLASS.CSV] [--missed MISSED.CSV]\n"
-        "                                         one line per learner, file and level, and\n"
-        "                                         the pairs most missed across the class\n"
+        "      [--pdf CLASS.PDF]                  one line per learner, file and level, the\n"
+        "                                         pairs most missed across the class, and\n"
+        "                                         the class report on A4 pages\n"
         "\n"
         "export reads the record read only, also while Tazune runs. The learner's name is\n"
         "--name, or else the one Tazune asked for and stored. Tables are UTF-8 with a byte\n"
         "order mark (spreadsheets need it), or CP932 with --encoding cp932; merge reads both.\n"
         "The class table gives each learner's games (review games apart), the first and last\n"
         "day, and the mean correct rate and average correct time over the first and over the\n"
-        "latest 10 games with their change. A game found in two tables counts once. A\n"
-        "malformed table is named with its line, and then nothing is written.\n"
+        "latest 10 games with their change. A game found in two tables counts once.\n"
+        "--pdf writes the same as a class report on A4 pages: a block per learner, file and\n"
+        "level, and the 20 pairs most missed; it needs no display. A malformed table is\n"
+        "named with its line, and then nothing is written.\n"
         "An existing output file is replaced only with --force.\n"
         "\n"
         "Exit status: 0 done, 1 bad input or failure, 2 wrong command line.",
@@ -41,16 +44,18 @@ QString description(Language language)
         "  results export [-o ME.CSV]             記録にある終わったゲームを 1 行ずつ書き出し\n"
         "                                         ます (-o がなければ標準出力)\n"
         "  results merge A.CSV B.CSV… [-o CLASS.CSV] [--missed MISSED.CSV]\n"
-        "                                         学習者、ファイル、レベルごとに 1 行の表と、\n"
-        "                                         クラス全体でよく時間切れになった問題の表\n"
+        "      [--pdf CLASS.PDF]                  学習者、ファイル、レベルごとに 1 行の表と、\n"
+        "                                         クラス全体でよく時間切れになった問題の表と、\n"
+        "                                         A4 のクラスの成績表\n"
         "\n"
         "export は記録を読むだけなので、Tazune の実行中でも使えます。学習者の名前は --name、\n"
         "なければ Tazune で入力して保存された名前です。表は BOM 付きの UTF-8 (表計算ソフトが\n"
         "文字コードを見分けるのに必要です) か、--encoding cp932 なら CP932 で書きます。merge は\n"
         "どちらも読みます。クラスの表には、学習者ごとのゲーム数 (復習は別に数えます)、最初と\n"
         "最後の日時、最初の 10 回と最近の 10 回の正解率と平均正解時間の平均、その変化が入り\n"
-        "ます。2 つの表にある同じゲームは 1 回と数えます。形式の誤った表があれば、その行を\n"
-        "示して何も書き込みません。\n"
+        "ます。2 つの表にある同じゲームは 1 回と数えます。--pdf では同じ内容を A4 のクラスの\n"
+        "成績表にします (学習者、ファイル、レベルごとの欄と、よく時間切れになった 20 問。\n"
+        "画面は要りません)。形式の誤った表があれば、その行を示して何も書き込みません。\n"
         "書き込み先のファイルがすでにあるときは --force を付けたときだけ置き換えます。\n"
         "\n"
         "終了コード: 0 成功、1 入力の誤りまたは失敗、2 コマンドラインの誤り。");
@@ -60,6 +65,7 @@ struct Options
 {
     QCommandLineOption output;
     QCommandLineOption missed;
+    QCommandLineOption pdf;
     QCommandLineOption encoding;
     QCommandLineOption force;
     QCommandLineOption file;
@@ -80,6 +86,10 @@ Options makeOptions(Language language)
         {"missed",
          wording(language, "On merge, write the most missed pairs to <file>.",
                  "merge で、よく時間切れになった問題の表を <file> に書き込みます。"),
+         "file"},
+        {"pdf",
+         wording(language, "On merge, write the class report as a PDF to <file>.",
+                 "merge で、クラスの成績表を PDF で <file> に書き込みます。"),
          "file"},
         {"encoding",
          wording(language, "The tables' encoding: utf-8 (the default) or cp932.",
@@ -139,11 +149,8 @@ std::optional<QString> misplacedOption(const QCommandLineParser& parser, const O
                                        bool exporting)
 {
     const std::initializer_list<std::pair<const QCommandLineOption*, bool>> applies{
-        {&options.missed, !exporting},
-        {&options.file, exporting},
-        {&options.level, exporting},
-        {&options.name, exporting},
-        {&options.record, exporting}};
+        {&options.missed, !exporting}, {&options.pdf, !exporting}, {&options.file, exporting},
+        {&options.level, exporting},   {&options.name, exporting}, {&options.record, exporting}};
     for (const auto& [option, applicable] : applies) {
         if (!applicable && parser.isSet(*option))
             return "--" + option->names().constLast();
@@ -196,6 +203,7 @@ ResultsRequest requestFrom(const QCommandLineParser& parser, const Options& opti
     request.inputs = positional.mid(2);
     request.output = parser.value(options.output);
     request.missed = parser.value(options.missed);
+    request.pdf = parser.value(options.pdf);
     request.encoding =
         encodingNamed(parser.value(options.encoding)).value_or(CsvText::Encoding::Utf8);
     request.force = parser.isSet(options.force);
@@ -207,6 +215,19 @@ ResultsRequest requestFrom(const QCommandLineParser& parser, const Options& opti
 }
 
 } // namespace
+
+bool asksForClassReport(const QStringList& arguments)
+{
+    if (!isResultsCommandLine(arguments))
+        return false;
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            return false;
+        if (argument == QLatin1String("--pdf") || argument.startsWith(QLatin1String("--pdf=")))
+            return true;
+    }
+    return false;
+}
 
 bool isResultsCommandLine(const QStringList& arguments)
 {
@@ -222,7 +243,7 @@ CommandLineOutcome parseResultsCommandLine(const QStringList& arguments, Languag
     QCommandLineParser parser;
     parser.setApplicationDescription(description(language));
     const Options options = makeOptions(language);
-    parser.addOptions({options.output, options.missed, options.encoding, options.force,
+    parser.addOptions({options.output, options.missed, options.pdf, options.encoding, options.force,
                        options.file, options.level, options.name, options.record, options.help,
                        options.version});
     parser.addPositionalArgument("results",

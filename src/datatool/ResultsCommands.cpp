@@ -21,7 +21,7 @@ void print(QIODevice& device, const QString& text)
 
 bool refusesToReplace(const ResultsRequest& request, const Console& console)
 {
-    for (const QString& output : {request.output, request.missed}) {
+    for (const QString& output : {request.output, request.missed, request.pdf}) {
         if (!output.isEmpty() && !request.force && QFileInfo::exists(output)) {
             print(console.err, output + ": " + Messages::outputExists(console.language));
             return true;
@@ -127,7 +127,8 @@ std::optional<QList<ResultRow>> readTables(const QStringList& paths, const Conso
     return rows;
 }
 
-ExitCode runMerge(const ResultsRequest& request, const Console& console)
+ExitCode runMerge(const ResultsRequest& request, const Console& console,
+                  const ResultsSources& sources)
 {
     if (refusesToReplace(request, console))
         return ExitFailed;
@@ -146,6 +147,8 @@ ExitCode runMerge(const ResultsRequest& request, const Console& console)
         files.append({request.output, classTable.bytes});
     if (!request.missed.isEmpty())
         files.append({request.missed, missed.bytes});
+    if (!request.pdf.isEmpty())
+        files.append({request.pdf, sources.classReport(table)});
     if (!writeTables(files, console))
         return ExitFailed;
     if (request.output.isEmpty())
@@ -157,6 +160,9 @@ ExitCode runMerge(const ResultsRequest& request, const Console& console)
         print(request.output.isEmpty() ? console.err : console.out,
               request.missed + ": " +
                   ResultsMessages::missedWritten(table.missed.size(), console.language));
+    if (!request.pdf.isEmpty())
+        print(request.output.isEmpty() ? console.err : console.out,
+              request.pdf + ": " + ResultsMessages::reportWritten(console.language));
     return ExitDone;
 }
 
@@ -167,5 +173,5 @@ ExitCode runResults(const ResultsRequest& request, const Console& console,
 {
     if (request.action == ResultsRequest::Action::Export)
         return runExport(request, console, sources);
-    return runMerge(request, console);
+    return runMerge(request, console, sources);
 }

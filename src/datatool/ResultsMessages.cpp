@@ -98,4 +98,9 @@ QString missedWritten(qsizetype pairs, Language language)
     return wording(language, "written: %1 pairs", "書き込みました: %1 問").arg(pairs);
 }
 
+QString reportWritten(Language language)
+{
+    return wording(language, "written: the class report", "書き込みました: クラスの成績表");
+}
+
 } // namespace ResultsMessages

@@ -18,5 +18,6 @@ QString withoutCp932Form(const QStringList& characters, Language language);
 QString gamesWritten(qsizetype games, Language language);
 QString classWritten(qsizetype rows, Language language);
 QString missedWritten(qsizetype pairs, Language language);
+QString reportWritten(Language language);
 
 } // namespace ResultsMessages

@@ -20,8 +20,9 @@ struct ResultsRequest
     QStringList inputs; // the results tables to merge
     // Empty for standard output.
     QString output;
-    // Where merge writes the most missed pairs; empty for nowhere.
+    // Where merge writes the most missed pairs, and the class report as a PDF; empty for nowhere.
     QString missed;
+    QString pdf;
     CsvText::Encoding encoding = CsvText::Encoding::Utf8;
     bool force = false;
     // What export reads: the games of one file and level, or of all; the learner's name, or the

@@ -1,24 +1,49 @@
 // tazune-data: question files to and from spreadsheet tables, a check of a question file, and the
 // recorded results as tables. The rules live in tazune_datatool; this only picks the language and
-// wires the console, the record and the settings.
+// wires the console, the record, the settings and the class report's painter.
 
 #include "ProductInfo.h"
 #include "datatool/CommandLine.h"
 #include "datatool/Commands.h"
+#include "datatool/ResultsCommandLine.h"
 #include "datatool/ResultsCommands.h"
 #include "platform/QSettingsBackend.h"
 #include "record/SqlLearningRecord.h"
+#include "results/ClassReport.h"
+#include "widgets/JapaneseFont.h"
 
-#include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include <cstdio>
+#include <memory>
+
+namespace {
+
+// Only the class report needs fonts, and so a QGuiApplication; it is painted off screen where
+// there is no display to connect to, as on a server that merges the class's tables.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!asksForClassReport(arguments))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    JapaneseFont::installSubstitutes();
+    return app;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tazune-data"));
     QCoreApplication::setApplicationVersion(ProductInfo::Version);
 
@@ -43,11 +68,13 @@ int main(int argc, char** argv)
     const Console console{out, err, language};
     if (outcome.results) {
         QSettingsBackend settings;
-        const ResultsSources sources{[](const QString& path) {
-                                         return std::make_unique<SqlLearningRecord>(
-                                             path, SqlLearningRecord::Access::ReadOnly);
-                                     },
-                                     SqlLearningRecord::defaultPath(), settings};
+        const ResultsSources sources{
+            [](const QString& path) {
+                return std::make_unique<SqlLearningRecord>(path,
+                                                           SqlLearningRecord::Access::ReadOnly);
+            },
+            SqlLearningRecord::defaultPath(), settings,
+            [](const ClassTable& table) { return ClassReport::pdf(table, QDate::currentDate()); }};
         return runResults(*outcome.results, console, sources);
     }
     return run(*outcome.request, console);

@@ -30,6 +30,12 @@ struct ReportTexts
 
 namespace ReportFigures {
 
+// The result dialog's names for its figures; the history's table and reports name them the same.
+inline const QString StandardTimeCaption = QStringLiteral("基準タイム");
+inline const QString AverageCorrectTimeCaption = QStringLiteral("正解平均タイム");
+inline const QString AverageInputTimeCaption = QStringLiteral("入力平均タイム");
+inline const QString CorrectRateCaption = QStringLiteral("正解率");
+
 // Shown in place of a number that cannot be computed; the suffix still follows it ("-／秒").
 // Only stored settings outside the dialog's ranges lead there: the averages need S × N of at
 // least 1, the rate needs N of at least 1. The standard time needs no division and is always

@@ -21,10 +21,10 @@ TFrmReport::TFrmReport(QWidget* parent)
                      {186, 173}},
                     parent)
 {
-    RPanel1 = createRow(0, QStringLiteral("基準タイム"));
-    RPanel2 = createRow(1, QStringLiteral("正解平均タイム"));
-    RPanel3 = createRow(2, QStringLiteral("入力平均タイム"));
-    RPanel4 = createRow(3, QStringLiteral("正解率"));
+    RPanel1 = createRow(0, ReportFigures::StandardTimeCaption);
+    RPanel2 = createRow(1, ReportFigures::AverageCorrectTimeCaption);
+    RPanel3 = createRow(2, ReportFigures::AverageInputTimeCaption);
+    RPanel4 = createRow(3, ReportFigures::CorrectRateCaption);
 
     BitBtn1 = WindowParts::glyphButton(this, QStringLiteral("BitBtn1"), QStyle::SP_DialogOkButton,
                                        QStringLiteral("OK"), {56, 144, 75, 25});

@@ -25,10 +25,19 @@ struct OpenFileRequest
     bool save = false;
 };
 
+// What the user confirmed: the full path, and which of the request's filters was selected, for a
+// caller whose filters stand for ways of writing the file rather than kinds of file.
+struct ChosenFile
+{
+    QString path;
+    qsizetype filter = 0; // an index into the request's filters
+};
+
 class FileDialog
 {
 public:
     virtual ~FileDialog() = default;
     // The full path the user confirmed, or nothing when the dialog was cancelled.
     virtual std::optional<QString> getOpenFileName(const OpenFileRequest& request) = 0;
+    virtual std::optional<ChosenFile> getFileAndFilter(const OpenFileRequest& request) = 0;
 };

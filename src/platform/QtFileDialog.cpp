@@ -37,6 +37,12 @@ QStringList nameFilters(const QList<FileFilter>& filters)
 
 std::optional<QString> QtFileDialog::getOpenFileName(const OpenFileRequest& request)
 {
+    const std::optional<ChosenFile> chosen = getFileAndFilter(request);
+    return chosen ? std::optional(chosen->path) : std::nullopt;
+}
+
+std::optional<ChosenFile> QtFileDialog::getFileAndFilter(const OpenFileRequest& request)
+{
     QFileDialog dialog(QApplication::activeWindow(), request.title);
     // Qt's own dialog reads in Japanese through the loaded translation and honours the options
     // below on every desktop.
@@ -45,11 +51,13 @@ std::optional<QString> QtFileDialog::getOpenFileName(const OpenFileRequest& requ
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(nameFilters(request.filters));
+    const QStringList filters = nameFilters(request.filters);
+    dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.presetFile.isEmpty())
         dialog.selectFile(request.presetFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return ChosenFile{dialog.selectedFiles().constFirst(),
+                      std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()))};
 }

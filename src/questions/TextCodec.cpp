@@ -1,5 +1,6 @@
 #include "questions/TextCodec.h"
 
+#include <QHash>
 #include <QStringConverter>
 
 #include <utility>
@@ -62,12 +63,20 @@ QStringList charactersWithoutForm(QStringView text)
     QStringList refused;
     if (encode(text.toString()))
         return refused;
+    // Each encoder opens a converter, which costs more than the rest of the table's encoding: a
+    // character is tried once however often the text repeats it.
+    QHash<char32_t, bool> hasForm;
     for (qsizetype at = 0; at < text.size();) {
         const bool pair =
             at + 1 < text.size() && text[at].isHighSurrogate() && text[at + 1].isLowSurrogate();
-        const QString character = text.sliced(at, pair ? 2 : 1).toString();
-        if (!encode(character))
-            refused.append(character);
+        const QStringView character = text.sliced(at, pair ? 2 : 1);
+        const char32_t code =
+            pair ? QChar::surrogateToUcs4(text[at], text[at + 1]) : text[at].unicode();
+        auto known = hasForm.constFind(code);
+        if (known == hasForm.constEnd())
+            known = hasForm.insert(code, encode(character.toString()).has_value());
+        if (!*known)
+            refused.append(character.toString());
         at += character.size();
     }
     return refused;

@@ -22,11 +22,6 @@ QString numberText(std::optional<double> value, int decimals)
     return QString::number(rounded == 0 ? 0.0 : rounded, 'f', decimals);
 }
 
-std::optional<double> change(std::optional<double> first, std::optional<double> recent)
-{
-    return first && recent ? std::optional(*recent - *first) : std::nullopt;
-}
-
 QStringList fieldsOf(const ClassRow& row)
 {
     return {row.learner,
@@ -36,16 +31,30 @@ QStringList fieldsOf(const ClassRow& row)
             QString::number(row.reviewGames),
             ResultsCsv::timeText(row.firstPlayed),
             ResultsCsv::timeText(row.lastPlayed),
-            numberText(row.firstCorrectRate, RateDecimals),
-            numberText(row.recentCorrectRate, RateDecimals),
-            numberText(change(row.firstCorrectRate, row.recentCorrectRate), RateDecimals),
-            numberText(row.firstAverageCorrectTime, TimeDecimals),
-            numberText(row.recentAverageCorrectTime, TimeDecimals),
-            numberText(change(row.firstAverageCorrectTime, row.recentAverageCorrectTime),
-                       TimeDecimals)};
+            rateText(row.firstCorrectRate),
+            rateText(row.recentCorrectRate),
+            rateText(change(row.firstCorrectRate, row.recentCorrectRate)),
+            timeText(row.firstAverageCorrectTime),
+            timeText(row.recentAverageCorrectTime),
+            timeText(change(row.firstAverageCorrectTime, row.recentAverageCorrectTime))};
 }
 
 } // namespace
+
+QString rateText(std::optional<double> rate)
+{
+    return numberText(rate, RateDecimals);
+}
+
+QString timeText(std::optional<double> time)
+{
+    return numberText(time, TimeDecimals);
+}
+
+std::optional<double> change(std::optional<double> first, std::optional<double> recent)
+{
+    return first && recent ? std::optional(*recent - *first) : std::nullopt;
+}
 
 CsvText::Encoded classTable(const ClassTable& table, CsvText::Encoding encoding)
 {

@@ -112,13 +112,13 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
     case CorrectsColumn:
         return QStringLiteral("正解数");
     case CorrectRateColumn:
-        return QStringLiteral("正解率");
+        return ReportFigures::CorrectRateCaption;
     case StandardTimeColumn:
-        return QStringLiteral("標準時間");
+        return ReportFigures::StandardTimeCaption;
     case AverageCorrectColumn:
-        return QStringLiteral("平均正解時間");
+        return ReportFigures::AverageCorrectTimeCaption;
     case AverageInputColumn:
-        return QStringLiteral("平均入力時間");
+        return ReportFigures::AverageInputTimeCaption;
     }
     return {};
 }

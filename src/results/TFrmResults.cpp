@@ -39,12 +39,13 @@ QComboBox* selector(QWidget* parent, const QString& name, const QString& spoken)
 }
 
 // A file named after the question file, e.g. 漢字-成績.pdf, in the folder the dialog offers.
-OpenFileRequest saveRequest(const QString& title, const QString& filter, const QString& suffix,
+OpenFileRequest saveRequest(const QString& title, const QStringList& filters, const QString& suffix,
                             const QString& recordedFile)
 {
     OpenFileRequest request;
     request.title = title;
-    request.filters = {{filter, QStringLiteral("*.") + suffix}};
+    for (const QString& filter : filters)
+        request.filters.append({filter, QStringLiteral("*.") + suffix});
     request.presetFile =
         QFileInfo(recordedFile).completeBaseName() + QStringLiteral("-成績.") + suffix;
     request.defaultSuffix = suffix;
@@ -52,6 +53,9 @@ OpenFileRequest saveRequest(const QString& title, const QString& filter, const Q
     request.save = true;
     return request;
 }
+
+// CSV書き出し's second filter, after UTF-8.
+constexpr qsizetype Cp932Filter = 1;
 
 } // namespace
 
@@ -225,7 +229,7 @@ void TFrmResults::BitBtn2Click()
     if (!content)
         return;
     const std::optional<QString> path = fileDialog.getOpenFileName(
-        saveRequest(QStringLiteral("PDF保存"), QStringLiteral("PDFファイル(*.pdf)"),
+        saveRequest(QStringLiteral("PDF保存"), {QStringLiteral("PDFファイル(*.pdf)")},
                     QStringLiteral("pdf"), content->filePath));
     if (!path)
         return;
@@ -236,21 +240,28 @@ void TFrmResults::BitBtn2Click()
 }
 
 // The table a spreadsheet opens, and a teacher merges with the class's: each line carries the
-// learner's name, so the first export asks for it as the first report does.
+// learner's name, so the first export asks for it as the first report does. The encoding is
+// chosen as a filter of the save dialog, UTF-8 first; CP932 is for spreadsheets that cannot read
+// anything else.
 void TFrmResults::BitBtn6Click()
 {
     if (learner.isEmpty() && !BitBtn3Click())
         return;
-    const std::optional<QString> path = fileDialog.getOpenFileName(
-        saveRequest(QStringLiteral("CSV書き出し"), QStringLiteral("CSVファイル(*.csv)"),
+    const std::optional<ChosenFile> chosen = fileDialog.getFileAndFilter(
+        saveRequest(QStringLiteral("CSV書き出し"), {Utf8CsvFilter, Cp932CsvFilter},
                     QStringLiteral("csv"), ComboBox1->currentData().toString()));
-    if (!path)
+    if (!chosen)
         return;
-    if (QFileInfo::exists(*path) && !messageBox.confirm(QuestionFile::replaceQuestion(*path)))
+    if (QFileInfo::exists(chosen->path) &&
+        !messageBox.confirm(QuestionFile::replaceQuestion(chosen->path)))
         return;
     const QList<ResultRow> rows =
         ResultsCsv::rowsOf(learner, games.games(), recorder.timeOutsOf(filter()));
-    if (!AtomicFile::replace(*path, ResultsCsv::write(rows, CsvText::Encoding::Utf8).bytes))
+    const CsvText::Encoded table = ResultsCsv::write(
+        rows, chosen->filter == Cp932Filter ? CsvText::Encoding::Cp932 : CsvText::Encoding::Utf8);
+    if (!table.withoutCp932Form.isEmpty())
+        messageBox.showError(Cp932FailedMessage.arg(table.withoutCp932Form.join(u'、')));
+    else if (!AtomicFile::replace(chosen->path, table.bytes))
         messageBox.showError(CsvFailedMessage);
 }
 

@@ -32,6 +32,12 @@ public:
         QStringLiteral("成績表に載せる名前を入力してください");
     static inline const QString PdfFailedMessage = QStringLiteral("PDFを保存できませんでした");
     static inline const QString CsvFailedMessage = QStringLiteral("CSVを保存できませんでした");
+    static inline const QString Cp932FailedMessage = QStringLiteral(
+        "%1 は CP932 にないため、CSVを保存できませんでした。UTF-8 で書き出してください");
+    // The save dialog's filters of CSV書き出し, in this order.
+    static inline const QString Utf8CsvFilter = QStringLiteral("CSVファイル UTF-8(*.csv)");
+    static inline const QString Cp932CsvFilter =
+        QStringLiteral("CSVファイル CP932・Shift_JIS 古い表計算ソフト用(*.csv)");
 
     TFrmResults(GameRecorder& recorder, FileDialog& fileDialog, MessageBox& messageBox,
                 ReportPrinter& printer, QWidget* parent = nullptr);

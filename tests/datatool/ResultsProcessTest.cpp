@@ -1,8 +1,10 @@
 #include "TestFiles.h"
 #include "record/SqlLearningRecord.h"
+#include "results/ResultsCsv.h"
 #include "results/ResultsCsvReader.h"
 
 #include <QDir>
+#include <QPdfDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +18,7 @@ private slots:
     void init();
     void exportWritesOneRowPerGameAsReported();
     void mergeMakesTheClassTable();
+    void classReportTakesAsManyPagesAsTheClassNeeds();
     void malformedTableIsNamedAndNothingWritten();
 
 private:
@@ -38,6 +41,9 @@ Run runTool(const QStringList& arguments)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
     environment.remove(QStringLiteral("LC_ALL"));
+    // As on a server without a display: the class report must be painted all the same.
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TAZUNE_DATA_TOOL), arguments);
     if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
@@ -66,6 +72,13 @@ bool recordGames(const QString& path, const QList<ReportInputs>& games)
             return false;
     }
     return true;
+}
+
+// A page's text as a PDF reader finds it, without the spaces and line breaks it puts between
+// the painted texts.
+QString pdfText(QPdfDocument& document, int page)
+{
+    return document.getAllText(page).text().remove(u' ').remove(u'\u3000').remove(u'\n');
 }
 
 } // namespace
@@ -110,7 +123,8 @@ void ResultsProcessTest::mergeMakesTheClassTable()
         tables.append(path(learner + ".csv"));
     }
     const Run run = runTool(QStringList{"results", "merge"} + tables +
-                            QStringList{"-o", path("class.csv"), "--missed", path("missed.csv")});
+                            QStringList{"-o", path("class.csv"), "--missed", path("missed.csv"),
+                                        "--pdf", path("class.pdf")});
     QCOMPARE(run.exitCode, 0);
     const QList<QByteArray> lines = TestFiles::readBytes(path("class.csv")).split('\n');
     // A header and three learners, each one row of Q1.DAT 初級 with four games.
@@ -119,6 +133,61 @@ void ResultsProcessTest::mergeMakesTheClassTable()
     QVERIFY(lines[2].startsWith("次郎,Q1.DAT,初級,4,0,"));
     QVERIFY(lines[3].startsWith("花子,Q1.DAT,初級,4,0,"));
     QVERIFY(QFileInfo::exists(path("missed.csv")));
+
+    QPdfDocument report;
+    QCOMPARE(report.load(path("class.pdf")), QPdfDocument::Error::None);
+    QCOMPARE(report.pageCount(), 1);
+    const QString text = pdfText(report, 0);
+    QVERIFY2(text.contains(QDate::currentDate().toString("yyyy/MM/dd")), qPrintable(text));
+    for (const QString learner : {"花子", "太郎", "次郎"})
+        QVERIFY(text.contains(learner + "Q1.DAT初級"));
+    QVERIFY(text.contains("ゲーム4回（復習0回）"));
+    QVERIFY(text.endsWith("1/1"));
+}
+
+// Twelve blocks of a learner, file and level do not fit on one A4 page; the pairs they missed
+// follow them with their answers.
+void ResultsProcessTest::classReportTakesAsManyPagesAsTheClassNeeds()
+{
+    QStringList tables;
+    const QStringList learners{"花子", "太郎", "次郎"};
+    for (const QString& learner : learners) {
+        QList<ResultRow> rows;
+        for (int file = 0; file < 4; ++file) {
+            const QDateTime start = Now.addDays(file);
+            rows.append({learner,
+                         QStringLiteral("/data/F%1.DAT").arg(file),
+                         1,
+                         start,
+                         start.addSecs(60),
+                         false,
+                         someGames()[0],
+                         {"200", "1.075", "2.575", "70"},
+                         {{"山", "yama"}, {learner, "name"}}});
+        }
+        tables.append(path(learner + ".csv"));
+        QVERIFY(TestFiles::writeBytes(tables.constLast(),
+                                      ResultsCsv::write(rows, CsvText::Encoding::Utf8).bytes));
+    }
+    QCOMPARE(
+        runTool(QStringList{"results", "merge"} + tables + QStringList{"--pdf", path("class.pdf")})
+            .exitCode,
+        0);
+
+    QPdfDocument report;
+    QCOMPARE(report.load(path("class.pdf")), QPdfDocument::Error::None);
+    QCOMPARE(report.pageCount(), 2);
+    const QString all = pdfText(report, 0) + pdfText(report, 1);
+    for (const QString& learner : learners) {
+        for (int file = 0; file < 4; ++file)
+            QCOMPARE(all.count(learner + QStringLiteral("F%1.DAT中級").arg(file)), 1);
+    }
+    QVERIFY(pdfText(report, 0).endsWith("1/2"));
+    const QString last = pdfText(report, 1);
+    QVERIFY(last.endsWith("2/2"));
+    // The pair all three missed in every game comes first.
+    QVERIFY2(last.contains("123山yama"), qPrintable(last));
+    QVERIFY(last.contains("41花子name"));
 }
 
 void ResultsProcessTest::malformedTableIsNamedAndNothingWritten()
@@ -130,13 +199,15 @@ void ResultsProcessTest::malformedTableIsNamedAndNothingWritten()
     QByteArray broken = TestFiles::readBytes(path("a.csv"));
     broken.replace(",20,10,7,", ",20,ten,7,");
     QVERIFY(TestFiles::writeBytes(path("b.csv"), broken));
-    const Run run = runTool({"results", "merge", path("a.csv"), path("b.csv"), "-o",
-                             path("class.csv"), "--missed", path("missed.csv")});
+    const Run run =
+        runTool({"results", "merge", path("a.csv"), path("b.csv"), "-o", path("class.csv"),
+                 "--missed", path("missed.csv"), "--pdf", path("class.pdf")});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(path("b.csv") + ":2: 問題数: \"ten\" is not a number"),
              qPrintable(run.err));
     QVERIFY(!QFileInfo::exists(path("class.csv")));
     QVERIFY(!QFileInfo::exists(path("missed.csv")));
+    QVERIFY(!QFileInfo::exists(path("class.pdf")));
 }
 
 QTEST_GUILESS_MAIN(ResultsProcessTest)

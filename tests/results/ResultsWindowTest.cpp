@@ -5,6 +5,7 @@
 #include "TestFiles.h"
 #include "drill/TFrmReport.h"
 #include "help/HelpTopics.h"
+#include "questions/TextCodec.h"
 #include "results/ResultsCsvReader.h"
 #include "results/ResultsModule.h"
 #include "results/TFrmResults.h"
@@ -36,6 +37,14 @@ QStringList figureColumns(QTableView* view)
     QStringList texts;
     for (int row = 0; row < view->model()->rowCount(); ++row)
         texts << rowTexts(view, row).mid(HistoryModel::CorrectRateColumn).join(u' ');
+    return texts;
+}
+
+QStringList figureHeaders(QTableView* view)
+{
+    QStringList texts;
+    for (int column = HistoryModel::CorrectRateColumn; column < HistoryModel::ColumnCount; ++column)
+        texts << view->model()->headerData(column, Qt::Horizontal).toString();
     return texts;
 }
 
@@ -88,6 +97,15 @@ private:
             .join(u' ');
     }
 
+    // The result dialog's captions of its figures, in the history table's column order.
+    QStringList reportCaptions()
+    {
+        QStringList captions;
+        for (const char* name : {"LPanel4", "LPanel1", "LPanel2", "LPanel3"})
+            captions << window().frmReport->findChild<BevelPanel*>(name)->text();
+        return captions;
+    }
+
     // Runs the step in the history window once it is open, then closes it.
     void inResults(const std::function<void(TFrmResults&)>& step)
     {
@@ -133,14 +151,19 @@ private slots:
         QCOMPARE(items.indexOf(window().MenuResults), items.indexOf(window().MenuNote) + 1);
 
         QStringList shown;
+        QStringList headers;
         QString summary;
         QString chartName;
         const QString csv = f->folder.filePath("results.csv");
-        f->fileDialog.answers = {csv};
+        const QString cp932 = f->folder.filePath("results-cp932.csv");
+        f->fileDialog.answers = {csv, cp932};
+        f->fileDialog.filterAnswers = {0, 1};
         f->messageBox.textAnswers = {QStringLiteral("山田 花子")};
         inResults([&](TFrmResults& dialog) {
             dialog.BitBtn6->click();
+            dialog.BitBtn6->click();
             shown = figureColumns(dialog.ListView1);
+            headers = figureHeaders(dialog.ListView1);
             summary = ScreenReader::name(dialog.Panel1);
             QVERIFY(dialog.ChartView1);
             chartName = ScreenReader::name(dialog.ChartView1);
@@ -148,6 +171,7 @@ private slots:
             QCOMPARE(dialog.windowTitle(), QStringLiteral("成績の記録"));
         });
         QCOMPARE(shown, reports);
+        QCOMPARE(headers, reportCaptions());
         QCOMPARE(summary, QStringLiteral("これまで3回の正解率 50％"));
         QCOMPARE(chartName, summary);
 
@@ -166,6 +190,27 @@ private slots:
                                  .join(u' '));
         }
         QCOMPARE(exported, reports);
+
+        // The second filter writes the same table in CP932, without the byte order mark that
+        // only UTF-8 needs.
+        const QByteArray cp932Bytes = TestFiles::readBytes(cp932);
+        QVERIFY(!cp932Bytes.startsWith("\xEF\xBB\xBF"));
+        QVERIFY(!cp932Bytes.isValidUtf8());
+        QVERIFY(TextCodec::decode(cp932Bytes).contains(QStringLiteral("山田 花子")));
+        QCOMPARE(ResultsCsvReader::read(cp932Bytes).rows, table.rows);
+    }
+
+    void cp932ExportOfAnUnwritableNameTellsWhyAndWritesNothing()
+    {
+        showWithSample(2);
+        addGame(file, 0, 7, {"kawa"});
+        const QString csv = f->folder.filePath("results.csv");
+        f->fileDialog.answers = {csv};
+        f->fileDialog.filterAnswers = {1};
+        f->messageBox.textAnswers = {QStringLiteral("𠮷田")};
+        inResults([](TFrmResults& dialog) { dialog.BitBtn6->click(); });
+        QCOMPARE(f->messageBox.messages, QStringList{TFrmResults::Cp932FailedMessage.arg("𠮷")});
+        QVERIFY(!QFileInfo::exists(csv));
     }
 
     void filtersSwitchFileAndLevel()
@@ -226,6 +271,7 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("山田花子")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Q1.DAT")));
         QVERIFY(text.contains(QStringLiteral("直近10回の正解率")));
+        QVERIFY(text.contains(QStringLiteral("基準タイム正解平均タイム入力平均タイム")));
         QVERIFY(text.contains(QStringLiteral("KAWA")) && text.contains(QStringLiteral("sora")));
 
         window().close();
