@@ -15,16 +15,13 @@
 #include "platform/TimeSeededRandom.h"
 #include "record/SqlLearningRecord.h"
 #include "results/ResultsModule.h"
+#include "widgets/FirstExposure.h"
 #include "widgets/JapaneseFont.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QWindow>
-
-#include <functional>
-#include <utility>
 
 namespace {
 
@@ -36,31 +33,6 @@ void installJapaneseTranslation(QApplication& app, QTranslator& translator)
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&translator);
 }
-
-// Runs an action once, when the window is first on the screen.
-class FirstExposure : public QObject
-{
-public:
-    FirstExposure(QWindow* window, std::function<void()> action)
-        : QObject(window), action(std::move(action))
-    {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            deleteLater();
-            action();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> action;
-};
 
 } // namespace
 

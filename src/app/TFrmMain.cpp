@@ -14,6 +14,7 @@
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
 #include "widgets/BevelPanel.h"
+#include "widgets/FirstExposure.h"
 #include "widgets/RomajiLineInput.h"
 #include "widgets/WindowParts.h"
 
@@ -91,10 +92,14 @@ void TFrmMain::FormShow()
         QTimer::singleShot(0, this,
                            [this, settingsError] { services.messageBox.showError(settingsError); });
     }
-    // The record is opened once the window is up, so start-up does not wait for the disk.
-    QTimer::singleShot(0, this, [this] {
-        recorder.open();
-        tellRecordMessage();
+    // The record is opened once the window is on the screen and painted: loading the database
+    // driver and reading the disk would otherwise hold up the map request in the first turn of
+    // the event loop.
+    new FirstExposure(windowHandle(), [this] {
+        QTimer::singleShot(0, this, [this] {
+            recorder.open();
+            tellRecordMessage();
+        });
     });
 }
 
