@@ -5,6 +5,7 @@
 #include "record/NotebookRule.h"
 #include <algorithm>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -51,28 +52,25 @@ double numberKey(int column, const NotebookEntry& entry)
     }
 }
 
-// Each row's key is computed once, and the rows move once, whatever the number of comparisons.
+// Each shown entry's key is computed once, beside its position, and only the positions move:
+// the entries are neither copied nor moved, whatever the number of comparisons.
 template <typename KeyOf>
-QList<NotebookEntry> sortedBy(QList<NotebookEntry> rows, KeyOf keyOf, Qt::SortOrder order)
+void sortPositions(std::vector<qsizetype>& positions, const QList<NotebookEntry>& entries,
+                   KeyOf keyOf, Qt::SortOrder order)
 {
-    using Key = decltype(keyOf(rows.constFirst()));
-    std::vector<Key> keys;
-    keys.reserve(rows.size());
-    for (const NotebookEntry& entry : std::as_const(rows))
-        keys.push_back(keyOf(entry));
-    std::vector<qsizetype> positions(rows.size());
-    std::iota(positions.begin(), positions.end(), 0);
-    if (order == Qt::AscendingOrder)
-        std::stable_sort(positions.begin(), positions.end(),
-                         [&keys](qsizetype a, qsizetype b) { return keys[a] < keys[b]; });
-    else
-        std::stable_sort(positions.begin(), positions.end(),
-                         [&keys](qsizetype a, qsizetype b) { return keys[b] < keys[a]; });
-    QList<NotebookEntry> sorted;
-    sorted.reserve(rows.size());
+    using Key = decltype(keyOf(entries.constFirst()));
+    std::vector<std::pair<Key, qsizetype>> keyed;
+    keyed.reserve(positions.size());
     for (const qsizetype position : positions)
-        sorted.append(std::move(rows[position]));
-    return sorted;
+        keyed.emplace_back(keyOf(entries[position]), position);
+    if (order == Qt::AscendingOrder)
+        std::stable_sort(keyed.begin(), keyed.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    else
+        std::stable_sort(keyed.begin(), keyed.end(),
+                         [](const auto& a, const auto& b) { return b.first < a.first; });
+    for (std::size_t row = 0; row < keyed.size(); ++row)
+        positions[row] = keyed[row].second;
 }
 
 } // namespace
@@ -80,7 +78,9 @@ QList<NotebookEntry> sortedBy(QList<NotebookEntry> rows, KeyOf keyOf, Qt::SortOr
 void NotebookModel::setEntries(QList<NotebookEntry> entries)
 {
     beginResetModel();
-    rows = std::move(entries);
+    given = std::move(entries);
+    positions.resize(given.size());
+    std::iota(positions.begin(), positions.end(), 0);
     sortRows();
     endResetModel();
 }
@@ -91,17 +91,18 @@ void NotebookModel::sort(int column, Qt::SortOrder order)
         return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
-    QList<NotebookEntry> held;
+    std::vector<qsizetype> held;
+    held.reserve(before.size());
     for (const QModelIndex& index : before)
-        held << rows[index.row()];
+        held.push_back(positions[index.row()]);
     sortColumn = column;
     sortOrder = order;
     sortRows();
     // Persistent indexes (the selection) follow their rows to where the sort put them.
     QModelIndexList after;
     for (qsizetype k = 0; k < before.size(); ++k) {
-        const auto found = std::find(rows.cbegin(), rows.cend(), held[k]);
-        after << index(static_cast<int>(found - rows.cbegin()), before[k].column());
+        const auto found = std::find(positions.cbegin(), positions.cend(), held[k]);
+        after << index(static_cast<int>(found - positions.cbegin()), before[k].column());
     }
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
@@ -109,32 +110,34 @@ void NotebookModel::sort(int column, Qt::SortOrder order)
 
 void NotebookModel::sortRows()
 {
-    if (rows.isEmpty())
-        return;
     const int column = sortColumn;
+    if (positions.empty())
+        return;
     if (isTextColumn(column))
-        rows = sortedBy(
-            std::move(rows), [column](const auto& entry) { return textKey(column, entry); },
+        sortPositions(
+            positions, given, [column](const auto& entry) { return textKey(column, entry); },
             sortOrder);
     else
-        rows = sortedBy(
-            std::move(rows), [column](const auto& entry) { return numberKey(column, entry); },
+        sortPositions(
+            positions, given, [column](const auto& entry) { return numberKey(column, entry); },
             sortOrder);
 }
 
+// The entry stays in given, never shown again: given is shared with the caller's list, which
+// taking it out of would copy.
 bool NotebookModel::removeEntry(int row)
 {
-    if (row < 0 || row >= rows.size())
+    if (row < 0 || row >= rowCount())
         return false;
     beginRemoveRows({}, row, row);
-    rows.removeAt(row);
+    positions.erase(positions.begin() + row);
     endRemoveRows();
     return true;
 }
 
 int NotebookModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(rows.size());
+    return parent.isValid() ? 0 : static_cast<int>(positions.size());
 }
 
 int NotebookModel::columnCount(const QModelIndex& parent) const
@@ -146,7 +149,7 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const NotebookEntry& entry = rows[index.row()];
+    const NotebookEntry& entry = this->entry(index.row());
     const PairProgress& progress = entry.progress;
     if (role == Qt::TextAlignmentRole && index.column() >= MissesColumn &&
         index.column() <= AverageColumn)

@@ -4,10 +4,13 @@
 
 #include <QAbstractTableModel>
 
+#include <vector>
+
 // The notebook's pairs of one level, one row each: question, answer, misses, correct answers,
 // average correct time and what was typed at the last time-out. Each cell is its own text, so a
 // screen reader reads the table as the eye does. The rows keep the order last asked for by sort(),
-// figures by their numbers; sorting here rather than in a proxy keeps 100,000 rows quick.
+// figures by their numbers; sorting here rather than in a proxy keeps 100,000 rows quick, and
+// sorting only the entries' positions leaves the entries as they were given, shared and unmoved.
 class NotebookModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -27,7 +30,8 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setEntries(QList<NotebookEntry> entries);
-    const QList<NotebookEntry>& entries() const { return rows; }
+    // The entry shown in the row; row must be below rowCount().
+    const NotebookEntry& entry(int row) const { return given[positions[row]]; }
     bool removeEntry(int row);
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
@@ -40,7 +44,9 @@ public:
 private:
     void sortRows();
 
-    QList<NotebookEntry> rows;
+    QList<NotebookEntry> given;
+    // Where in given each row's entry is, top to bottom.
+    std::vector<qsizetype> positions;
     int sortColumn = MissesColumn;
     Qt::SortOrder sortOrder = Qt::DescendingOrder;
 };

@@ -5,41 +5,78 @@
 #include <QHash>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
 
-// A pair's two texts seen in place, so that the bank's pairs are looked up without a copy.
-struct PairKey
+quint64 pairHash(QByteArrayView question, QByteArrayView answer)
 {
-    QByteArrayView question;
-    QByteArrayView answer;
-
-    friend bool operator==(const PairKey&, const PairKey&) = default;
-};
-
-size_t qHash(const PairKey& key, size_t seed = 0)
-{
-    return qHashMulti(seed, key.question, key.answer);
+    return qHashMulti(QHashSeed::globalSeed(), question, answer);
 }
+
+// The notebook's entries by their pair, in one flat table of positions: over 100,000 pairs the
+// node a QHash allocates for each costs more than the rest of the lookup. Part of each pair's hash
+// is kept beside its position, so a probe reads the pair's texts only when that part matches.
+class PairIndex
+{
+public:
+    explicit PairIndex(const QList<NotebookEntry>& notebook) : notebook(notebook)
+    {
+        std::size_t capacity = 16;
+        while (capacity < 2 * static_cast<std::size_t>(notebook.size()))
+            capacity *= 2;
+        table.assign(capacity, {});
+        mask = capacity - 1;
+        for (qsizetype k = 0; k < notebook.size(); ++k) {
+            const quint64 hash = pairHash(notebook[k].pair.question, notebook[k].pair.answer);
+            std::size_t at = hash & mask;
+            while (table[at].entry)
+                at = (at + 1) & mask;
+            table[at] = {static_cast<quint32>(hash >> 32), static_cast<quint32>(k + 1)};
+        }
+    }
+
+    // The pair's position in the notebook; nothing when it is not there.
+    std::optional<qsizetype> find(QuestionView pair) const
+    {
+        const quint64 hash = pairHash(pair.question, pair.answer);
+        for (std::size_t at = hash & mask; table[at].entry; at = (at + 1) & mask) {
+            if (table[at].check != static_cast<quint32>(hash >> 32))
+                continue;
+            const qsizetype k = table[at].entry - 1;
+            if (notebook[k].pair.question == pair.question &&
+                notebook[k].pair.answer == pair.answer)
+                return k;
+        }
+        return std::nullopt;
+    }
+
+private:
+    struct Slot
+    {
+        quint32 check = 0;
+        quint32 entry = 0; // the position plus one; 0 for an empty slot
+    };
+
+    const QList<NotebookEntry>& notebook;
+    std::vector<Slot> table;
+    std::size_t mask = 0;
+};
 
 // The notebook's entries found in the bank's levels from first to last (one level or all).
 ReviewGame::LevelEntries collect(const QuestionBank& bank, int first, int last,
                                  const QList<NotebookEntry>& notebook)
 {
     ReviewGame::LevelEntries found;
-    QHash<PairKey, qsizetype> byPair;
-    byPair.reserve(notebook.size());
-    for (qsizetype k = 0; k < notebook.size(); ++k)
-        byPair.insert({notebook[k].pair.question, notebook[k].pair.answer}, k);
+    const PairIndex byPair(notebook);
     // A pair the file holds twice in a level is shown once there.
     std::vector<int> takenIn(notebook.size(), -1);
     for (int level = first; level <= last; ++level) {
         found[level].reserve(std::min<qsizetype>(notebook.size(), bank.Count(level)));
         for (int position = 0; position < bank.Count(level); ++position) {
-            const QuestionView item = bank.view(level, position);
-            const auto at = byPair.constFind({item.question, item.answer});
-            if (at != byPair.cend() && takenIn[*at] != level) {
+            const std::optional<qsizetype> at = byPair.find(bank.view(level, position));
+            if (at && takenIn[*at] != level) {
                 takenIn[*at] = level;
                 found[level].append(notebook[*at]);
             }

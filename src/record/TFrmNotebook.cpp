@@ -133,7 +133,7 @@ void TFrmNotebook::BitBtn2Click()
     if (selected.isEmpty())
         return;
     const int row = selected.constFirst().row();
-    const QuestionItem pair = entries.entries().at(row).pair;
+    const QuestionItem pair = entries.entry(row).pair;
     if (!recorder.removeFromNotebook(pair))
         return;
     // The pair leaves every level the file has it in.

@@ -34,6 +34,7 @@ class ReviewGameTest : public QObject
 
 private slots:
     void onlyTheLevelsNotebookPairsAreDrawn();
+    void everyPairIsFoundAmongThousands();
     void reviewPutsTheFileBack();
 };
 
@@ -52,6 +53,23 @@ void ReviewGameTest::onlyTheLevelsNotebookPairsAreDrawn()
     QCOMPARE(weighted.Item(0, 2), std::optional(QuestionItem{"YAMA", "yama"}));
     QCOMPARE(weighted.Item(0, 3), std::optional(QuestionItem{"UMI", "umi"}));
     QCOMPARE(weighted.Count(1), 0);
+}
+
+// Enough pairs that their lookups share slots and run past the end of the table: each notebook
+// pair of the bank is found, and a pair whose question alone is in the notebook is not.
+void ReviewGameTest::everyPairIsFoundAmongThousands()
+{
+    QList<NotebookEntry> notebook;
+    for (int k = 0; k < 3000; ++k)
+        notebook << entry("Q" + QByteArray::number(k), "a" + QByteArray::number(k), k);
+    QuestionBank bank;
+    QList<NotebookEntry> expected;
+    for (int k = 2999; k >= 0; k -= 3) {
+        bank.Add(1, "Q" + QByteArray::number(k), "b" + QByteArray::number(k));
+        bank.Add(1, notebook[k].pair.question, notebook[k].pair.answer);
+        expected << notebook[k];
+    }
+    QCOMPARE(ReviewGame::entriesByLevel(bank, notebook)[1], expected);
 }
 
 void ReviewGameTest::reviewPutsTheFileBack()
