@@ -1,15 +1,14 @@
 #include "results/ClassReport.h"
 
 #include "drill/ReportFigures.h"
+#include "results/A4Pdf.h"
 #include "results/ClassCsv.h"
 #include "results/PageBreaks.h"
 #include "results/ResultsCsv.h"
 #include "widgets/JapaneseFont.h"
 
-#include <QBuffer>
-#include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <functional>
 
@@ -204,16 +203,8 @@ void paint(QPagedPaintDevice& device, const ClassTable& table, const QDate& made
 
 QByteArray pdf(const ClassTable& table, const QDate& madeOn)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        writer.setTitle(QStringLiteral("クラスの成績"));
-        paint(writer, table, madeOn);
-    }
-    return buffer.data();
+    return A4Pdf::write(QStringLiteral("クラスの成績"),
+                        [&](QPagedPaintDevice& device) { paint(device, table, madeOn); });
 }
 
 } // namespace ClassReport

@@ -3,17 +3,16 @@
 #include "questions/AtomicFile.h"
 #include "questions/LevelNames.h"
 #include "questions/TextCodec.h"
+#include "results/A4Pdf.h"
 #include "results/HistoryChart.h"
 #include "results/HistoryModel.h"
 #include "results/HistorySummary.h"
 #include "widgets/JapaneseFont.h"
 
-#include <QBuffer>
 #include <QChart>
 #include <QGraphicsScene>
-#include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 namespace {
 
@@ -147,16 +146,9 @@ void paint(QPagedPaintDevice& device, const ResultsReportContent& content)
 
 bool writePdf(const QString& path, const ResultsReportContent& content)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        writer.setTitle(QStringLiteral("成績の記録"));
-        paint(writer, content);
-    }
-    return static_cast<bool>(AtomicFile::replace(path, buffer.data()));
+    const QByteArray bytes = A4Pdf::write(
+        QStringLiteral("成績の記録"), [&](QPagedPaintDevice& device) { paint(device, content); });
+    return static_cast<bool>(AtomicFile::replace(path, bytes));
 }
 
 } // namespace ResultsReport
