@@ -52,10 +52,10 @@ void TFrmMain::drawMark(DrillMark mark)
     // The mark comes before the drill moves on, so question, bar and input are still the answer's.
     // Input with characters outside the question files' code page is kept as empty.
     if (mark == DrillMark::Correct)
-        recorder.answered(game.currentQuestion(), game.barPosition());
+        recorder.answered(game.currentQuestion(), game.barPosition(), {});
     else
         recorder.timedOut(game.currentQuestion(),
-                          TextCodec::encode(Edit1->text()).value_or(QByteArray()));
+                          TextCodec::encode(Edit1->text()).value_or(QByteArray()), {});
 }
 
 void TFrmMain::playSound(SoundEvent sound)

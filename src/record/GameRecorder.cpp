@@ -54,15 +54,16 @@ void GameRecorder::gameStarted(int level, qint32 secondsPerQuestion, qint32 ques
     written(game.has_value());
 }
 
-void GameRecorder::answered(const QuestionItem& pair, int ticks)
+void GameRecorder::answered(const QuestionItem& pair, int ticks, const AnswerTiming& timing)
 {
-    record({pair, ticks, {}, clock()});
+    record({pair, ticks, {}, clock(), timing});
 }
 
-void GameRecorder::timedOut(const QuestionItem& pair, const QByteArray& typed)
+void GameRecorder::timedOut(const QuestionItem& pair, const QByteArray& typed,
+                            const AnswerTiming& timing)
 {
     gameTimeOuts.append({pair, typed});
-    record({pair, std::nullopt, typed, clock()});
+    record({pair, std::nullopt, typed, clock(), timing});
 }
 
 void GameRecorder::record(const AnswerOutcome& outcome)

@@ -31,8 +31,8 @@ public:
     const RecordedFile& file() const { return current; }
 
     void gameStarted(int level, qint32 secondsPerQuestion, qint32 questionsPerGame, bool review);
-    void answered(const QuestionItem& pair, int ticks);
-    void timedOut(const QuestionItem& pair, const QByteArray& typed);
+    void answered(const QuestionItem& pair, int ticks, const AnswerTiming& timing);
+    void timedOut(const QuestionItem& pair, const QByteArray& typed, const AnswerTiming& timing);
     // The game reached its report; a game ended with 終わる just stops being recorded.
     void gameReported(const ReportInputs& inputs, const ReportTexts& texts);
     void gameEnded();

@@ -30,6 +30,25 @@ struct GameStart
     QDateTime startedAt;
 };
 
+// How the learner wrote: through an input method's commits, or in romaji keys judged by Tazune.
+enum class InputMode
+{
+    InputMethod = 0,
+    Romaji = 1
+};
+
+// How one answer was typed, measured on a monotonic clock from the moment its question was shown.
+struct AnswerTiming
+{
+    std::optional<qint64> firstKeyMs; // the first key or the start of pre-edit; none if none came
+    std::optional<qint64> matchMs; // the moment the input equalled the answer; none at a time-out
+    qint32 keys = 0;               // edits of the committed text
+    qint32 corrections = 0;        // the times the committed text got shorter
+    InputMode mode = InputMode::InputMethod;
+
+    friend bool operator==(const AnswerTiming&, const AnswerTiming&) = default;
+};
+
 // One question shown in a game, as it ended.
 struct AnswerOutcome
 {
@@ -37,6 +56,7 @@ struct AnswerOutcome
     std::optional<int> correctTicks; // the bar position of a correct answer; nothing at a time-out
     QByteArray typed;                // what the input line held at a time-out, CP932
     QDateTime at;
+    AnswerTiming timing;
 };
 
 // A game that reached its report: the tally and settings it was computed from and the four
