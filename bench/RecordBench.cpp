@@ -164,7 +164,7 @@ void startUpWithLargeRecord(benchmark::State& state)
     MainWindowFixture f;
     for (auto _ : state) {
         SqlLearningRecord record(path);
-        f.create({}, nullptr, nullptr, &record);
+        f.create(nullptr, nullptr, &record);
         f.window->show();
         state.PauseTiming();
         // The queued open runs here, after the window is up.

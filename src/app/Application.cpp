@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 #include <QWindow>
 
@@ -64,12 +65,19 @@ int run(int argc, char* argv[])
     // Nothing is read from the record's file before the window is up.
     SqlLearningRecord record(SqlLearningRecord::defaultPath());
     TFrmMain window({messageBox, fileDialog, colorDialog, fontDialog, helpViewer, random,
-                     wavePlayer, settings, QApplication::applicationFilePath(),
-                     QApplication::arguments().mid(1), record, resultsWindows});
+                     wavePlayer, settings, QApplication::applicationFilePath(), record,
+                     resultsWindows});
     window.show();
-    // The audio libraries are loaded, and the sound server met, once the window is on the
-    // screen rather than on its way there; a sound played earlier would do both itself.
-    new FirstExposure(window.windowHandle(), [&wavePlayer] { wavePlayer.connectToServer(); });
+    // Start-up goes on once the window is on the screen and painted: the settings, the file,
+    // the record's database driver and the audio libraries would otherwise hold up the first
+    // map request, by as long as a large question file takes to read.
+    const QString fileToLoad = QApplication::arguments().value(1);
+    new FirstExposure(window.windowHandle(), [&window, &wavePlayer, fileToLoad] {
+        QTimer::singleShot(0, &window, [&window, &wavePlayer, fileToLoad] {
+            window.FormShow(fileToLoad);
+            wavePlayer.connectToServer();
+        });
+    });
     return app.exec();
 }
 

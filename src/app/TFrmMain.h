@@ -1,50 +1,32 @@
 #pragma once
 
 #include "ProductInfo.h"
-#include "drill/Drill.h"
-#include "drill/DrillScreen.h"
+#include "app/MainWindowUi.h"
+#include "app/OnDemandWindows.h"
 #include "media/SoundEffects.h"
-#include "questions/QuestionBank.h"
-#include "record/GameRecorder.h"
-#include "record/ReviewGame.h"
+#include "session/DrillSession.h"
 #include "settings/RecentFiles.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
 #include <QMainWindow>
-#include <QPixmap>
-#include <QStringList>
 
-#include <array>
-
-class BevelPanel;
 class ColorDialog;
-class QDialog;
 class FileDialog;
 class FontDialog;
 class HelpViewer;
 class MessageBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QProgressBar;
-class QTimer;
 class RandomSource;
-class ResultsWindow;
-class ResultsWindowFactory;
 class RomajiLineInput;
 class WavePlayer;
 class TFrmDataMake;
-class TFrmImport;
-class TFrmNotebook;
-class TFrmTimeOuts;
 class TFrmReport;
 class TFrmSetting;
 class TSoundDialog;
 class TFrmVersion;
 
-// The main window: the drill runs in it, every command starts from its menus.
-class TFrmMain : public QMainWindow, private DrillScreen
+// The main window: a learner's session is drawn in it, every command starts from its menus.
+class TFrmMain : public QMainWindow, public MainWindowUi, private SessionView
 {
     Q_OBJECT
 
@@ -61,57 +43,14 @@ public:
         WavePlayer& wavePlayer;
         SettingsBackend& settings;
         QString executablePath;
-        QStringList arguments; // the command line without the program name
         LearningRecord& record;
         ResultsWindowFactory& resultsWindows;
     };
 
     static inline const QString ApplicationTitle = ProductInfo::Name;
-    // %1: why the window's module could not be loaded.
-    static inline const QString ResultsUnavailableMessage =
-        QStringLiteral("成績の記録を開けませんでした（%1）");
 
     explicit TFrmMain(const Services& services);
     ~TFrmMain() override;
-
-    // Controls, under the names the rest of the program and its tests know them by.
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    BevelPanel* Panel2;
-    QProgressBar* ProgressBar1;
-    BevelPanel* Panel1;
-    QLineEdit* Edit1;
-    QLabel* Image1;
-    std::array<QPixmap, 2> ImageList1;
-    QTimer* Timer1;
-
-    QMenu* MenuFile;
-    QAction* MenuLoad;
-    QAction* MenuImport;
-    QAction* MenuStart;
-    QAction* MenuStop;
-    QAction* MenuEnd;
-    QAction* N3;
-    std::array<QAction*, 3> MenuHist;
-    QAction* MenuClose;
-    QMenu* MenuLevel;
-    std::array<QAction*, 3> MenuLv;
-    QAction* MenuSetting;
-    QAction* MenuScor;
-    QAction* MenuNote;
-    QAction* MenuResults;
-    QMenu* MenuEtc;
-    QAction* MenuBgColor;
-    QAction* MenuFont;
-    QAction* MenuSound;
-    QAction* MenuData;
-    QAction* MenuRomaji;
-    QAction* MenuClearRecord;
-    QMenu* MenuHelp;
-    QAction* MenuContents;
-    QAction* MenuKeyword;
-    QAction* MenuAbout;
 
     TSoundDialog* frmSound;
     TFrmSetting* frmSetting;
@@ -119,18 +58,15 @@ public:
     TFrmVersion* frmVersion;
     TFrmDataMake* frmDataMake;
     RomajiLineInput* romajiInput;
-    // Made when first asked for.
-    TFrmNotebook* frmNotebook = nullptr;
-    TFrmTimeOuts* frmTimeOuts = nullptr;
-    ResultsWindow* frmResults = nullptr;
-    TFrmImport* frmImport = nullptr;
 
-    const QuestionBank& questionBank() const { return bank; }
-    const Drill& drill() const { return game; }
+    const QuestionBank& questionBank() const { return session.bank(); }
+    const Drill& drill() const { return session.drill(); }
     const RecentFiles& recentFiles() const { return recent; }
     const DrillSettings& drillSettings() const { return settings; }
 
-    void FormShow();
+    // Once the window is on the screen: the stored settings, then the file given to the program
+    // (empty for none), then the record. Until then the window says it is getting ready.
+    void FormShow(const QString& fileToLoad);
     void RefreshWindow();
     void LoadQuestionFile(const QString& path);
 
@@ -145,7 +81,6 @@ public:
     void MenuNoteClick();
     void MenuResultsClick();
     void MenuClearRecordClick();
-    void startReview(int level);
     void showTimeOuts();
     void MenuSettingClick();
     void MenuSoundClick();
@@ -163,49 +98,39 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormCreate();
     void FormClose();
     // Returns the message of a stored value that had to be replaced by its default.
     QString loadSettings();
     void saveSettings();
     void useEventSounds();
-    void createControls();
-    void createMenus();
-    void createFileMenu();
-    void createLevelMenu();
-    void createEtcMenu();
-    void createHelpMenu();
+    void connectControls();
+    void connectMenus();
     void installHelpKeys();
-    void adoptDialog(QDialog* dialog);
-    TFrmNotebook& notebookWindow();
-    TFrmTimeOuts& timeOutsWindow();
-    ResultsWindow* resultsWindow();
-    TFrmImport& importWindow();
-    void rebuildRecentEntries();
-    void showRemainingTime(int position);
-    ReportInputs reportInputs() const;
+    GameSettings gameSettings() const;
     void tellRecordMessage();
 
     void setBarPosition(int position) override;
     void showQuestion(const QByteArray& question) override;
     void clearInput() override;
-    void drawMark(DrillMark mark) override;
     void playSound(SoundEvent sound) override;
-    void gameOver() override;
+    void questionAnswered(const AnsweredQuestion& answered) override;
+    void questionTimedOut(const TimedOutQuestion& timedOut) override;
+    void gameOver(const ReportInputs& inputs) override;
+    void drawMark(DrillMark mark);
 
     Services services;
     SettingsStore store;
     DrillSettings settings;
     SoundEffects sounds;
-    QuestionBank bank;
     RecentFiles recent;
     // Asked once, the first time a results report needs it.
     QString learnerName;
-    Drill game;
-    GameRecorder recorder;
-    ReviewGame review;
+    DrillSession session;
+    OnDemandWindows windows;
     QDir programFolder;
     bool shown = false;
+    bool started = false;
 };

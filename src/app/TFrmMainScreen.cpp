@@ -4,33 +4,45 @@
 #include "widgets/BevelPanel.h"
 #include "widgets/RomajiLineInput.h"
 
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTimer>
+
+void TFrmMain::connectControls()
+{
+    // What the user types, deletes or commits through an input method; the program's own
+    // emptying of the line is no answer.
+    connect(Edit1, &QLineEdit::textEdited, this, &TFrmMain::Edit1Change);
+    Edit1->installEventFilter(this);
+    romajiInput = new RomajiLineInput(
+        Edit1, [this] { return TextCodec::decode(session.drill().currentQuestion().answer); });
+    connect(Timer1, &QTimer::timeout, this, &TFrmMain::Timer1Timer);
+}
 
 void TFrmMain::Timer1Timer()
 {
-    game.tick();
+    session.tick();
 }
 
 void TFrmMain::Edit1Change()
 {
-    game.checkAnswer(TextCodec::encode(Edit1->text()));
+    session.input(Edit1->text());
+}
+
+// The first composing of an input method is the learner's first key, though nothing is committed.
+bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Edit1 && event->type() == QEvent::InputMethod &&
+        !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty())
+        session.preeditStarted();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFrmMain::setBarPosition(int position)
 {
-    ProgressBar1->setValue(position);
-    showRemainingTime(position);
-}
-
-// In whole seconds, so that a screen reader hears of it once a second rather than every tick.
-void TFrmMain::showRemainingTime(int position)
-{
-    const int tenths = Drill::BarMaximum - position;
-    const QString remaining = QStringLiteral("残り%1秒").arg((tenths + 9) / 10);
-    if (ProgressBar1->accessibleName() != remaining)
-        ProgressBar1->setAccessibleName(remaining);
+    showBar(position);
 }
 
 void TFrmMain::showQuestion(const QByteArray& question)
@@ -44,32 +56,32 @@ void TFrmMain::clearInput()
     Edit1->clear();
 }
 
-void TFrmMain::drawMark(DrillMark mark)
-{
-    Image1->setPixmap(ImageList1[static_cast<int>(mark)]);
-    Image1->setAccessibleName(mark == DrillMark::Correct ? QStringLiteral("正解")
-                                                         : QStringLiteral("時間切れ"));
-    // The mark comes before the drill moves on, so question, bar and input are still the answer's.
-    // Input with characters outside the question files' code page is kept as empty.
-    if (mark == DrillMark::Correct)
-        recorder.answered(game.currentQuestion(), game.barPosition(), {});
-    else
-        recorder.timedOut(game.currentQuestion(),
-                          TextCodec::encode(Edit1->text()).value_or(QByteArray()), {});
-}
-
 void TFrmMain::playSound(SoundEvent sound)
 {
     sounds.play(sound);
 }
 
-// The report's dialog runs an event loop of its own, so it opens once the handler that ended
-// the game has returned rather than inside it; the drill is Ready already and takes no input.
-void TFrmMain::gameOver()
+void TFrmMain::questionAnswered(const AnsweredQuestion&)
 {
-    const ReportInputs inputs = reportInputs();
-    recorder.gameReported(inputs, ReportFigures::texts(inputs));
-    review.end(bank);
+    drawMark(DrillMark::Correct);
+}
+
+void TFrmMain::questionTimedOut(const TimedOutQuestion&)
+{
+    drawMark(DrillMark::TimeOut);
+}
+
+void TFrmMain::drawMark(DrillMark mark)
+{
+    Image1->setPixmap(ImageList1[static_cast<int>(mark)]);
+    Image1->setAccessibleName(mark == DrillMark::Correct ? QStringLiteral("正解")
+                                                         : QStringLiteral("時間切れ"));
+}
+
+// The report's dialog runs an event loop of its own, so it opens once the handler that ended
+// the game has returned rather than inside it; the session is Ready already and takes no input.
+void TFrmMain::gameOver(const ReportInputs&)
+{
     QMetaObject::invokeMethod(
         this,
         [this] {

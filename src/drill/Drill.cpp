@@ -14,32 +14,26 @@ qint32 wrappingAdd(qint32 value, qint32 delta)
 
 } // namespace
 
-Drill::Drill(const QuestionBank& bank, RandomSource& random, DrillScreen& screen)
-    : bank(bank), random(random), screen(screen)
-{}
+Drill::Drill(RandomSource& random, DrillScreen& screen) : random(random), screen(screen) {}
 
 void Drill::setReady()
 {
     currentState = DrillState::Ready;
+    pairs = nullptr;
 }
 
-void Drill::selectLevel(int level)
-{
-    if (currentState == DrillState::Ready && level >= 0 && level < QuestionBank::LevelCount)
-        currentLevel = level;
-}
-
-Drill::StartOutcome Drill::start(qint32 questionsPerGame)
+Drill::StartOutcome Drill::start(const PackedPairs& gamePairs, qint32 questionsPerGame)
 {
     if (currentState != DrillState::Ready && currentState != DrillState::Paused)
         return StartOutcome::Unavailable;
     if (currentState == DrillState::Ready) {
-        if (bank.Count(currentLevel) == 0)
+        if (gamePairs.size() == 0)
             return StartOutcome::EmptyLevel;
+        pairs = &gamePairs;
         drawQuestionIndex();
         // The new question is current at once, so input before the first tick is checked
         // against it rather than against the last question of an earlier game.
-        question = bank.Item(currentLevel, questionIndex).value_or(QuestionItem{});
+        question = questionAt(questionIndex);
     }
     currentState = DrillState::Running;
     counters = DrillTally{questionsPerGame, 0, 0, 0};
@@ -57,6 +51,7 @@ void Drill::end()
     if (currentState != DrillState::Running && currentState != DrillState::Paused)
         return;
     currentState = DrillState::Ready;
+    pairs = nullptr;
     setBar(0);
     screen.clearInput();
 }
@@ -77,7 +72,7 @@ void Drill::tick()
         position = -1;
     }
     setBar(position + 1);
-    question = bank.Item(currentLevel, questionIndex).value_or(QuestionItem{});
+    question = questionAt(questionIndex);
     screen.showQuestion(question.question);
 }
 
@@ -116,13 +111,22 @@ void Drill::finishGame()
     // Ready before the report is asked for, so nothing the window does while the report is open
     // can count towards the finished game.
     currentState = DrillState::Ready;
+    pairs = nullptr;
     screen.gameOver();
 }
 
 void Drill::drawQuestionIndex()
 {
-    if (const int count = bank.Count(currentLevel); count > 0)
-        questionIndex = random.bounded(count);
+    if (pairs && pairs->size() > 0)
+        questionIndex = random.bounded(static_cast<int>(pairs->size()));
+}
+
+QuestionItem Drill::questionAt(int index) const
+{
+    if (!pairs || index >= pairs->size())
+        return {};
+    const QuestionView pair = pairs->at(index);
+    return {pair.question.toByteArray(), pair.answer.toByteArray()};
 }
 
 void Drill::setBar(int position)

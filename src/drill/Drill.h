@@ -2,18 +2,21 @@
 
 #include "drill/DrillScreen.h"
 #include "drill/DrillState.h"
-#include "questions/QuestionBank.h"
+#include "questions/PackedPairs.h"
 
 #include <optional>
 
 class RandomSource;
 
-// The drill of the main window: its state, level, current question, time bar and tally. The
-// window's handlers call in; everything the player sees goes out through the DrillScreen.
+// The drill of a game: its state, current question, time bar and tally. The session calls in;
+// everything the player sees goes out through the DrillScreen.
 class Drill
 {
 public:
     static constexpr int BarMaximum = 100;
+    // The bar moves one step per tick; a full bar is ten seconds.
+    static constexpr int TickMilliseconds = 100;
+    static constexpr double secondsOf(qint64 ticks) { return ticks * TickMilliseconds / 1000.0; }
 
     enum class StartOutcome
     {
@@ -22,19 +25,19 @@ public:
         Unavailable
     };
 
-    Drill(const QuestionBank& bank, RandomSource& random, DrillScreen& screen);
+    Drill(RandomSource& random, DrillScreen& screen);
 
     DrillState state() const { return currentState; }
-    int level() const { return currentLevel; }
     int barPosition() const { return bar; }
     const DrillTally& tally() const { return counters; }
     const QuestionItem& currentQuestion() const { return question; }
 
     // A question file was loaded, or a report was shown.
     void setReady();
-    void selectLevel(int level);
 
-    StartOutcome start(qint32 questionsPerGame);
+    // A new game, when Ready, drawing from the pairs, which must stay as they are until the game
+    // ends. Paused, the game goes on instead, on its own pairs. Either way the tally starts afresh.
+    StartOutcome start(const PackedPairs& pairs, qint32 questionsPerGame);
     void stop();
     void end();
 
@@ -51,12 +54,13 @@ private:
     void timeOut();
     void finishGame();
 
-    const QuestionBank& bank;
+    QuestionItem questionAt(int index) const;
+
     RandomSource& random;
     DrillScreen& screen;
 
     DrillState currentState = DrillState::NoData;
-    int currentLevel = 0;
+    const PackedPairs* pairs = nullptr; // those of the game; none between games
     int questionIndex = 0;
     QuestionItem question;
     int bar = 0;

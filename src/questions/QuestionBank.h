@@ -27,6 +27,8 @@ public:
     void reserve(int level, int pairs, qsizetype textBytes);
     // The pair in place; position must be below Count(level).
     QuestionView view(int level, int position) const;
+    // The level's list in place; level must be one of the three.
+    const PackedPairs& list(int level) const { return lists[level]; }
 
     friend bool operator==(const QuestionBank&, const QuestionBank&) = default;
 

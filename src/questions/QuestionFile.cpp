@@ -122,7 +122,18 @@ ReadOutcome parse(QByteArrayView bytes, QuestionBank& bank)
     }
 }
 
-ReadOutcome read(const QString& path, QuestionBank& bank)
+namespace {
+
+ReadOutcome parseAndHash(QByteArrayView bytes, QuestionBank& bank, QCryptographicHash* hash)
+{
+    if (hash)
+        hash->addData(bytes);
+    return parse(bytes, bank);
+}
+
+} // namespace
+
+ReadOutcome read(const QString& path, QuestionBank& bank, QCryptographicHash* hash)
 {
     if (!QFileInfo(path).isFile())
         return ReadFailure::NotFound;
@@ -134,10 +145,10 @@ ReadOutcome read(const QString& path, QuestionBank& bank)
     // file system) is read instead.
     if (const qint64 size = file.size(); size > 0) {
         if (uchar* mapped = file.map(0, size))
-            return parse(QByteArrayView(mapped, size), bank);
+            return parseAndHash(QByteArrayView(mapped, size), bank, hash);
     }
     try {
-        return parse(file.readAll(), bank);
+        return parseAndHash(file.readAll(), bank, hash);
     } catch (const std::bad_alloc&) {
         return ReadFailure::Unreadable;
     }

@@ -4,6 +4,7 @@
 #include "questions/QuestionBank.h"
 
 #include <QByteArrayView>
+#include <QCryptographicHash>
 #include <QString>
 
 // The question file: "3.00a", a level count, then per level an item count and per item two
@@ -26,8 +27,9 @@ using WriteOutcome = Outcome<QString>;
 ReadOutcome parse(QByteArrayView bytes, QuestionBank& bank);
 
 // NotFound, with the bank untouched, when no file is at path (a folder is no file); otherwise
-// empties the bank, then reads the file into it.
-ReadOutcome read(const QString& path, QuestionBank& bank);
+// empties the bank, then reads the file into it. The bytes read are added to the hash when one is
+// given, so a file is read only once to be both loaded and known.
+ReadOutcome read(const QString& path, QuestionBank& bank, QCryptographicHash* hash = nullptr);
 
 QByteArray encode(const QuestionBank& bank);
 

@@ -1,7 +1,5 @@
 #include "record/GameRecorder.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 
 GameRecorder::GameRecorder(LearningRecord& record, Clock clock)
     : store(record), clock(std::move(clock))
@@ -31,15 +29,6 @@ void GameRecorder::open()
         written(false);
         break;
     }
-}
-
-void GameRecorder::useFile(const QString& path)
-{
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (file.open(QIODevice::ReadOnly))
-        hash.addData(&file);
-    current = {path, hash.result()};
 }
 
 void GameRecorder::gameStarted(int level, qint32 secondsPerQuestion, qint32 questionsPerGame,

@@ -27,7 +27,7 @@ public:
     void open();
 
     // After a question file was loaded: the games that follow draw from it.
-    void useFile(const QString& path);
+    void useFile(const RecordedFile& file) { current = file; }
     const RecordedFile& file() const { return current; }
 
     void gameStarted(int level, qint32 secondsPerQuestion, qint32 questionsPerGame, bool review);

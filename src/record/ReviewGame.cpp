@@ -87,47 +87,29 @@ ReviewGame::LevelEntries collect(const QuestionBank& bank, int first, int last,
 
 } // namespace
 
-QList<NotebookEntry> ReviewGame::entriesOf(const QuestionBank& bank, int level,
-                                           const QList<NotebookEntry>& notebook)
+namespace ReviewGame {
+
+QList<NotebookEntry> entriesOf(const QuestionBank& bank, int level,
+                               const QList<NotebookEntry>& notebook)
 {
     if (level < 0 || level >= QuestionBank::LevelCount)
         return {};
     return collect(bank, level, level, notebook)[level];
 }
 
-ReviewGame::LevelEntries ReviewGame::entriesByLevel(const QuestionBank& bank,
-                                                    const QList<NotebookEntry>& notebook)
+LevelEntries entriesByLevel(const QuestionBank& bank, const QList<NotebookEntry>& notebook)
 {
     return collect(bank, 0, QuestionBank::LevelCount - 1, notebook);
 }
 
-QuestionBank ReviewGame::weightedBank(const QList<NotebookEntry>& entries, int level,
-                                      const QDateTime& now)
+PackedPairs weightedList(const QList<NotebookEntry>& entries, const QDateTime& now)
 {
-    QuestionBank bank;
+    PackedPairs list;
     for (const NotebookEntry& entry : entries) {
         for (int n = NotebookRule::reviewWeight(entry.progress, now); n > 0; --n)
-            bank.Add(level, entry.pair.question, entry.pair.answer);
+            list.append(entry.pair.question, entry.pair.answer);
     }
-    return bank;
+    return list;
 }
 
-bool ReviewGame::begin(QuestionBank& bank, int level, const QList<NotebookEntry>& notebook,
-                       const QDateTime& now)
-{
-    const QList<NotebookEntry> entries = entriesOf(bank, level, notebook);
-    if (entries.isEmpty())
-        return false;
-    if (!loaded)
-        loaded = bank;
-    bank = weightedBank(entries, level, now);
-    return true;
-}
-
-void ReviewGame::end(QuestionBank& bank)
-{
-    if (!loaded)
-        return;
-    bank = std::move(*loaded);
-    loaded.reset();
-}
+} // namespace ReviewGame

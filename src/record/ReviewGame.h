@@ -4,31 +4,18 @@
 #include "record/LearningRecord.h"
 
 #include <array>
-#include <optional>
 
 // A review game plays the loaded file's notebook pairs of one level, each as often as its review
-// weight (NotebookRule), in the drill's usual way: for the game's length the bank's level holds
-// the weighted pairs in place of the file's, and the file's lists come back when the game ends.
-class ReviewGame
-{
-public:
-    // The pairs of the bank's level that are in the notebook, in the bank's order, each once.
-    static QList<NotebookEntry> entriesOf(const QuestionBank& bank, int level,
-                                          const QList<NotebookEntry>& notebook);
-    using LevelEntries = std::array<QList<NotebookEntry>, QuestionBank::LevelCount>;
-    // The same for all three levels at once, looking the notebook up only once.
-    static LevelEntries entriesByLevel(const QuestionBank& bank,
-                                       const QList<NotebookEntry>& notebook);
-    static QuestionBank weightedBank(const QList<NotebookEntry>& entries, int level,
-                                     const QDateTime& now);
+// weight (NotebookRule), in the drill's usual way, from a list of its own beside the file's.
+namespace ReviewGame {
 
-    bool active() const { return loaded.has_value(); }
-    // False, with the bank untouched, when the level has no pair in the notebook.
-    bool begin(QuestionBank& bank, int level, const QList<NotebookEntry>& notebook,
-               const QDateTime& now);
-    // Puts the file's lists back; nothing when no review is active.
-    void end(QuestionBank& bank);
+// The pairs of the bank's level that are in the notebook, in the bank's order, each once.
+QList<NotebookEntry> entriesOf(const QuestionBank& bank, int level,
+                               const QList<NotebookEntry>& notebook);
+using LevelEntries = std::array<QList<NotebookEntry>, QuestionBank::LevelCount>;
+// The same for all three levels at once, looking the notebook up only once.
+LevelEntries entriesByLevel(const QuestionBank& bank, const QList<NotebookEntry>& notebook);
+// The list a review game draws from: every entry as many times as its weight.
+PackedPairs weightedList(const QList<NotebookEntry>& entries, const QDateTime& now);
 
-private:
-    std::optional<QuestionBank> loaded;
-};
+} // namespace ReviewGame

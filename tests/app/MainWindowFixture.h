@@ -40,22 +40,26 @@ struct MainWindowFixture
 
     // The window reaches its messages, its sounds and its record through these doubles unless
     // a test or benchmark hands in others.
-    void create(const QStringList& arguments = {}, MessageBox* messages = nullptr,
-                WavePlayer* wavePlayer = nullptr, LearningRecord* learningRecord = nullptr)
+    void create(MessageBox* messages = nullptr, WavePlayer* wavePlayer = nullptr,
+                LearningRecord* learningRecord = nullptr)
     {
         window = std::make_unique<TFrmMain>(TFrmMain::Services{
             messages ? *messages : messageBox, fileDialog, colorDialog, fontDialog, helpViewer,
             random, wavePlayer ? *wavePlayer : player, settings, folder.filePath("tazune"),
-            arguments, learningRecord ? *learningRecord : record, *resultsWindows});
+            learningRecord ? *learningRecord : record, *resultsWindows});
     }
 
+    // Shows the window and starts it up as the program does once it is on the screen, with the
+    // file given on the command line, if any.
     void show(const QStringList& arguments = {})
     {
-        create(arguments);
+        if (!window)
+            create();
         window->show();
         // Menu shortcuts act only in the active window.
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->FormShow(arguments.value(0));
     }
 
     // A question file in the fixture's folder; its three levels hold the given answers, each

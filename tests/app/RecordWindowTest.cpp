@@ -10,7 +10,6 @@
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
-#include <QCryptographicHash>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -92,60 +91,6 @@ private:
 private slots:
     void init() { f = std::make_unique<MainWindowFixture>(); }
     void cleanup() { f.reset(); }
-
-    void everyQuestionOfAGameIsRecorded()
-    {
-        f->random.values = {0, 1, 0};
-        showWithSample(2);
-        QCOMPARE(f->record.opens, 1);
-        window().MenuStart->trigger();
-        for (int tick = 0; tick < 7; ++tick)
-            window().Timer1Timer();
-        QTest::keyClicks(window().Edit1, "yama");
-        window().Timer1Timer();
-        ModalCloser closer;
-        timeOut("kaw");
-        QTRY_COMPARE(closer.captions, QStringList{QStringLiteral("成績発表")});
-
-        QCOMPARE(f->record.games.size(), 1);
-        const MemoryLearningRecord::Game& game = f->record.games[0];
-        QCOMPARE(game.start.file.path, file);
-        QCOMPARE(game.start.file.contentHash,
-                 QCryptographicHash::hash(TestFiles::readBytes(file), QCryptographicHash::Sha256));
-        QCOMPARE(game.start.level, 0);
-        QCOMPARE(game.start.secondsPerQuestion, 20);
-        QCOMPARE(game.start.questionsPerGame, 2);
-        QVERIFY(!game.start.review);
-        QCOMPARE(game.outcomes.size(), 2);
-        QCOMPARE(game.outcomes[0].pair, (QuestionItem{"YAMA", "yama"}));
-        QCOMPARE(game.outcomes[0].correctTicks, 7);
-        QCOMPARE(game.outcomes[1].pair, (QuestionItem{"KAWA", "kawa"}));
-        QCOMPARE(game.outcomes[1].correctTicks, std::nullopt);
-        QCOMPARE(game.outcomes[1].typed, QByteArray("kaw"));
-        QVERIFY(game.result);
-        const ReportInputs& inputs = game.result->inputs;
-        QCOMPARE((QList<qint32>{inputs.secondsPerQuestion, inputs.questionsPerGame,
-                                inputs.correctCount, inputs.correctTimeSum, inputs.answerTimeSum}),
-                 (QList<qint32>{20, 2, 1, 7, 107}));
-        const TFrmReport* report = window().frmReport;
-        QCOMPARE(game.result->texts,
-                 (ReportTexts{report->RPanel1->text(), report->RPanel2->text(),
-                              report->RPanel3->text(), report->RPanel4->text()}));
-        QCOMPARE(game.result->texts.correctRate, QStringLiteral("50／％"));
-    }
-
-    void gameEndedByHandKeepsItsAnswersOnly()
-    {
-        showWithSample(5);
-        window().MenuStart->trigger();
-        timeOut("y");
-        window().MenuEnd->trigger();
-        ModalCloser closer;
-        window().MenuScor->trigger();
-        QCOMPARE(f->record.games.size(), 1);
-        QCOMPARE(f->record.games[0].outcomes.size(), 1);
-        QVERIFY(!f->record.games[0].result);
-    }
 
     void reportShowsTheGamesTimeOuts()
     {

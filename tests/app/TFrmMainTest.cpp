@@ -543,8 +543,8 @@ private slots:
     {
         NestingMessageBox boxes;
         f->settings.values = {{"Sec", "abc"}};
-        f->create({f->folder.filePath("MISSING.DAT")}, &boxes);
-        window().show();
+        f->create(&boxes);
+        f->show({f->folder.filePath("MISSING.DAT")});
         QTRY_COMPARE(boxes.messages.size(), 2);
         QCOMPARE(boxes.messages[0], QStringLiteral("ファイルが開けませんでした"));
         QCOMPARE(boxes.deepest, 1);

@@ -51,9 +51,10 @@ int main(int argc, char* argv[])
     player.connectToServer();
     MainWindowFixture f;
     f.settings.values = {{"SE1", args[2]}, {"SE3", args[3]}};
-    f.create({f.questionFile("PROBE.DAT", {{"yama"}})}, nullptr, &player);
+    f.create(nullptr, &player);
     TFrmMain& window = *f.window;
     window.show();
+    window.FormShow(f.questionFile("PROBE.DAT", {{"yama"}}));
     playEvent(window, args[1]);
     QTimer::singleShot(HearingTimeMs, &window, &QWidget::close);
     app.exec();

@@ -1,5 +1,6 @@
 #include "FakeDrillScreen.h"
 #include "ScriptedRandom.h"
+#include "questions/QuestionBank.h"
 
 #include <QTest>
 
@@ -24,7 +25,7 @@ private:
     void startReady(qint32 questions)
     {
         drill->setReady();
-        QCOMPARE(drill->start(questions), Drill::StartOutcome::Started);
+        QCOMPARE(drill->start(bank.list(0), questions), Drill::StartOutcome::Started);
     }
 
 private slots:
@@ -36,7 +37,7 @@ private slots:
         bank.Add(2, "sora", "sora");
         random = ScriptedRandom();
         screen = FakeDrillScreen();
-        drill = std::make_unique<Drill>(bank, random, screen);
+        drill = std::make_unique<Drill>(random, screen);
         screen.drill = drill.get();
     }
 
@@ -69,7 +70,7 @@ private slots:
             if (command == "ready")
                 drill->setReady();
             else if (command == "start")
-                drill->start(10);
+                drill->start(bank.list(0), 10);
             else if (command == "stop")
                 drill->stop();
             else if (command == "end")
@@ -78,30 +79,21 @@ private slots:
         QCOMPARE(drill->state(), expected);
     }
 
-    void startOnAnEmptyLevelIsRefused()
+    void startOnNoPairsIsRefused()
     {
         drill->setReady();
-        drill->selectLevel(1);
-        QCOMPARE(drill->start(10), Drill::StartOutcome::EmptyLevel);
+        QCOMPARE(drill->start(bank.list(1), 10), Drill::StartOutcome::EmptyLevel);
         QCOMPARE(drill->state(), DrillState::Ready);
         QVERIFY(random.bounds.isEmpty());
     }
 
-    void startDrawsFromTheSelectedLevel()
+    void startDrawsFromTheGivenPairs()
     {
         drill->setReady();
-        drill->selectLevel(2);
-        QCOMPARE(drill->start(10), Drill::StartOutcome::Started);
+        QCOMPARE(drill->start(bank.list(2), 10), Drill::StartOutcome::Started);
         QCOMPARE(random.bounds, QList<int>{1});
         drill->tick();
         QCOMPARE(screen.shownQuestion, QByteArray("sora"));
-    }
-
-    void levelCannotChangeDuringAGame()
-    {
-        startReady(10);
-        drill->selectLevel(2);
-        QCOMPARE(drill->level(), 0);
     }
 
     void firstTickShowsTheQuestionAtPositionOne()
@@ -220,7 +212,7 @@ private slots:
             if (command == "ready")
                 drill->setReady();
             else if (command == "start" || command == "start_one")
-                drill->start(command == "start" ? 10 : 1);
+                drill->start(bank.list(0), command == "start" ? 10 : 1);
             else if (command == "stop")
                 drill->stop();
             else if (command == "end")
@@ -248,11 +240,13 @@ private slots:
         const DrillTally before = drill->tally();
         QCOMPARE(before.questionsRemaining, 9);
         drill->stop();
-        QCOMPARE(drill->start(10), Drill::StartOutcome::Started);
+        QCOMPARE(drill->start(bank.list(2), 10), Drill::StartOutcome::Started);
         QCOMPARE(drill->tally(), (DrillTally{10, 0, 0, 0}));
         QCOMPARE(random.bounds.size(), 2);
         drill->tick();
         QCOMPARE(screen.bar, 50);
+        // The paused game goes on with its own pairs, not those handed to Start.
+        QCOMPARE(screen.shownQuestion, QByteArray("yama"));
     }
 
     void endLeavesTheTallyAndEmptiesTheInput()

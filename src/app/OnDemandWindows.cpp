@@ -1,0 +1,58 @@
+#include "app/OnDemandWindows.h"
+
+#include "import/TFrmImport.h"
+#include "platform/MessageBox.h"
+#include "record/TFrmNotebook.h"
+#include "record/TFrmTimeOuts.h"
+#include "widgets/HelpKeys.h"
+
+#include <QDialog>
+
+OnDemandWindows::OnDemandWindows(const Services& services, QWidget* parent)
+    : services(services), parent(parent)
+{}
+
+template <typename Window>
+Window& OnDemandWindows::madeOnce(Window*& window, std::function<Window*()> make)
+{
+    if (!window) {
+        window = make();
+        HelpKeys::installOnDialog(window, services.helpViewer);
+    }
+    return *window;
+}
+
+TFrmNotebook& OnDemandWindows::notebook()
+{
+    return madeOnce<TFrmNotebook>(notebookWindow, [this] {
+        return new TFrmNotebook(services.recorder, services.fileDialog, services.messageBox,
+                                parent);
+    });
+}
+
+TFrmTimeOuts& OnDemandWindows::timeOuts()
+{
+    return madeOnce<TFrmTimeOuts>(timeOutsWindow, [this] { return new TFrmTimeOuts(parent); });
+}
+
+TFrmImport& OnDemandWindows::import()
+{
+    return madeOnce<TFrmImport>(importWindow, [this] {
+        return new TFrmImport(services.fileDialog, services.messageBox, parent);
+    });
+}
+
+ResultsWindow* OnDemandWindows::results()
+{
+    if (!resultsWindow) {
+        const ResultsWindowFactory::Made made = services.resultsWindows.create(
+            {services.recorder, services.fileDialog, services.messageBox}, parent);
+        if (!made.window) {
+            services.messageBox.showError(ResultsUnavailableMessage.arg(made.error));
+            return nullptr;
+        }
+        resultsWindow = made.window;
+        HelpKeys::installOnDialog(&resultsWindow->dialog(), services.helpViewer);
+    }
+    return resultsWindow;
+}

@@ -1,0 +1,180 @@
+#include "session/DrillSession.h"
+
+#include "questions/TextCodec.h"
+#include "record/ReviewGame.h"
+
+#include <QCryptographicHash>
+
+#include <chrono>
+
+qint64 DrillSession::steadyMilliseconds()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+DrillSession::DrillSession(RandomSource& random, LearningRecord& record, SessionView& view,
+                           MonotonicClock clock, GameRecorder::Clock wallClock)
+    : view(view), clock(std::move(clock)), game(random, *this), record(record, std::move(wallClock))
+{}
+
+QuestionFile::ReadOutcome DrillSession::load(const QString& path)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const QuestionFile::ReadOutcome outcome = QuestionFile::read(path, fileBank, &hash);
+    if (outcome) {
+        record.useFile({path, hash.result()});
+        game.setReady();
+    }
+    return outcome;
+}
+
+void DrillSession::selectLevel(int level)
+{
+    if (game.state() == DrillState::Ready && level >= 0 && level < QuestionBank::LevelCount)
+        currentLevel = level;
+}
+
+DrillSession::StartOutcome DrillSession::start(const GameSettings& settings)
+{
+    if (game.state() == DrillState::Paused) {
+        game.start(reviewing() ? reviewList : fileBank.list(currentLevel),
+                   settings.questionsPerGame);
+        timer.resume(clock());
+        return StartOutcome::Resumed;
+    }
+    return startGame(fileBank.list(currentLevel), settings);
+}
+
+bool DrillSession::startReview(int level, const GameSettings& settings)
+{
+    if (game.state() != DrillState::Ready)
+        return false;
+    const QList<NotebookEntry> entries = ReviewGame::entriesOf(fileBank, level, record.notebook());
+    if (entries.isEmpty())
+        return false;
+    selectLevel(level);
+    reviewList = ReviewGame::weightedList(entries, QDateTime::currentDateTimeUtc());
+    review = true;
+    if (startGame(reviewList, settings) == StartOutcome::Started)
+        return true;
+    review = false;
+    reviewList.clear();
+    return false;
+}
+
+DrillSession::StartOutcome DrillSession::startGame(const PackedPairs& pairs,
+                                                   const GameSettings& settings)
+{
+    const Drill::StartOutcome started = game.start(pairs, settings.questionsPerGame);
+    if (started == Drill::StartOutcome::EmptyLevel)
+        return StartOutcome::EmptyLevel;
+    if (started == Drill::StartOutcome::Unavailable)
+        return StartOutcome::Unavailable;
+    gameSettings = settings;
+    timer.questionCurrent(clock());
+    lastTyped.clear();
+    record.gameStarted(currentLevel, settings.secondsPerQuestion, settings.questionsPerGame,
+                       review);
+    return StartOutcome::Started;
+}
+
+void DrillSession::stop()
+{
+    if (game.state() != DrillState::Running)
+        return;
+    game.stop();
+    timer.pause(clock());
+}
+
+void DrillSession::end()
+{
+    if (game.state() != DrillState::Running && game.state() != DrillState::Paused)
+        return;
+    game.end();
+    record.gameEnded();
+    review = false;
+    reviewList.clear();
+}
+
+void DrillSession::close()
+{
+    end();
+    fileBank.ClearAll();
+}
+
+void DrillSession::tick()
+{
+    game.tick();
+}
+
+void DrillSession::input(const QString& committedText)
+{
+    if (game.state() != DrillState::Running)
+        return;
+    timer.committedTextEdited(clock(), committedText.size());
+    const std::optional<QByteArray> typed = TextCodec::encode(committedText);
+    lastTyped = typed.value_or(QByteArray());
+    game.checkAnswer(typed);
+}
+
+void DrillSession::preeditStarted()
+{
+    if (game.state() == DrillState::Running)
+        timer.preeditStarted(clock());
+}
+
+ReportInputs DrillSession::reportInputs() const
+{
+    const DrillTally& tally = game.tally();
+    return {gameSettings.secondsPerQuestion, gameSettings.questionsPerGame, tally.correctCount,
+            tally.correctTimeSum, tally.answerTimeSum};
+}
+
+void DrillSession::setBarPosition(int position)
+{
+    view.setBarPosition(position);
+}
+
+void DrillSession::showQuestion(const QByteArray& question)
+{
+    timer.questionShown(clock());
+    view.showQuestion(question);
+}
+
+void DrillSession::clearInput()
+{
+    view.clearInput();
+}
+
+// The mark comes before the drill moves on, so its question and bar are still the answer's.
+void DrillSession::drawMark(DrillMark mark)
+{
+    const qint64 now = clock();
+    const QuestionItem pair = game.currentQuestion();
+    if (mark == DrillMark::Correct) {
+        const AnsweredQuestion answered{pair, game.barPosition(), timer.timing(now, inputMode)};
+        record.answered(answered.pair, answered.ticks, answered.timing);
+        view.questionAnswered(answered);
+    } else {
+        const TimedOutQuestion timedOut{pair, lastTyped, timer.timing(std::nullopt, inputMode)};
+        record.timedOut(timedOut.pair, timedOut.typed, timedOut.timing);
+        view.questionTimedOut(timedOut);
+    }
+    timer.questionCurrent(now);
+    lastTyped.clear();
+}
+
+void DrillSession::playSound(SoundEvent sound)
+{
+    view.playSound(sound);
+}
+
+void DrillSession::gameOver()
+{
+    const ReportInputs inputs = reportInputs();
+    record.gameReported(inputs, ReportFigures::texts(inputs));
+    review = false;
+    reviewList.clear();
+    view.gameOver(inputs);
+}

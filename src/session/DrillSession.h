@@ -1,0 +1,96 @@
+#pragma once
+
+#include "drill/Drill.h"
+#include "questions/QuestionBank.h"
+#include "questions/QuestionFile.h"
+#include "record/GameRecorder.h"
+#include "session/AnswerTimer.h"
+#include "session/SessionView.h"
+
+#include <functional>
+
+class RandomSource;
+
+// The settings a game is played with, as the report computes from them.
+struct GameSettings
+{
+    qint32 secondsPerQuestion = 0;
+    qint32 questionsPerGame = 0;
+};
+
+// A learner's games on the loaded question file: the file's bank, the drill, the review game's
+// list and the game's writes to the learning record. The window's handlers call in and draw what
+// the session reports through its SessionView; the rules of a game live here, not in the window.
+class DrillSession : private DrillScreen
+{
+public:
+    // Milliseconds on a clock that never goes back.
+    using MonotonicClock = std::function<qint64()>;
+    static qint64 steadyMilliseconds();
+
+    enum class StartOutcome
+    {
+        Started,
+        Resumed,
+        EmptyLevel,
+        Unavailable
+    };
+
+    DrillSession(RandomSource& random, LearningRecord& record, SessionView& view,
+                 MonotonicClock clock = &steadyMilliseconds,
+                 GameRecorder::Clock wallClock = &QDateTime::currentDateTimeUtc);
+
+    // Reads the file once, for its pairs and for the record's knowledge of it. On a failed read
+    // the bank holds what was read before the failure and the session's state stays as it was.
+    QuestionFile::ReadOutcome load(const QString& path);
+
+    const QuestionBank& bank() const { return fileBank; }
+    const Drill& drill() const { return game; }
+    DrillState state() const { return game.state(); }
+    int level() const { return currentLevel; }
+    bool reviewing() const { return review; }
+    GameRecorder& recorder() { return record; }
+    const GameRecorder& recorder() const { return record; }
+
+    // Only between games.
+    void selectLevel(int level);
+    StartOutcome start(const GameSettings& settings);
+    // A review game of the level's notebook pairs; false, with nothing changed, when it has none.
+    bool startReview(int level, const GameSettings& settings);
+    void stop();
+    void end();
+    // The window closes: a game running or paused is abandoned and the file's pairs let go.
+    void close();
+    // The report was shown: the drill waits for the next Start.
+    void setReady() { game.setReady(); }
+
+    void tick();
+    // The input line's committed text after the learner changed it.
+    void input(const QString& committedText);
+    void preeditStarted();
+    void setInputMode(InputMode mode) { inputMode = mode; }
+
+private:
+    StartOutcome startGame(const PackedPairs& pairs, const GameSettings& settings);
+    ReportInputs reportInputs() const;
+
+    void setBarPosition(int position) override;
+    void showQuestion(const QByteArray& question) override;
+    void clearInput() override;
+    void drawMark(DrillMark mark) override;
+    void playSound(SoundEvent sound) override;
+    void gameOver() override;
+
+    SessionView& view;
+    MonotonicClock clock;
+    QuestionBank fileBank;
+    PackedPairs reviewList;
+    Drill game;
+    GameRecorder record;
+    AnswerTimer timer;
+    GameSettings gameSettings;
+    QByteArray lastTyped;
+    InputMode inputMode = InputMode::InputMethod;
+    int currentLevel = 0;
+    bool review = false;
+};

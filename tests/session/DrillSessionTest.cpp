@@ -1,0 +1,278 @@
+#include "session/DrillSession.h"
+#include "FakeSessionView.h"
+#include "MemoryLearningRecord.h"
+#include "ScriptedRandom.h"
+#include "TestFiles.h"
+#include "UpperCaseBank.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const GameSettings TwoQuestions{20, 2};
+
+PairProgress missedOnce()
+{
+    PairProgress progress;
+    progress.misses = 1;
+    progress.inNotebook = true;
+    progress.lastMiss = QDateTime::currentDateTimeUtc();
+    return progress;
+}
+
+} // namespace
+
+class DrillSessionTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder;
+    QString file;
+    ScriptedRandom random;
+    MemoryLearningRecord record;
+    FakeSessionView view;
+    qint64 now = 0;
+    std::unique_ptr<DrillSession> session;
+
+    void ticks(int count)
+    {
+        for (int k = 0; k < count; ++k) {
+            now += Drill::TickMilliseconds;
+            session->tick();
+        }
+    }
+
+    // Each character as the input line reports it, 100 ms apart.
+    void type(const QString& text)
+    {
+        for (qsizetype length = 1; length <= text.size(); ++length) {
+            now += 100;
+            session->input(text.left(length));
+        }
+    }
+
+    void timeOut() { ticks(Drill::BarMaximum + 1); }
+
+private slots:
+    void init()
+    {
+        file = folder.filePath("Q1.DAT");
+        QVERIFY(QuestionFile::write(file, upperCaseBank({{"yama", "kawa"}, {"sora"}, {}})));
+        random = ScriptedRandom();
+        record = MemoryLearningRecord();
+        view = FakeSessionView();
+        now = 0;
+        session = std::make_unique<DrillSession>(random, record, view, [this] { return now; });
+        QVERIFY(session->load(file));
+        QCOMPARE(session->state(), DrillState::Ready);
+    }
+
+    void everyQuestionOfAGameIsRecorded()
+    {
+        random.values = {0, 1, 0};
+        QCOMPARE(session->start(TwoQuestions), DrillSession::StartOutcome::Started);
+        ticks(7);
+        type("yama");
+        ticks(1);
+        type("kaw");
+        timeOut();
+
+        QCOMPARE(record.games.size(), 1);
+        const MemoryLearningRecord::Game& game = record.games[0];
+        QCOMPARE(game.start.file.path, file);
+        QCOMPARE(game.start.file.contentHash,
+                 QCryptographicHash::hash(TestFiles::readBytes(file), QCryptographicHash::Sha256));
+        QCOMPARE(game.start.level, 0);
+        QCOMPARE(game.start.secondsPerQuestion, 20);
+        QCOMPARE(game.start.questionsPerGame, 2);
+        QVERIFY(!game.start.review);
+        QCOMPARE(game.outcomes.size(), 2);
+        QCOMPARE(game.outcomes[0].pair, (QuestionItem{"YAMA", "yama"}));
+        QCOMPARE(game.outcomes[0].correctTicks, 7);
+        QCOMPARE(game.outcomes[1].pair, (QuestionItem{"KAWA", "kawa"}));
+        QCOMPARE(game.outcomes[1].correctTicks, std::nullopt);
+        QCOMPARE(game.outcomes[1].typed, QByteArray("kaw"));
+        QVERIFY(game.result);
+        const ReportInputs& inputs = game.result->inputs;
+        QCOMPARE((QList<qint32>{inputs.secondsPerQuestion, inputs.questionsPerGame,
+                                inputs.correctCount, inputs.correctTimeSum, inputs.answerTimeSum}),
+                 (QList<qint32>{20, 2, 1, 7, 107}));
+        QCOMPARE(game.result->texts, ReportFigures::texts(inputs));
+        QCOMPARE(view.reports.size(), 1);
+        QCOMPARE(session->state(), DrillState::Ready);
+    }
+
+    void whatTheViewHearsIsWhatTheRecordKeeps()
+    {
+        random.values = {0, 1};
+        session->start(TwoQuestions);
+        ticks(3);
+        type("yama");
+        ticks(1);
+        type("kaw");
+        timeOut();
+        QCOMPARE(view.answered.size(), 1);
+        QCOMPARE(view.answered[0].pair, record.games[0].outcomes[0].pair);
+        QCOMPARE(view.answered[0].ticks, 3);
+        QCOMPARE(view.answered[0].timing, record.games[0].outcomes[0].timing);
+        QCOMPARE(view.timedOut.size(), 1);
+        QCOMPARE(view.timedOut[0].typed, QByteArray("kaw"));
+        QCOMPARE(view.timedOut[0].timing, record.games[0].outcomes[1].timing);
+        QCOMPARE(session->recorder().timeOuts().size(), 1);
+    }
+
+    void timesAreMeasuredFromTheQuestionShown()
+    {
+        random.values = {0, 1};
+        session->setInputMode(InputMode::Romaji);
+        session->start(TwoQuestions);
+        ticks(1); // shown at 100 ms
+        now += 1000;
+        type("yam"); // 1200, 1300, 1400
+        for (const char* text : {"ya", "yam", "yama"}) {
+            now += 100;
+            session->input(text); // 1500 shortens the text; 1700 is the match
+        }
+        const AnswerTiming first = record.games[0].outcomes[0].timing;
+        QCOMPARE(first, (AnswerTiming{1100, 1600, 6, 1, InputMode::Romaji}));
+
+        session->preeditStarted(); // 1700, before the next question is shown
+        ticks(1);                  // 1800
+        now += 400;
+        session->preeditStarted();
+        session->stop();
+        now += 60000;
+        QCOMPARE(session->start(TwoQuestions), DrillSession::StartOutcome::Resumed);
+        timeOut();
+        const AnswerTiming second = record.games[0].outcomes.constLast().timing;
+        QCOMPARE(second.firstKeyMs, std::optional<qint64>(0));
+        QCOMPARE(second.matchMs, std::nullopt);
+    }
+
+    void timeOutKeepsWhatWasTypedAsReceived_data()
+    {
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::addRow("nothing") << QStringList{} << QByteArray();
+        QTest::addRow("last_edit") << QStringList{"k", "ka", "k"} << QByteArray("k");
+        QTest::addRow("japanese") << QStringList{QStringLiteral("かわ")}
+                                  << QByteArray("\x82\xA9\x82\xED");
+        QTest::addRow("beyond_the_code_page")
+            << QStringList{QStringLiteral("🙂")} << QByteArray();
+    }
+
+    void timeOutKeepsWhatWasTypedAsReceived()
+    {
+        QFETCH(QStringList, inputs);
+        QFETCH(QByteArray, kept);
+        session->start(TwoQuestions);
+        for (const QString& input : inputs)
+            session->input(input);
+        timeOut();
+        QCOMPARE(record.games[0].outcomes[0].typed, kept);
+        QCOMPARE(session->recorder().timeOuts()[0].typed, kept);
+    }
+
+    void stoppedGameKeepsItsAnswersAndCountsNoResult()
+    {
+        session->start({20, 5});
+        timeOut();
+        session->stop();
+        session->end();
+        QCOMPARE(session->state(), DrillState::Ready);
+        QCOMPARE(record.games.size(), 1);
+        QCOMPARE(record.games[0].outcomes.size(), 1);
+        QVERIFY(!record.games[0].result);
+        QVERIFY(view.reports.isEmpty());
+        // A game that goes on after a pause is the same game.
+        session->start({20, 5});
+        session->stop();
+        session->start({20, 5});
+        QCOMPARE(record.games.size(), 2);
+    }
+
+    void levelIsChosenOnlyBetweenGames()
+    {
+        session->selectLevel(2);
+        QCOMPARE(session->start(TwoQuestions), DrillSession::StartOutcome::EmptyLevel);
+        QVERIFY(record.games.isEmpty());
+        session->selectLevel(1);
+        session->start(TwoQuestions);
+        session->selectLevel(0);
+        QCOMPARE(session->level(), 1);
+        ticks(1);
+        QCOMPARE(view.shownQuestion, QByteArray("SORA"));
+        QCOMPARE(record.games[0].start.level, 1);
+    }
+
+    void reviewDrawsOnlyItsListAndLeavesTheFileAlone_data()
+    {
+        QTest::addColumn<QString>("exit");
+        QTest::addRow("finished") << "finish";
+        QTest::addRow("ended") << "end";
+        QTest::addRow("ended_while_paused") << "pause_end";
+        QTest::addRow("file_loaded_after") << "finish_load";
+    }
+
+    void reviewDrawsOnlyItsListAndLeavesTheFileAlone()
+    {
+        QFETCH(QString, exit);
+        record.progress[{"KAWA", "kawa"}] = missedOnce();
+        const QuestionBank fileBank = session->bank();
+        QVERIFY(session->startReview(0, {20, 3}));
+        QVERIFY(session->reviewing());
+        QCOMPARE(session->bank(), fileBank);
+        for (int question = 0; question < 2; ++question) {
+            ticks(1);
+            QCOMPARE(view.shownQuestion, QByteArray("KAWA"));
+            type("kawa");
+        }
+        if (exit == "pause_end")
+            session->stop();
+        if (exit.startsWith("finish")) {
+            ticks(1);
+            type("kawa");
+            QVERIFY(record.games[0].result);
+        } else {
+            session->end();
+        }
+        if (exit.endsWith("load"))
+            QVERIFY(session->load(file));
+        QVERIFY(!session->reviewing());
+        QCOMPARE(session->bank(), fileBank);
+        QVERIFY(record.games[0].start.review);
+        // The next game is the level's again.
+        random.values = {0};
+        session->start(TwoQuestions);
+        ticks(1);
+        QCOMPARE(view.shownQuestion, QByteArray("YAMA"));
+        QVERIFY(!record.games[1].start.review);
+    }
+
+    void reviewWithoutNotebookPairsStartsNothing()
+    {
+        record.progress[{"SORA", "sora"}] = missedOnce();
+        QVERIFY(!session->startReview(0, TwoQuestions));
+        QCOMPARE(session->state(), DrillState::Ready);
+        QVERIFY(!session->reviewing());
+        QVERIFY(record.games.isEmpty());
+    }
+
+    void failedLoadLeavesTheSessionAsItWas()
+    {
+        session->selectLevel(1);
+        QCOMPARE(session->load(folder.filePath("MISSING.DAT")),
+                 QuestionFile::ReadOutcome(QuestionFile::ReadFailure::NotFound));
+        QCOMPARE(session->state(), DrillState::Ready);
+        QCOMPARE(session->bank().Count(1), 1);
+        session->start(TwoQuestions);
+        QCOMPARE(record.games[0].start.file.path, file);
+    }
+};
+
+QTEST_GUILESS_MAIN(DrillSessionTest)
+#include "DrillSessionTest.moc"
