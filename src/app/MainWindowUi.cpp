@@ -275,6 +275,13 @@ void MainWindowUi::showRecentFiles(const RecentFiles& recent)
     N3->setVisible(anyEntry);
 }
 
+void MainWindowUi::showMark(DrillMark mark)
+{
+    Image1->setPixmap(ImageList1[static_cast<int>(mark)]);
+    Image1->setAccessibleName(mark == DrillMark::Correct ? QStringLiteral("正解")
+                                                         : QStringLiteral("時間切れ"));
+}
+
 void MainWindowUi::chooseBackground(ColorDialog& dialog)
 {
     QWidget* client = Panel1->parentWidget();

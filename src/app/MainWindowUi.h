@@ -74,6 +74,7 @@ struct MainWindowUi
     void showLoading(const QString& file);
     // The time bar, and the whole seconds left for a screen reader.
     void showBar(int position);
+    void showMark(DrillMark mark);
     void showRecentFiles(const RecentFiles& recent);
     // The captions take the chosen colour; the three lines keep their own.
     void chooseBackground(ColorDialog& dialog);

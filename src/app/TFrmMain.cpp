@@ -92,8 +92,7 @@ QString TFrmMain::loadSettings()
     const LoadedSettings loaded = store.loadAll();
     settings = loaded.settings.drill;
     useEventSounds();
-    for (int k = 0; k < RecentFiles::Count; ++k)
-        recent.setEntry(k, loaded.settings.recent[k]);
+    recent = RecentFiles(loaded.settings.recent);
     MenuRomaji->setChecked(loaded.settings.romajiInput);
     MenuRomajiClick();
     learnerName = loaded.settings.learnerName;
@@ -102,12 +101,7 @@ QString TFrmMain::loadSettings()
 
 void TFrmMain::saveSettings()
 {
-    StoredSettings stored;
-    stored.drill = settings;
-    for (int k = 0; k < RecentFiles::Count; ++k)
-        stored.recent[k] = recent.entry(k);
-    stored.romajiInput = romajiInput->isActive();
-    stored.learnerName = learnerName;
+    const StoredSettings stored{settings, recent.all(), romajiInput->isActive(), learnerName};
     if (const QString error = store.saveAll(stored); !error.isEmpty())
         services.messageBox.showError(error);
 }

@@ -119,7 +119,6 @@ private:
     void questionAnswered(const AnsweredQuestion& answered) override;
     void questionTimedOut(const TimedOutQuestion& timedOut) override;
     void gameOver(const ReportInputs& inputs) override;
-    void drawMark(DrillMark mark);
 
     Services services;
     SettingsStore store;

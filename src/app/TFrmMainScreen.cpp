@@ -5,9 +5,7 @@
 #include "widgets/RomajiLineInput.h"
 
 #include <QInputMethodEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QTimer>
 
 void TFrmMain::connectControls()
@@ -63,19 +61,12 @@ void TFrmMain::playSound(SoundEvent sound)
 
 void TFrmMain::questionAnswered(const AnsweredQuestion&)
 {
-    drawMark(DrillMark::Correct);
+    showMark(DrillMark::Correct);
 }
 
 void TFrmMain::questionTimedOut(const TimedOutQuestion&)
 {
-    drawMark(DrillMark::TimeOut);
-}
-
-void TFrmMain::drawMark(DrillMark mark)
-{
-    Image1->setPixmap(ImageList1[static_cast<int>(mark)]);
-    Image1->setAccessibleName(mark == DrillMark::Correct ? QStringLiteral("正解")
-                                                         : QStringLiteral("時間切れ"));
+    showMark(DrillMark::TimeOut);
 }
 
 // The report's dialog runs an event loop of its own, so it opens once the handler that ended

@@ -1,5 +1,7 @@
 #include "record/NotebookRule.h"
 
+#include "drill/Drill.h"
+
 #include <algorithm>
 
 namespace NotebookRule {
@@ -51,7 +53,7 @@ std::optional<double> averageCorrectSeconds(const PairProgress& progress)
 {
     if (progress.corrects <= 0)
         return std::nullopt;
-    return static_cast<double>(progress.correctTicks) / progress.corrects / 10.0;
+    return Drill::secondsOf(progress.correctTicks) / progress.corrects;
 }
 
 } // namespace NotebookRule

@@ -1,5 +1,7 @@
 #include "results/HistoryChart.h"
 
+#include "drill/Drill.h"
+
 #include <QChart>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -11,7 +13,7 @@ namespace {
 
 // A correct answer can take at most the ten seconds of the bar; a longer figure comes only from
 // stored settings outside the dialog's ranges, and the axis then grows to hold it.
-constexpr double BarSeconds = 10.0;
+constexpr double BarSeconds = Drill::secondsOf(Drill::BarMaximum);
 
 QValueAxis* axis(const QString& title, double maximum, Qt::Alignment side, QChart* chart)
 {

@@ -1,5 +1,7 @@
 #include "results/HistorySummary.h"
 
+#include "drill/Drill.h"
+
 #include <cmath>
 #include <numeric>
 
@@ -54,8 +56,7 @@ std::optional<double> averageCorrectSeconds(const FinishedGame& game)
     const ReportInputs& inputs = game.result.inputs;
     if (inputs.correctCount <= 0)
         return std::nullopt;
-    constexpr double TicksPerSecond = 10.0;
-    return inputs.correctTimeSum / TicksPerSecond / inputs.correctCount;
+    return Drill::secondsOf(inputs.correctTimeSum) / inputs.correctCount;
 }
 
 HistorySeries series(const QList<FinishedGame>& games)

@@ -27,12 +27,6 @@ QString RecentFiles::entry(int index) const
     return holds(index) ? entries[index] : QString();
 }
 
-void RecentFiles::setEntry(int index, const QString& path)
-{
-    if (holds(index))
-        entries[index] = path;
-}
-
 QString RecentFiles::menuCaption(int index) const
 {
     return QStringLiteral("(&") + QString::number(index + 1) + QStringLiteral(") ") +

@@ -10,15 +10,18 @@ class RecentFiles
 {
 public:
     static constexpr int Count = 3;
+    using Entries = std::array<QString, Count>;
+
+    RecentFiles() = default;
+    explicit RecentFiles(const Entries& stored) : entries(stored) {}
+    const Entries& all() const { return entries; }
 
     // After a successful load: the path goes to the front. An entry naming the same file in
     // another letter case moves up and takes the new spelling; otherwise the oldest drops out.
     void update(const QString& path);
 
-    // Positions outside 0 .. Count - 1 are refused: entry() gives the empty text, setEntry()
-    // changes nothing.
+    // Positions outside 0 .. Count - 1 give the empty text.
     QString entry(int index) const;
-    void setEntry(int index, const QString& path);
 
     // "(&1) KANJI.DAT" for entry 0: the menu number is the entry's index plus 1.
     QString menuCaption(int index) const;
@@ -33,5 +36,5 @@ public:
 private:
     static bool holds(int index) { return index >= 0 && index < Count; }
 
-    std::array<QString, Count> entries;
+    Entries entries;
 };

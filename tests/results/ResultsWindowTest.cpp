@@ -353,8 +353,8 @@ private slots:
         showWithSample(2);
         window().MenuResults->trigger();
         QCOMPARE(f->messageBox.messages.size(), 1);
-        QVERIFY(f->messageBox.messages[0].startsWith(TFrmMain::ResultsUnavailableMessage.left(
-            TFrmMain::ResultsUnavailableMessage.indexOf(u'%'))));
+        QVERIFY(f->messageBox.messages[0].startsWith(OnDemandWindows::ResultsUnavailableMessage.left(
+            OnDemandWindows::ResultsUnavailableMessage.indexOf(u'%'))));
         QVERIFY(f->messageBox.messages[0].contains(ProgramModule::resultsWindowFileName()));
         window().MenuStart->trigger();
         QCOMPARE(window().drill().state(), DrillState::Running);

@@ -20,10 +20,7 @@ namespace {
 
 RecentFiles filesOf(const QStringList& entries)
 {
-    RecentFiles files;
-    for (int k = 0; k < RecentFiles::Count; ++k)
-        files.setEntry(k, entries.value(k));
-    return files;
+    return RecentFiles({entries.value(0), entries.value(1), entries.value(2)});
 }
 
 QStringList entriesOf(const RecentFiles& files)
@@ -138,11 +135,7 @@ void RecentFilesTest::menuCaption()
 
 void RecentFilesTest::positionsOutsideTheListAreRefused()
 {
-    RecentFiles files = filesOf({A, B, C});
-    files.setEntry(-1, D);
-    files.setEntry(RecentFiles::Count, D);
-
-    QCOMPARE(entriesOf(files), (QStringList{A, B, C}));
+    const RecentFiles files = filesOf({A, B, C});
     QCOMPARE(files.entry(-1), QString());
     QCOMPARE(files.entry(RecentFiles::Count), QString());
 }
