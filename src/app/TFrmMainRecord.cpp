@@ -23,13 +23,12 @@ ResultsWindow* TFrmMain::resultsWindow()
 {
     if (!frmResults) {
         const ResultsWindowFactory::Made made = services.resultsWindows.create(
-            {recorder, services.fileDialog, services.messageBox}, this);
+            {recorder, services.fileDialog, services.messageBox, services.helpViewer}, this);
         if (!made.window) {
             services.messageBox.showError(ResultsUnavailableMessage.arg(made.error));
             return nullptr;
         }
         frmResults = made.window;
-        adoptDialog(&frmResults->dialog());
     }
     return frmResults;
 }
