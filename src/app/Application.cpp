@@ -57,11 +57,11 @@ int run(int argc, char* argv[])
     AssistantHelpViewer helpViewer(HelpFile::collectionFor(QApplication::applicationFilePath()));
     TimeSeededRandom random;
     QtWavePlayer wavePlayer(
-        ProgramModule::pathFor(QApplication::applicationFilePath(), ProgramModule::soundFileName()),
+        ProgramModule::pathFor(QApplication::applicationFilePath(), ProductInfo::SoundModule),
         ExitPolicy::endProcessBeforeLibraryCleanUp);
     QSettingsBackend settings;
     ResultsModule resultsWindows(ProgramModule::pathFor(QApplication::applicationFilePath(),
-                                                        ProgramModule::resultsWindowFileName()));
+                                                        ProductInfo::ResultsWindowModule));
     // Nothing is read from the record's file before the window is up.
     SqlLearningRecord record(SqlLearningRecord::defaultPath());
     TFrmMain window({messageBox, fileDialog, colorDialog, fontDialog, helpViewer, random,

@@ -46,13 +46,14 @@ ResultsWindow* OnDemandWindows::results()
 {
     if (!resultsWindow) {
         const ResultsWindowFactory::Made made = services.resultsWindows.create(
-            {services.recorder, services.fileDialog, services.messageBox}, parent);
+            {services.recorder, services.fileDialog, services.messageBox, services.helpViewer},
+            parent);
         if (!made.window) {
             services.messageBox.showError(ResultsUnavailableMessage.arg(made.error));
             return nullptr;
         }
+        // It equips its own help keys, in the copy of the code its module links.
         resultsWindow = made.window;
-        HelpKeys::installOnDialog(&resultsWindow->dialog(), services.helpViewer);
     }
     return resultsWindow;
 }

@@ -1,19 +1,12 @@
 #include "platform/ProgramModule.h"
 
+#include "ProductInfo.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QPluginLoader>
 
 namespace ProgramModule {
-
-QString soundFileName()
-{
-    return QStringLiteral(TAZUNE_SOUND_MODULE);
-}
-
-QString resultsWindowFileName()
-{
-    return QStringLiteral(TAZUNE_RESULTS_WINDOW_MODULE);
-}
 
 QString pathFor(const QString& executablePath, const QString& fileName)
 {
@@ -22,9 +15,19 @@ QString pathFor(const QString& executablePath, const QString& fileName)
     if (QFileInfo(beside).isFile())
         return beside;
     const QString prefix = QFileInfo(executable.path()).path();
-    const QString installed =
-        QDir(prefix).filePath(QStringLiteral(TAZUNE_MODULE_DIR "/") + fileName);
+    const QString installed = QDir(prefix).filePath(ProductInfo::ModuleDir + u'/' + fileName);
     return QFileInfo(installed).isFile() ? installed : beside;
+}
+
+QObject* loadEntry(const QString& path, QString& error)
+{
+    // The entry and the windows or outputs it made outlive this loader: only unload() would
+    // unload the module.
+    QPluginLoader loader(path);
+    QObject* entry = loader.instance();
+    if (!entry)
+        error = path + QStringLiteral(": ") + loader.errorString();
+    return entry;
 }
 
 } // namespace ProgramModule

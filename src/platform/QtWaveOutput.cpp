@@ -140,7 +140,21 @@ void QtWaveOutput::feed()
         feedTimer->stop();
 }
 
-extern "C" Q_DECL_EXPORT WaveOutput* tazune_createWaveOutput(std::function<void()> started)
+namespace {
+
+class QtWaveOutputFactory : public QObject, public WaveOutputFactory
 {
-    return new QtWaveOutput(std::move(started));
-}
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID TAZUNE_WAVE_OUTPUT_FACTORY_IID)
+    Q_INTERFACES(WaveOutputFactory)
+
+public:
+    WaveOutput* create(std::function<void()> started) override
+    {
+        return new QtWaveOutput(std::move(started));
+    }
+};
+
+} // namespace
+
+#include "QtWaveOutput.moc"

@@ -1,8 +1,8 @@
 #include "platform/WaveAudioWorker.h"
 
+#include "platform/ProgramModule.h"
 #include "platform/WaveOutput.h"
 
-#include <QLibrary>
 #include <QtDebug>
 
 #include <utility>
@@ -39,13 +39,13 @@ WaveOutput* WaveAudioWorker::loaded()
         return output.get();
     loadTried = true;
     // The module stays loaded for good: the output's libraries clean up at process exit.
-    QLibrary module(modulePath);
-    auto create = reinterpret_cast<CreateWaveOutput>(module.resolve(CreateWaveOutputSymbol));
-    if (!create) {
-        qWarning().noquote() << "No sound effects:" << module.errorString();
+    QString error;
+    auto* factory = ProgramModule::load<WaveOutputFactory>(modulePath, error);
+    if (!factory) {
+        qWarning().noquote() << "No sound effects:" << error;
         return nullptr;
     }
-    output.reset(create([this] {
+    output.reset(factory->create([this] {
         if (startObserver)
             startObserver();
     }));

@@ -2,6 +2,8 @@
 
 #include "media/WaveCache.h"
 
+#include <QObject>
+
 #include <functional>
 
 // The audio system as the wave player's audio thread sees it; made, used and destroyed on that
@@ -19,7 +21,16 @@ public:
     virtual void stop() = 0;
 };
 
-// The module's one entry point, by this name: a new output that calls started each time a sound
-// has started playing.
-using CreateWaveOutput = WaveOutput* (*)(std::function<void()> started);
-inline constexpr char CreateWaveOutputSymbol[] = "tazune_createWaveOutput";
+// What the sound module offers, loaded through ProgramModule.
+class WaveOutputFactory
+{
+public:
+    virtual ~WaveOutputFactory() = default;
+
+    // A new output, owned by the caller, that calls started each time a sound has started
+    // playing.
+    virtual WaveOutput* create(std::function<void()> started) = 0;
+};
+
+#define TAZUNE_WAVE_OUTPUT_FACTORY_IID "org.velmora.Tazune.WaveOutputFactory/1"
+Q_DECLARE_INTERFACE(WaveOutputFactory, TAZUNE_WAVE_OUTPUT_FACTORY_IID)

@@ -1,6 +1,6 @@
 #include "results/ResultsModule.h"
 
-#include <QLibrary>
+#include "platform/ProgramModule.h"
 
 #include <utility>
 
@@ -9,10 +9,9 @@ ResultsModule::ResultsModule(QString modulePath) : modulePath(std::move(modulePa
 ResultsWindowFactory::Made ResultsModule::create(const ResultsWindow::Services& services,
                                                  QWidget* parent)
 {
-    // The windows it made live on after this QLibrary ends: only unload() would unload it.
-    QLibrary module(modulePath);
-    auto make = reinterpret_cast<CreateResultsWindow>(module.resolve(CreateResultsWindowSymbol));
-    if (!make)
-        return {nullptr, module.errorString()};
-    return {make(services, parent), {}};
+    QString error;
+    ResultsWindowFactory* module = ProgramModule::load<ResultsWindowFactory>(modulePath, error);
+    if (!module)
+        return {nullptr, error};
+    return module->create(services, parent);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 class FileDialog;
 class GameRecorder;
+class HelpViewer;
 class MessageBox;
 class QDialog;
 class QWidget;
@@ -20,6 +22,12 @@ public:
         GameRecorder& recorder;
         FileDialog& fileDialog;
         MessageBox& messageBox;
+        // The window equips its own F1 and ヘルプ with it, in the copy of the code its module
+        // links: there a virtual call through this interface works, where a search for the
+        // program's help keys by their type finds nothing. Finding them by name, with a
+        // string-based meta call, would work as well, but a name that drifts would again fail
+        // silently, where this interface the compiler checks.
+        HelpViewer& helpViewer;
     };
 
     virtual ~ResultsWindow() = default;
@@ -32,7 +40,8 @@ public:
     virtual QString learnerName() const = 0;
 };
 
-// Where the results window comes from; the program's loads it from its module.
+// Where the results window comes from: the module offers one, and the program's loads the module
+// and hands its requests on.
 class ResultsWindowFactory
 {
 public:
@@ -46,7 +55,7 @@ public:
     virtual Made create(const ResultsWindow::Services& services, QWidget* parent) = 0;
 };
 
-// The one function the results window's module exports.
-using CreateResultsWindow = ResultsWindow* (*)(const ResultsWindow::Services& services,
-                                               QWidget* parent);
-inline constexpr char CreateResultsWindowSymbol[] = "tazune_createResultsWindow";
+// Another shape of Services or of the window is another version: a module built for the old one
+// is then refused, not called.
+#define TAZUNE_RESULTS_WINDOW_FACTORY_IID "org.velmora.Tazune.ResultsWindowFactory/2"
+Q_DECLARE_INTERFACE(ResultsWindowFactory, TAZUNE_RESULTS_WINDOW_FACTORY_IID)

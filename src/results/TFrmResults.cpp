@@ -69,6 +69,15 @@ TFrmResults::TFrmResults(GameRecorder& recorder, FileDialog& fileDialog, Message
     createControls();
 }
 
+// Equipped here, by the copy of HelpKeys that ヘルプ asks: in the module, the module's own.
+TFrmResults* TFrmResults::make(const Services& services, ReportPrinter& printer, QWidget* parent)
+{
+    auto* window = new TFrmResults(services.recorder, services.fileDialog, services.messageBox,
+                                   printer, parent);
+    HelpKeys::installOnDialog(window, services.helpViewer);
+    return window;
+}
+
 void TFrmResults::createControls()
 {
     ComboBox1 = selector(this, QStringLiteral("ComboBox1"), QStringLiteral("問題ファイル"));

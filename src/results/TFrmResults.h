@@ -41,6 +41,8 @@ public:
 
     TFrmResults(GameRecorder& recorder, FileDialog& fileDialog, MessageBox& messageBox,
                 ReportPrinter& printer, QWidget* parent = nullptr);
+    // The window as the program gets it: with F1 and ヘルプ asking the services' help viewer.
+    static TFrmResults* make(const Services& services, ReportPrinter& printer, QWidget* parent);
 
     QDialog& dialog() override { return *this; }
     void showRecord(const QString& loadedFile, int level, const QString& learnerName) override;

@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
+#include "TestFiles.h"
 #include "drill/TFrmReport.h"
 #include "editor/TFrmDataMake.h"
+#include "help/HelpTopics.h"
 #include "help/TFrmVersion.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
@@ -71,19 +73,40 @@ private slots:
         QCOMPARE(requests(), (QStringList{"context 8", "context 10", "context 9", "context 11"}));
     }
 
+    // Every dialog of the program with a ヘルプ button; the results window's, made in its
+    // module, is ResultsWindowTest's.
+    void helpButtonsAskForTheirDialogsContext_data()
+    {
+        QTest::addColumn<QString>("menuItem");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<int>("context");
+        QTest::addRow("sounds") << "MenuSound"
+                                << "TSoundDialog" << HelpTopics::SoundsContext;
+        QTest::addRow("editor") << "MenuData"
+                                << "TFrmDataMake" << HelpTopics::EditorContext;
+        QTest::addRow("import") << "MenuImport"
+                                << "TFrmImport" << HelpTopics::ImportContext;
+    }
+
     void helpButtonsAskForTheirDialogsContext()
     {
-        QTimer::singleShot(0, window().frmSound, [this] {
-            window().frmSound->BitBtn3->click();
-            window().frmSound->reject();
+        QFETCH(QString, menuItem);
+        QFETCH(QString, dialog);
+        QFETCH(int, context);
+        // Only the import asks for a file first: a deck, which it then previews.
+        const QString deck = f->folder.filePath(QStringLiteral("paste.txt"));
+        QVERIFY(TestFiles::writeBytes(deck, "yama\tmountain\n"));
+        f->fileDialog.answers = {deck};
+        QString shown;
+        QTimer::singleShot(0, &window(), [&shown] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            shown = modal->objectName();
+            modal->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+            modal->reject();
         });
-        window().MenuSound->trigger();
-        QTimer::singleShot(0, window().frmDataMake, [this] {
-            window().frmDataMake->BitBtn3->click();
-            window().frmDataMake->reject();
-        });
-        window().MenuData->trigger();
-        QCOMPARE(requests(), (QStringList{"context 10", "context 11"}));
+        window().findChild<QAction*>(menuItem)->trigger();
+        QCOMPARE(shown, dialog);
+        QCOMPARE(requests(), QStringList{QStringLiteral("context %1").arg(context)});
     }
 
     void f1InAnOpenMenuTakesTheHighlightedItem_data()

@@ -5,6 +5,7 @@
 #include "FakeWavePlayer.h"
 #include "MemoryLearningRecord.h"
 #include "MemorySettingsBackend.h"
+#include "ProductInfo.h"
 #include "RecordingHelpViewer.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedRandom.h"
@@ -34,7 +35,7 @@ struct MainWindowFixture
     MemoryLearningRecord record;
     // The results window would come from a module beside the executable, which the folder does
     // not hold, unless a test hands in the window linked into it.
-    ResultsModule resultsModule{folder.filePath(ProgramModule::resultsWindowFileName())};
+    ResultsModule resultsModule{folder.filePath(ProductInfo::ResultsWindowModule)};
     ResultsWindowFactory* resultsWindows = &resultsModule;
     std::unique_ptr<TFrmMain> window;
 

@@ -1,10 +1,14 @@
 #include "platform/ProgramModule.h"
+#include "ProductInfo.h"
 #include "TestFiles.h"
+#include "platform/WaveOutput.h"
+#include "results/ResultsWindow.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
-// The program finds its sound module in a build beside itself and in an install under its prefix.
+// The program finds its modules in a build beside itself and in an install under its prefix,
+// and takes from a module only the interface it asked for.
 class ProgramModuleTest : public QObject
 {
     Q_OBJECT
@@ -12,6 +16,8 @@ class ProgramModuleTest : public QObject
 private slots:
     void pathFor_data();
     void pathFor();
+    void load_data();
+    void load();
 };
 
 void ProgramModuleTest::pathFor_data()
@@ -20,8 +26,8 @@ void ProgramModuleTest::pathFor_data()
     QTest::addColumn<QStringList>("present"); // a trailing "/" makes a folder
     QTest::addColumn<QString>("module");
 
-    const QString beside = QStringLiteral("bin/tazune-audio.so");
-    const QString installed = QStringLiteral("lib/tazune/tazune-audio.so");
+    const QString beside = QStringLiteral("bin/") + ProductInfo::SoundModule;
+    const QString installed = ProductInfo::ModuleDir + u'/' + ProductInfo::SoundModule;
 
     QTest::addRow("built_beside") << "bin/tazune" << QStringList{beside} << beside;
     QTest::addRow("installed_under_the_prefix")
@@ -43,8 +49,39 @@ void ProgramModuleTest::pathFor()
     QTemporaryDir root;
     QVERIFY(TestFiles::makeEntries(root.path(), QStringList{"bin/"} + present));
 
-    QCOMPARE(ProgramModule::pathFor(root.filePath(executable), ProgramModule::soundFileName()),
+    QCOMPARE(ProgramModule::pathFor(root.filePath(executable), ProductInfo::SoundModule),
              root.filePath(module));
+}
+
+void ProgramModuleTest::load_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("results"); // else the sound output is asked for
+    QTest::addColumn<QString>("error");
+
+    const QString sound = QStringLiteral(TAZUNE_SOUND_MODULE_FILE);
+    const QString results = QStringLiteral(TAZUNE_RESULTS_WINDOW_MODULE_FILE);
+    QTest::addRow("sound_module") << sound << false << QString();
+    QTest::addRow("results_module") << results << true << QString();
+    QTest::addRow("results_asked_of_the_sound_module")
+        << sound << true << sound + ": does not offer " TAZUNE_RESULTS_WINDOW_FACTORY_IID;
+    QTest::addRow("sound_asked_of_the_results_module")
+        << results << false << results + ": does not offer " TAZUNE_WAVE_OUTPUT_FACTORY_IID;
+    QTest::addRow("no_such_file") << sound + ".missing" << false << sound + ".missing: ";
+}
+
+void ProgramModuleTest::load()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, results);
+    QFETCH(QString, error);
+
+    QString told;
+    const bool offered = results ? ProgramModule::load<ResultsWindowFactory>(path, told) != nullptr
+                                 : ProgramModule::load<WaveOutputFactory>(path, told) != nullptr;
+    QCOMPARE(offered, error.isEmpty());
+    QVERIFY2(told.startsWith(error), qPrintable(told));
+    QCOMPARE(told.isEmpty(), error.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(ProgramModuleTest)

@@ -314,18 +314,30 @@ private slots:
         QCOMPARE(f->settings.values.value("Learner").toString(), QStringLiteral("鈴木"));
     }
 
-    void helpButtonAndF1OpenTheResultsPage()
+    // The program's window comes from its module, which links its own copy of the window's class
+    // and of the help keys: ヘルプ and F1 there each still send one request.
+    void helpButtonAndF1InTheModulesWindowOpenTheResultsPage()
     {
+        ResultsModule module(QStringLiteral(TAZUNE_RESULTS_WINDOW_MODULE_FILE));
+        f->resultsWindows = &module;
         showWithSample(2);
-        inResults([](TFrmResults& dialog) {
-            dialog.BitBtn5->click();
-            QApplication::setActiveWindow(&dialog);
-            QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1);
+        bool madeByTheModule = false;
+        QTimer::singleShot(0, &window(), [&] {
+            auto* dialog = window().findChild<QDialog*>(QStringLiteral("TFrmResults"));
+            // The test's copy of the class is not the module's.
+            madeByTheModule = !qobject_cast<TFrmResults*>(dialog);
+            dialog->findChild<QPushButton*>(QStringLiteral("BitBtn5"))->click();
+            QApplication::setActiveWindow(dialog);
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
+            dialog->close();
         });
+        window().MenuResults->trigger();
+        QVERIFY(madeByTheModule);
         const QString request = QStringLiteral("context %1").arg(HelpTopics::ResultsContext);
         QCOMPARE(f->helpViewer.requests, (QStringList{request, request}));
     }
+
     // The program's window comes from the module the build puts beside it, with its own copy of
     // the window's class: it is found by its name.
     void menuOpensTheWindowOfTheBuiltModule()
@@ -355,7 +367,7 @@ private slots:
         QCOMPARE(f->messageBox.messages.size(), 1);
         QVERIFY(f->messageBox.messages[0].startsWith(OnDemandWindows::ResultsUnavailableMessage.left(
             OnDemandWindows::ResultsUnavailableMessage.indexOf(u'%'))));
-        QVERIFY(f->messageBox.messages[0].contains(ProgramModule::resultsWindowFileName()));
+        QVERIFY(f->messageBox.messages[0].contains(ProductInfo::ResultsWindowModule));
         window().MenuStart->trigger();
         QCOMPARE(window().drill().state(), DrillState::Running);
     }

@@ -12,8 +12,6 @@ public:
 
     Made create(const ResultsWindow::Services& services, QWidget* parent) override
     {
-        return {new TFrmResults(services.recorder, services.fileDialog, services.messageBox,
-                                printer, parent),
-                {}};
+        return {TFrmResults::make(services, printer, parent), {}};
     }
 };
