@@ -50,10 +50,12 @@ std::optional<TableError> addRow(TableRow& row, QuestionBank& bank)
 
 } // namespace
 
-ImportResult importTable(const QByteArray& table, const ImportOptions& options)
+ImportResult importTable(QByteArray table, const ImportOptions& options)
 {
     ImportResult result;
     TableCodec::Cp932Table cp932Table = TableCodec::toCp932(table, options.encoding);
+    // The table as read is let go once its CP932 form is made (the same bytes when it was CP932).
+    table = QByteArray();
     if (!cp932Table.errors.isEmpty()) {
         result.errors = std::move(cp932Table.errors);
         return result;
