@@ -1,16 +1,16 @@
 #include "datatool/Commands.h"
 
-#include "datatool/AnkiExport.h"
 #include "datatool/CheckReport.h"
 #include "datatool/Messages.h"
-#include "datatool/TableExport.h"
-#include "datatool/TableImport.h"
 #include "import/DeckMapping.h"
 #include "import/DeckSource.h"
 #include "import/ImportMessages.h"
 #include "questions/AtomicFile.h"
 #include "questions/LevelNames.h"
 #include "questions/QuestionFile.h"
+#include "tables/AnkiExport.h"
+#include "tables/TableExport.h"
+#include "tables/TableImport.h"
 
 #include <QFile>
 #include <QFileInfo>

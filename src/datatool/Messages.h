@@ -1,9 +1,9 @@
 #pragma once
 
 #include "datatool/CheckReport.h"
-#include "datatool/Language.h"
-#include "datatool/Table.h"
-#include "datatool/TableExport.h"
+#include "language/Language.h"
+#include "tables/Table.h"
+#include "tables/TableExport.h"
 
 #include <QString>
 

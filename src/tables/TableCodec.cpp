@@ -1,12 +1,11 @@
-#include "datatool/TableCodec.h"
+#include "tables/TableCodec.h"
 
 #include "questions/TextCodec.h"
+#include "tables/SeparatedText.h"
 
 namespace TableCodec {
 
 namespace {
-
-const QByteArray Utf8ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 // Run only after a check of the whole table failed, to name the lines at fault. Cutting at line
 // feeds is safe in both encodings: 0x0A is never part of a longer character.
@@ -56,8 +55,7 @@ qsizetype pieceEnd(QByteArrayView table, qsizetype start)
 
 Cp932Table fromUtf8(QByteArrayView table)
 {
-    if (table.startsWith(Utf8ByteOrderMark))
-        table = table.sliced(Utf8ByteOrderMark.size());
+    table = SeparatedText::withoutByteOrderMark(table);
     if (!table.isValidUtf8()) {
         return {{}, faultyLines(table, TableError::Kind::InvalidUtf8, [](QByteArrayView line) {
                     return line.isValidUtf8();
