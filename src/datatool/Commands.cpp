@@ -1,11 +1,11 @@
 #include "datatool/Commands.h"
 
-#include "datatool/CheckReport.h"
 #include "datatool/Messages.h"
 #include "import/DeckMapping.h"
 #include "import/DeckSource.h"
 #include "import/ImportMessages.h"
 #include "questions/AtomicFile.h"
+#include "questions/CheckReport.h"
 #include "questions/LevelNames.h"
 #include "questions/QuestionFile.h"
 #include "tables/AnkiExport.h"

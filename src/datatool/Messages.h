@@ -1,7 +1,7 @@
 #pragma once
 
-#include "datatool/CheckReport.h"
 #include "language/Language.h"
+#include "questions/CheckReport.h"
 #include "tables/Table.h"
 #include "tables/TableExport.h"
 
