@@ -1,5 +1,5 @@
-#include "datatool/TableImport.h"
 #include "questions/TextCodec.h"
+#include "tables/TableImport.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 // rest is the table. A table that imports must also come back unchanged from the tool's own
 // export: as CSV in CP932 every text can be written, so that table must import to the same bank.
 
-#include "datatool/TableExport.h"
-#include "datatool/TableImport.h"
+#include "tables/TableExport.h"
+#include "tables/TableImport.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,7 @@
 #include "datatool/CommandLine.h"
 
 #include "datatool/ResultsCommandLine.h"
+#include "datatool/Subcommands.h"
 #include "import/QuizletReader.h"
 #include "questions/LevelNames.h"
 
@@ -179,13 +180,15 @@ CommandLineOutcome usageError(const QString& message, Language language)
     return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt};
 }
 
+// The commands outside any group; the results group has a parser of its own.
 std::optional<Command> commandNamed(const QString& name)
 {
-    if (name == QLatin1String("import"))
+    const std::optional<Subcommand> subcommand = subcommandNamed({}, name);
+    if (subcommand == Subcommand::Import)
         return Command::Import;
-    if (name == QLatin1String("export"))
+    if (subcommand == Subcommand::Export)
         return Command::Export;
-    if (name == QLatin1String("check"))
+    if (subcommand == Subcommand::Check)
         return Command::Check;
     return std::nullopt;
 }

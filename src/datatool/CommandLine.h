@@ -1,8 +1,8 @@
 #pragma once
 
-#include "datatool/Language.h"
 #include "datatool/ResultsRequest.h"
-#include "datatool/Table.h"
+#include "language/Language.h"
+#include "tables/Table.h"
 
 #include <QString>
 #include <QStringList>

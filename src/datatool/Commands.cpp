@@ -1,19 +1,21 @@
 #include "datatool/Commands.h"
 
-#include "datatool/AnkiExport.h"
-#include "datatool/CheckReport.h"
 #include "datatool/Messages.h"
-#include "datatool/TableExport.h"
-#include "datatool/TableImport.h"
 #include "import/DeckMapping.h"
 #include "import/DeckSource.h"
 #include "import/ImportMessages.h"
 #include "questions/AtomicFile.h"
+#include "questions/CheckReport.h"
 #include "questions/LevelNames.h"
 #include "questions/QuestionFile.h"
+#include "tables/AnkiExport.h"
+#include "tables/TableExport.h"
+#include "tables/TableImport.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <numeric>
 
 namespace {
 
@@ -50,18 +52,22 @@ struct LoadedFile
     QString failure;
 };
 
-// As the main window loads a file: a path without a file fails before the reader is asked.
+// As the main window loads a file: a path without a file fails before the reader is asked. The
+// program's own message, which is Japanese and has no full stop, is closed before the reason.
 LoadedFile loadAsTheProgramDoes(const QString& path, Language language)
 {
     LoadedFile loaded;
     const QuestionFile::ReadOutcome outcome = QuestionFile::read(path, loaded.bank);
+    QString reason;
     if (outcome == QuestionFile::ReadFailure::NotFound)
-        loaded.failure = QuestionFile::messageFor(outcome) + ' ' + Messages::missingFile(language);
+        reason = Messages::missingFile(language);
     else if (outcome == QuestionFile::ReadFailure::WrongVersion)
-        loaded.failure = QuestionFile::messageFor(outcome) + ' ' + Messages::foreignFile(language);
+        reason = Messages::foreignFile(language);
     else if (outcome == QuestionFile::ReadFailure::Unreadable)
+        reason = Messages::unreadableFile(language);
+    if (!reason.isEmpty())
         loaded.failure =
-            QuestionFile::messageFor(outcome) + ' ' + Messages::unreadableFile(language);
+            QuestionFile::messageFor(outcome) + wording(language, "。 ", "。") + reason;
     return loaded;
 }
 
@@ -73,6 +79,8 @@ bool refusesToReplace(const Request& request, const Console& console)
     return true;
 }
 
+// A table over the limit is refused by its size before it is read; one whose size the file
+// system does not know (a pipe) by what a read of one byte more than the limit brings.
 std::optional<QByteArray> readTable(const QString& path, const Console& console)
 {
     QFile file(path);
@@ -81,7 +89,32 @@ std::optional<QByteArray> readTable(const QString& path, const Console& console)
               path + ": " + Messages::cannotRead(file.errorString(), console.language));
         return std::nullopt;
     }
-    return file.readAll();
+    QByteArray table;
+    if (file.size() <= MaxTableSize)
+        table = file.read(MaxTableSize + 1);
+    if (file.size() > MaxTableSize || table.size() > MaxTableSize) {
+        print(console.err, path + ": " + Messages::tableTooLarge(MaxTableSize, console.language));
+        print(console.err, Messages::nothingWritten(console.language));
+        return std::nullopt;
+    }
+    return table;
+}
+
+// An import that brings no pair is refused rather than written as an empty file.
+ExitCode writeBank(const Request& request, const QuestionBank& bank, const Console& console)
+{
+    const std::array<int, QuestionBank::LevelCount> counts = countsOf(bank);
+    if (std::reduce(counts.begin(), counts.end()) == 0) {
+        print(console.err, request.input + ": " + Messages::noPairs(console.language));
+        print(console.err, Messages::nothingWritten(console.language));
+        return ExitFailed;
+    }
+    if (!QuestionFile::write(request.output, bank)) {
+        print(console.err, request.output + ": " + QuestionFile::SaveFailedMessage);
+        return ExitFailed;
+    }
+    print(console.out, request.output + ": " + Messages::written(counts, console.language));
+    return ExitDone;
 }
 
 std::optional<DeckFormat> deckFormatOf(const Request& request)
@@ -169,13 +202,7 @@ ExitCode runDeckImport(const Request& request, DeckFormat format, const Console&
         print(console.err, skipped[i]);
     if (skipped.size() > ErrorsShown)
         print(console.err, Messages::moreErrors(skipped.size() - ErrorsShown, console.language));
-    if (!QuestionFile::write(request.output, mapped.bank)) {
-        print(console.err, request.output + ": " + QuestionFile::SaveFailedMessage);
-        return ExitFailed;
-    }
-    print(console.out, request.output + ": " + Messages::written(console.language) +
-                           Messages::pairCounts(countsOf(mapped.bank), console.language));
-    return ExitDone;
+    return writeBank(request, mapped.bank, console);
 }
 
 ExitCode runImport(const Request& request, const Console& console)
@@ -184,10 +211,10 @@ ExitCode runImport(const Request& request, const Console& console)
         return ExitFailed;
     if (const std::optional<DeckFormat> format = deckFormatOf(request))
         return runDeckImport(request, *format, console);
-    const std::optional<QByteArray> table = readTable(request.input, console);
+    std::optional<QByteArray> table = readTable(request.input, console);
     if (!table)
         return ExitFailed;
-    const ImportResult result = importTable(*table, {request.format, request.encoding});
+    const ImportResult result = importTable(*std::move(table), {request.format, request.encoding});
     if (!result.errors.isEmpty()) {
         QStringList messages;
         for (const TableError& error : result.errors)
@@ -198,13 +225,7 @@ ExitCode runImport(const Request& request, const Console& console)
         printErrors(console, messages);
         return ExitFailed;
     }
-    if (!QuestionFile::write(request.output, result.bank)) {
-        print(console.err, request.output + ": " + QuestionFile::SaveFailedMessage);
-        return ExitFailed;
-    }
-    print(console.out, request.output + ": " + Messages::written(console.language) +
-                           Messages::pairCounts(countsOf(result.bank), console.language));
-    return ExitDone;
+    return writeBank(request, result.bank, console);
 }
 
 ExitCode runExport(const Request& request, const Console& console)

@@ -38,39 +38,40 @@ QString describe(const TableError& error, Language language)
 {
     switch (error.kind) {
     case TableError::Kind::InvalidUtf8:
-        return wording(language, "bytes that are not valid UTF-8",
-                       "UTF-8 として読めないバイトがあります");
+        return wording(language, "the line holds bytes that are not valid UTF-8.",
+                       "UTF-8 として読めないバイトがあります。");
     case TableError::Kind::NeitherUtf8NorCp932:
         return wording(language,
-                       "bytes that are neither UTF-8 nor CP932 (--encoding cp932 takes them as "
-                       "they are)",
-                       "UTF-8 としても CP932 としても読めないバイトがあります (--encoding cp932 "
-                       "ならそのまま取り込みます)");
+                       "the line holds bytes that are neither UTF-8 nor CP932; --encoding cp932 "
+                       "takes them as they are.",
+                       "UTF-8 としても CP932 としても読めないバイトがあります。--encoding cp932 "
+                       "ならそのまま取り込みます。");
     case TableError::Kind::NoCp932Form:
         return wording(language,
                        "the character \"%1\" (%2) has no CP932 form, so a question file cannot "
-                       "hold it",
-                       "文字「%1」(%2) は CP932 にないため、問題ファイルに入れられません")
+                       "hold it.",
+                       "文字「%1」(%2) は CP932 にないため、問題ファイルに入れられません。")
             .arg(error.detail, codePoints(error.detail));
     case TableError::Kind::StrayCarriageReturn:
-        return wording(language, "a carriage return inside a field (lines end in LF or CRLF)",
-                       "フィールドの中に CR があります (行末は LF か CRLF です)");
+        return wording(language, "a field holds a carriage return; lines end in LF or CRLF.",
+                       "フィールドの中に CR があります。行末は LF か CRLF です。");
     case TableError::Kind::QuoteInUnquotedField:
-        return wording(language, "a quote inside a field that does not start with a quote",
-                       "引用符で始まらないフィールドの中に引用符があります");
+        return wording(language, "a field that does not start with a quote holds one.",
+                       "引用符で始まらないフィールドの中に引用符があります。");
     case TableError::Kind::TextAfterClosingQuote:
-        return wording(language, "text after the closing quote of a field",
-                       "フィールドを閉じる引用符の後に文字があります");
+        return wording(language, "a field has text after its closing quote.",
+                       "フィールドを閉じる引用符の後に文字があります。");
     case TableError::Kind::UnclosedQuote:
-        return wording(language, "a field opens a quote that is never closed",
-                       "引用符で始まるフィールドが閉じられていません");
+        return wording(language, "a field opens a quote that is never closed.",
+                       "引用符で始まるフィールドが閉じられていません。");
     case TableError::Kind::FieldCount:
-        return wording(language, "%1 fields where level, question and answer are expected",
-                       "フィールドが %1 個あります (レベル、問題、答えの 3 個が必要です)")
+        return wording(language,
+                       "the row has %1 fields where level, question and answer are expected.",
+                       "フィールドが %1 個あります。レベル、問題、答えの 3 個が必要です。")
             .arg(error.detail);
     case TableError::Kind::UnknownLevel:
-        return wording(language, "the level \"%1\" is not 1, 2, 3, %2, %3 or %4",
-                       "レベル「%1」は 1、2、3、%2、%3、%4のどれでもありません")
+        return wording(language, "the level \"%1\" is not 1, 2, 3, %2, %3 or %4.",
+                       "レベル「%1」は 1、2、3、%2、%3、%4のどれでもありません。")
             .arg(error.detail, LevelNames::name(0), LevelNames::name(1), LevelNames::name(2));
     }
     return {};
@@ -84,16 +85,16 @@ QString describe(const ExportError& error, Language language)
     case ExportError::Kind::TabOrLineBreakInTsv:
         return wording(language,
                        "%1: the %2 holds a tab or a line break, which a TSV table cannot hold; "
-                       "export with --csv",
+                       "export with --csv.",
                        "%1: %2にタブか改行があり、TSV の表には入りません。--csv で書き出して"
-                       "ください")
+                       "ください。")
             .arg(where, field);
     case ExportError::Kind::NotKeptByUtf8:
         return wording(language,
                        "%1: the %2 holds bytes that would not come back from UTF-8 unchanged; "
-                       "export with --encoding cp932",
+                       "export with --encoding cp932.",
                        "%1: %2に UTF-8 では元のバイトに戻らない部分があります。--encoding cp932 "
-                       "で書き出してください")
+                       "で書き出してください。")
             .arg(where, field);
     }
     return {};
@@ -104,22 +105,22 @@ QString describe(const CheckWarning& warning, Language language)
     const QString where = place(warning.level, warning.position, language);
     switch (warning.kind) {
     case CheckWarning::Kind::EmptyAnswer:
-        return wording(language, "%1: the answer is empty", "%1: 答えが空です").arg(where);
+        return wording(language, "%1: the answer is empty.", "%1: 答えが空です。").arg(where);
     case CheckWarning::Kind::DuplicateQuestion:
-        return wording(language, "%1: the same question as item %2", "%1: %2 問目と同じ問題です")
+        return wording(language, "%1: the same question as item %2.", "%1: %2 問目と同じ問題です。")
             .arg(where)
             .arg(warning.earlierPosition + 1);
     case CheckWarning::Kind::DiffersByTrailingSpaces:
-        return wording(language, "%1: the question differs from item %2 only by trailing spaces",
-                       "%1: 問題が %2 問目と末尾の空白だけ違います")
+        return wording(language, "%1: the question differs from item %2 only by trailing spaces.",
+                       "%1: 問題が %2 問目と末尾の空白だけ違います。")
             .arg(where)
             .arg(warning.earlierPosition + 1);
     case CheckWarning::Kind::AnswerWithSecondCode:
         return wording(language,
                        "%1: the answer writes a character with a second CP932 code (NEC or IBM "
-                       "row); Tazune accepts it typed, other programs may not",
+                       "row); Tazune accepts it typed, other programs may not.",
                        "%1: 答えに CP932 の別の符号 (NEC・IBM の行) で書かれた文字があります。"
-                       "Tazune では入力できますが、ほかのソフトでは一致しないことがあります")
+                       "Tazune では入力できますが、ほかのソフトでは一致しないことがあります。")
             .arg(where);
     }
     return {};
@@ -146,57 +147,73 @@ QString pairCounts(const std::array<int, QuestionBank::LevelCount>& counts, Lang
 
 QString moreErrors(qsizetype count, Language language)
 {
-    return wording(language, "... and %1 more", "…ほか %1 件").arg(count);
+    return wording(language, "%1 more are not shown.", "ほか %1 件は省略しました。").arg(count);
 }
 
 QString nothingWritten(Language language)
 {
-    return wording(language, "nothing was written", "何も書き込んでいません");
+    return wording(language, "Nothing was written.", "何も書き込んでいません。");
 }
 
-QString written(Language language)
+QString written(const std::array<int, QuestionBank::LevelCount>& counts, Language language)
 {
-    return wording(language, "written: ", "書き込みました: ");
+    return wording(language, "written: %1.", "書き込みました: %1。")
+        .arg(pairCounts(counts, language));
+}
+
+QString noPairs(Language language)
+{
+    return wording(language, "no pair came of it, so there is nothing to write.",
+                   "問題が 1 問もできないため、書き込むものがありません。");
+}
+
+QString tableTooLarge(qint64 limit, Language language)
+{
+    return wording(language,
+                   "is larger than %1 MB, more than a table is read from; nothing of it was "
+                   "read.",
+                   "%1 MB を超えているため、読み込みませんでした。")
+        .arg(limit / (1024 * 1024));
 }
 
 QString missingFile(Language language)
 {
-    return wording(language, "(there is no file at this path)", "(このパスにファイルがありません)");
+    return wording(language, "There is no file at this path.", "このパスにファイルがありません。");
 }
 
 QString unreadableFile(Language language)
 {
-    return wording(language, "(the file cannot be opened, or it ends before all its pairs)",
-                   "(ファイルを開けないか、途中で切れています)");
+    return wording(language, "The file cannot be opened, or it ends before all its pairs.",
+                   "ファイルを開けないか、途中で切れています。");
 }
 
 QString foreignFile(Language language)
 {
-    return wording(language, "(it does not start with \"3.00a\" as a question file does)",
-                   "(問題ファイルの先頭の「3.00a」がありません)");
+    return wording(language, "It does not start with \"3.00a\" as a question file does.",
+                   "問題ファイルの先頭の「3.00a」がありません。");
 }
 
 QString outputExists(Language language)
 {
-    return wording(language, "already exists; add --force to replace it",
-                   "すでにあります。置き換えるには --force を付けてください");
+    return wording(language, "already exists; add --force to replace it.",
+                   "すでにあります。置き換えるには --force を付けてください。");
 }
 
 QString noSuchField(const QString& name, const QStringList& fields, Language language)
 {
-    return wording(language, "there is no field \"%1\"; its fields are %2",
-                   "「%1」というフィールドはありません。フィールドは %2 です")
+    return wording(language, "there is no field \"%1\"; its fields are %2.",
+                   "「%1」というフィールドはありません。フィールドは %2 です。")
         .arg(name, fields.join(wording(language, ", ", "、")));
 }
 
 QString cannotRead(const QString& reason, Language language)
 {
-    return wording(language, "cannot be read: %1", "読めません: %1").arg(reason);
+    return wording(language, "cannot be read (%1).", "読めません (%1)。").arg(reason);
 }
 
 QString cannotWrite(Language language)
 {
-    return wording(language, "cannot be written", "書き込めません");
+    return wording(language, "cannot be written.", "書き込めません。");
 }
 
 } // namespace Messages

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "datatool/CheckReport.h"
-#include "datatool/Language.h"
-#include "datatool/Table.h"
-#include "datatool/TableExport.h"
+#include "language/Language.h"
+#include "questions/CheckReport.h"
+#include "tables/Table.h"
+#include "tables/TableExport.h"
 
 #include <QString>
 
@@ -22,7 +22,11 @@ QString warningPrefix(Language language);
 QString pairCounts(const std::array<int, QuestionBank::LevelCount>& counts, Language language);
 QString moreErrors(qsizetype count, Language language);
 QString nothingWritten(Language language);
-QString written(Language language);
+// "written: " and the counts, for the file just written.
+QString written(const std::array<int, QuestionBank::LevelCount>& counts, Language language);
+// Why an import that would leave the question file empty writes nothing.
+QString noPairs(Language language);
+QString tableTooLarge(qint64 limit, Language language);
 
 // Why a question file was not loaded, after the program's own message.
 QString missingFile(Language language);

@@ -1,5 +1,6 @@
 #include "datatool/ResultsCommandLine.h"
 
+#include "datatool/Subcommands.h"
 #include "questions/LevelNames.h"
 #include "questions/QuestionBank.h"
 
@@ -163,10 +164,11 @@ std::optional<QString> usageProblem(const QCommandLineParser& parser, const Opti
 {
     const QStringList positional = parser.positionalArguments();
     const QString action = positional.value(1);
-    if (action != QLatin1String("export") && action != QLatin1String("merge"))
+    const std::optional<Subcommand> subcommand = subcommandNamed(ResultsGroup, action);
+    if (!subcommand)
         return wording(language, "Name a results command: export or merge.",
                        "results のコマンド (export か merge) を指定してください。");
-    const bool exporting = action == QLatin1String("export");
+    const bool exporting = subcommand == Subcommand::ResultsExport;
     if (exporting && positional.size() > 2)
         return wording(language, "results export takes no file; the table goes to -o.",
                        "results export にファイルは指定できません。書き込み先は -o です。");
@@ -198,8 +200,9 @@ ResultsRequest requestFrom(const QCommandLineParser& parser, const Options& opti
 {
     const QStringList positional = parser.positionalArguments();
     ResultsRequest request;
-    request.action = positional[1] == QLatin1String("export") ? ResultsRequest::Action::Export
-                                                              : ResultsRequest::Action::Merge;
+    request.action = subcommandNamed(ResultsGroup, positional[1]) == Subcommand::ResultsExport
+                         ? ResultsRequest::Action::Export
+                         : ResultsRequest::Action::Merge;
     request.inputs = positional.mid(2);
     request.output = parser.value(options.output);
     request.missed = parser.value(options.missed);
@@ -231,11 +234,7 @@ bool asksForClassReport(const QStringList& arguments)
 
 bool isResultsCommandLine(const QStringList& arguments)
 {
-    for (const QString& argument : arguments.mid(1)) {
-        if (!argument.startsWith(u'-'))
-            return argument == QLatin1String("results");
-    }
-    return false;
+    return namesResultsGroup(arguments);
 }
 
 CommandLineOutcome parseResultsCommandLine(const QStringList& arguments, Language language)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datatool/Language.h"
+#include "language/Language.h"
 #include "results/ResultsCsvReader.h"
 
 #include <QString>

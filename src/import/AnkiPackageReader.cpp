@@ -9,15 +9,35 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryFile>
+
+#include <sqlite3.h>
 
 namespace {
 
 using Kind = ImportError::Kind;
 
 const QChar FieldSeparator = QChar(0x1F);
+
+// SQLite's own code for a value beyond the connection's length limit.
+const QString TooBigCode = QString::number(SQLITE_TOOBIG);
+
+// Bounds every value the connection hands over. SQLite checks it against the length in the
+// record's header, so a longer value is refused unread, with no allocation of its size.
+bool limitValueLength(const QSqlDatabase& database)
+{
+    const QVariant handle = database.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return false;
+    sqlite3* const connection = *static_cast<sqlite3* const*>(handle.constData());
+    if (!connection)
+        return false;
+    sqlite3_limit(connection, SQLITE_LIMIT_LENGTH, int(ImportLimits::MaxCollectionValueSize));
+    return true;
+}
 
 struct NoteType
 {
@@ -35,7 +55,7 @@ public:
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         database.setDatabaseName(path);
         database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        opened = database.open();
+        opened = database.open() && limitValueLength(database);
         if (!opened)
             openError = database.lastError().text();
     }
@@ -45,7 +65,9 @@ public:
 
 private:
     QSqlDatabase database() const { return QSqlDatabase::database(name, false); }
-    std::optional<QSqlQuery> run(const QString& statement);
+    std::optional<QSqlQuery> run(const QString& statement, const QString& table);
+    void failQuery(const QSqlError& queryError, const QString& table,
+                   std::optional<NotePlace> place = {});
     bool readNoteTypes();
     bool readDecks();
     bool readCardDecks();
@@ -66,15 +88,27 @@ private:
     std::optional<ImportError> error;
 };
 
-std::optional<QSqlQuery> Collection::run(const QString& statement)
+std::optional<QSqlQuery> Collection::run(const QString& statement, const QString& table)
 {
     QSqlQuery query(database());
     query.setForwardOnly(true);
     if (!query.exec(statement)) {
-        fail(Kind::DamagedCollection, query.lastError().text());
+        failQuery(query.lastError(), table);
         return std::nullopt;
     }
     return query;
+}
+
+// A note's place names where its over-long value is; elsewhere the table does.
+void Collection::failQuery(const QSqlError& queryError, const QString& table,
+                           std::optional<NotePlace> place)
+{
+    if (queryError.nativeErrorCode() != TooBigCode)
+        fail(Kind::DamagedCollection, queryError.text());
+    else if (place)
+        fail(Kind::FieldTooLarge, QString::number(ImportLimits::MaxFieldSize), place);
+    else
+        fail(Kind::ValueTooLarge, table);
 }
 
 QStringList deckPath(const QString& name)
@@ -87,7 +121,8 @@ QStringList deckPath(const QString& name)
 bool Collection::readNoteTypes()
 {
     if (schema18) {
-        std::optional<QSqlQuery> query = run(QStringLiteral("SELECT ntid, ord, name FROM fields"));
+        std::optional<QSqlQuery> query =
+            run(QStringLiteral("SELECT ntid, ord, name FROM fields"), QStringLiteral("fields"));
         if (!query)
             return false;
         while (query->next()) {
@@ -103,21 +138,9 @@ bool Collection::readNoteTypes()
         }
         return true;
     }
-    // Schema 11 keeps note types and decks as JSON in the one row of col; its size is asked first.
-    std::optional<QSqlQuery> sizes =
-        run(QStringLiteral("SELECT length(models), length(decks) FROM col"));
-    if (!sizes)
-        return false;
-    if (!sizes->next()) {
-        fail(Kind::DamagedCollection, QStringLiteral("col"));
-        return false;
-    }
-    if (sizes->value(0).toLongLong() > ImportLimits::MaxTextFileSize ||
-        sizes->value(1).toLongLong() > ImportLimits::MaxTextFileSize) {
-        fail(Kind::EntryTooLarge, QStringLiteral("col"));
-        return false;
-    }
-    std::optional<QSqlQuery> query = run(QStringLiteral("SELECT models, decks FROM col"));
+    // Schema 11 keeps note types and decks as JSON in the one row of col.
+    std::optional<QSqlQuery> query =
+        run(QStringLiteral("SELECT models, decks FROM col"), QStringLiteral("col"));
     if (!query || !query->next()) {
         fail(Kind::DamagedCollection, QStringLiteral("col"));
         return false;
@@ -158,7 +181,8 @@ bool Collection::readDecks()
     if (!schema18)
         return true;
     // Only read, never compared or sorted: the name column's collation is the other program's.
-    std::optional<QSqlQuery> query = run(QStringLiteral("SELECT id, name FROM decks"));
+    std::optional<QSqlQuery> query =
+        run(QStringLiteral("SELECT id, name FROM decks"), QStringLiteral("decks"));
     if (!query)
         return false;
     while (query->next())
@@ -169,8 +193,10 @@ bool Collection::readDecks()
 bool Collection::readCardDecks()
 {
     // A card moved into a filtered deck keeps its home deck in odid.
-    std::optional<QSqlQuery> query = run(QStringLiteral(
-        "SELECT nid, CASE WHEN odid != 0 THEN odid ELSE did END FROM cards ORDER BY nid, ord"));
+    std::optional<QSqlQuery> query = run(
+        QStringLiteral(
+            "SELECT nid, CASE WHEN odid != 0 THEN odid ELSE did END FROM cards ORDER BY nid, ord"),
+        QStringLiteral("cards"));
     if (!query)
         return false;
     while (query->next()) {
@@ -183,7 +209,8 @@ bool Collection::readCardDecks()
 
 bool Collection::readNotes(Deck& deck, AnkiMarkup::LineBreaks lineBreaks)
 {
-    std::optional<QSqlQuery> count = run(QStringLiteral("SELECT count(*) FROM notes"));
+    const QString table = QStringLiteral("notes");
+    std::optional<QSqlQuery> count = run(QStringLiteral("SELECT count(*) FROM notes"), table);
     if (!count || !count->next())
         return false;
     if (count->value(0).toLongLong() > ImportLimits::MaxNoteCount) {
@@ -191,21 +218,19 @@ bool Collection::readNotes(Deck& deck, AnkiMarkup::LineBreaks lineBreaks)
         return false;
     }
     deck.notes.reserve(count->value(0).toLongLong());
-    std::optional<QSqlQuery> query =
-        run(QStringLiteral("SELECT id, mid, flds, tags FROM notes ORDER BY id"));
-    if (!query)
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT id, mid, flds, tags FROM notes ORDER BY id"))) {
+        failQuery(query.lastError(), table, NotePlace{NotePlace::Kind::Note, 1});
         return false;
+    }
     // Note type -> its field positions in the deck.
     QHash<qint64, QList<int>> fieldsOfType;
     qint64 number = 0;
-    while (query->next()) {
+    while (query.next()) {
         const NotePlace place{NotePlace::Kind::Note, ++number};
-        const QString fields = query->value(2).toString();
-        if (fields.size() > ImportLimits::MaxFieldSize * ImportLimits::MaxFieldCount) {
-            fail(Kind::FieldTooLarge, QString::number(ImportLimits::MaxFieldSize), place);
-            return false;
-        }
-        const qint64 type = query->value(1).toLongLong();
+        const QString fields = query.value(2).toString();
+        const qint64 type = query.value(1).toLongLong();
         auto positions = fieldsOfType.find(type);
         if (positions == fieldsOfType.end()) {
             QList<int> indexes;
@@ -232,12 +257,12 @@ bool Collection::readNotes(Deck& deck, AnkiMarkup::LineBreaks lineBreaks)
             if (++field >= ImportLimits::MaxFieldCount)
                 break;
         }
-        note.tags = query->value(3).toString().split(u' ', Qt::SkipEmptyParts);
-        note.path = deckPaths.value(deckOfNote.value(query->value(0).toLongLong(), -1));
+        note.tags = query.value(3).toString().split(u' ', Qt::SkipEmptyParts);
+        note.path = deckPaths.value(deckOfNote.value(query.value(0).toLongLong(), -1));
         deck.notes.append(std::move(note));
     }
-    if (query->lastError().isValid()) {
-        fail(Kind::DamagedCollection, query->lastError().text());
+    if (query.lastError().isValid()) {
+        failQuery(query.lastError(), table, NotePlace{NotePlace::Kind::Note, number + 1});
         return false;
     }
     for (DeckNote& note : deck.notes)
@@ -249,8 +274,10 @@ DeckResult Collection::read(AnkiMarkup::LineBreaks lineBreaks)
 {
     if (!opened)
         return {{}, ImportError{Kind::DamagedCollection, openError, std::nullopt}};
-    std::optional<QSqlQuery> tables = run(QStringLiteral(
-        "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'notetypes'"));
+    std::optional<QSqlQuery> tables =
+        run(QStringLiteral(
+                "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'notetypes'"),
+            QStringLiteral("sqlite_master"));
     if (!tables || !tables->next())
         return {{}, error};
     schema18 = tables->value(0).toInt() > 0;

@@ -1,12 +1,11 @@
 #include "import/AnkiTextReader.h"
 
 #include "import/ImportLimits.h"
+#include "tables/SeparatedText.h"
 
 #include <QHash>
 
 namespace {
-
-const QByteArray Utf8ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 struct Header
 {
@@ -74,78 +73,24 @@ void readHeaderLine(const QString& line, Header& header)
     }
 }
 
-// Cuts the rows of the text: a field that starts with a quote runs to the closing quote, over
-// separators and line breaks, and a doubled quote inside it stands for one.
-class RowReader
+// The header's lines, each starting with '#', from the start of the text; position and line are
+// left at the first note.
+Header readHeader(QStringView text, qsizetype& position, int& line)
 {
-public:
-    explicit RowReader(const QString& text) : text(text) {}
-
-    void setSeparator(QChar c) { separator = c; }
-
-    bool atEnd() const { return position >= text.size(); }
-    int lineNumber() const { return line; }
-
-    QString nextLine()
-    {
+    Header header;
+    while (position < text.size() && text[position] == u'#') {
         qsizetype end = text.indexOf(u'\n', position);
         if (end < 0)
             end = text.size();
-        QString result = text.sliced(position, end - position);
+        QStringView headerLine = text.sliced(position, end - position);
+        if (headerLine.endsWith(u'\r'))
+            headerLine.chop(1);
+        readHeaderLine(headerLine.toString(), header);
         position = end + 1;
         ++line;
-        if (result.endsWith(u'\r'))
-            result.chop(1);
-        return result;
     }
-
-    bool peekIsHeader() const { return position < text.size() && text[position] == u'#'; }
-
-    QStringList nextRow()
-    {
-        QStringList fields;
-        QString field;
-        bool quoted = false;
-        bool fieldStart = true;
-        while (position < text.size()) {
-            const QChar c = text[position++];
-            if (quoted) {
-                if (c == u'"' && position < text.size() && text[position] == u'"') {
-                    field.append(u'"');
-                    ++position;
-                } else if (c == u'"') {
-                    quoted = false;
-                } else {
-                    if (c == u'\n')
-                        ++line;
-                    field.append(c);
-                }
-                continue;
-            }
-            if (c == u'"' && fieldStart) {
-                quoted = true;
-                fieldStart = false;
-            } else if (c == separator) {
-                fields.append(std::exchange(field, QString()));
-                fieldStart = true;
-            } else if (c == u'\n') {
-                ++line;
-                break;
-            } else if (c != u'\r' || position >= text.size() || text[position] != u'\n') {
-                field.append(c);
-                fieldStart = false;
-            }
-        }
-        fields.append(field);
-        return fields;
-    }
-
-private:
-    const QString& text;
-    QChar separator = u'\t';
-    qsizetype position = 0;
-    int line = 1;
-};
+    return header;
+}
 
 QString fieldText(const QString& raw, const Header& header, AnkiMarkup::LineBreaks lineBreaks)
 {
@@ -158,8 +103,7 @@ QString fieldText(const QString& raw, const Header& header, AnkiMarkup::LineBrea
 
 bool looksLikeAnkiText(QByteArrayView bytes)
 {
-    if (bytes.startsWith(Utf8ByteOrderMark))
-        bytes = bytes.sliced(Utf8ByteOrderMark.size());
+    bytes = SeparatedText::withoutByteOrderMark(bytes);
     for (const char* key :
          {"#separator:", "#html:", "#columns:", "#notetype", "#deck", "#tags", "#guid column:"}) {
         if (bytes.startsWith(key))
@@ -175,17 +119,17 @@ DeckResult readAnkiText(QByteArrayView bytes, AnkiMarkup::LineBreaks lineBreaks)
     if (bytes.size() > ImportLimits::MaxTextFileSize)
         return {{},
                 ImportError{Kind::FileTooLarge, QString::number(ImportLimits::MaxTextFileSize)}};
-    if (bytes.startsWith(Utf8ByteOrderMark))
-        bytes = bytes.sliced(Utf8ByteOrderMark.size());
+    bytes = SeparatedText::withoutByteOrderMark(bytes);
     if (!bytes.isValidUtf8())
         return {{}, ImportError{Kind::InvalidUtf8, {}}};
     const QString text = QString::fromUtf8(bytes);
 
-    Header header;
-    RowReader rows(text);
-    while (rows.peekIsHeader())
-        readHeaderLine(rows.nextLine(), header);
-    rows.setSeparator(header.separator);
+    qsizetype notesStart = 0;
+    int firstNoteLine = 1;
+    const Header header = readHeader(text, notesStart, firstNoteLine);
+    SeparatedText::Reader<QStringView> rows(
+        QStringView(text).sliced(std::min(notesStart, text.size())),
+        {header.separator.unicode(), SeparatedText::Quoting::Lenient, false}, firstNoteLine);
     const QStringList columnNames =
         header.columns.isEmpty() ? QStringList() : header.columns.split(header.separator);
 
@@ -207,10 +151,11 @@ DeckResult readAnkiText(QByteArrayView bytes, AnkiMarkup::LineBreaks lineBreaks)
         return fieldOf[column];
     };
 
-    while (!rows.atEnd()) {
+    SeparatedText::Record<QString> row;
+    while (rows.next(row)) {
         DeckNote note;
-        note.place = {NotePlace::Kind::Line, rows.lineNumber()};
-        const QStringList columns = rows.nextRow();
+        note.place = {NotePlace::Kind::Line, row.line};
+        const QStringList& columns = row.fields;
         if (columns.size() == 1 && columns[0].trimmed().isEmpty())
             continue;
         if (columns.size() > ImportLimits::MaxFieldCount)

@@ -61,6 +61,7 @@ struct ImportError
         DamagedEntry,
         DamagedCollection,
         FieldTooLarge,
+        ValueTooLarge,
         TooManyNotes,
         TooManyFields,
         BadXml,

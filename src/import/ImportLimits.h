@@ -24,6 +24,11 @@ inline constexpr qint64 MaxFieldSize = 256 * 1024;
 inline constexpr qint64 MaxNoteCount = 500'000;
 inline constexpr int MaxFieldCount = 64;
 
+// Any one value of a collection (a note's fields together, its tags, the note types' JSON). The
+// collection's database refuses a longer one from the length its record states, before it reads
+// or allocates for it.
+inline constexpr qint64 MaxCollectionValueSize = MaxFieldSize * MaxFieldCount;
+
 // Nesting of XML elements; lessons nest inside it.
 inline constexpr int MaxXmlDepth = 64;
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "datatool/Language.h"
 #include "import/Deck.h"
 #include "import/DeckMapping.h"
+#include "language/Language.h"
 
 #include <QString>
 

@@ -35,6 +35,11 @@ public:
 
 private:
     bool startElement();
+    // The element names and their meaning differ between the file versions.
+    bool startVersion2Element(const QString& name, const QXmlStreamAttributes& attributes);
+    bool startVersion1Element(const QString& name, const QXmlStreamAttributes& attributes);
+    bool newEntry();
+    bool keepText(QString& into);
     void endElement();
     QString parent() const { return open.size() >= 2 ? open[open.size() - 2] : QString(); }
     bool inLessons() const { return open.contains(QLatin1String("lessons")); }
@@ -77,6 +82,27 @@ std::optional<QString> KvtmlParser::elementText()
     return text.trimmed();
 }
 
+bool KvtmlParser::newEntry()
+{
+    if (entries.size() >= ImportLimits::MaxNoteCount) {
+        fail(Kind::TooManyNotes, QString::number(ImportLimits::MaxNoteCount));
+        return false;
+    }
+    entries.append(Entry());
+    entries.last().place = here();
+    return true;
+}
+
+// The element's text into the given place; false when it could not be read.
+bool KvtmlParser::keepText(QString& into)
+{
+    const std::optional<QString> text = elementText();
+    if (!text)
+        return false;
+    into = *text;
+    return true;
+}
+
 bool KvtmlParser::startElement()
 {
     const QString name = xml.name().toString();
@@ -94,63 +120,53 @@ bool KvtmlParser::startElement()
         version2 = attributes.value(QLatin1String("version")).startsWith(u'2');
         return true;
     }
+    return version2 ? startVersion2Element(name, attributes)
+                    : startVersion1Element(name, attributes);
+}
+
+bool KvtmlParser::startVersion2Element(const QString& name, const QXmlStreamAttributes& attributes)
+{
     const QString up = parent();
-    const auto newEntry = [this] {
-        if (entries.size() >= ImportLimits::MaxNoteCount) {
-            fail(Kind::TooManyNotes, QString::number(ImportLimits::MaxNoteCount));
+    if (name == QLatin1String("identifier") && up == QLatin1String("identifiers")) {
+        identifier = attributes.value(QLatin1String("id")).toInt();
+    } else if (name == QLatin1String("name") && up == QLatin1String("identifier")) {
+        return keepText(identifierNames[identifier]);
+    } else if (name == QLatin1String("entry") && up == QLatin1String("entries")) {
+        if (!newEntry())
             return false;
+        entryWithId.insert(attributes.value(QLatin1String("id")).toString(), entries.size() - 1);
+    } else if (name == QLatin1String("translation") && up == QLatin1String("entry") &&
+               !entries.isEmpty() && !inLessons()) {
+        translation = qBound(0, attributes.value(QLatin1String("id")).toInt(),
+                             ImportLimits::MaxFieldCount - 1);
+        identifierNames.insert(translation, identifierNames.value(translation));
+    } else if (name == QLatin1String("text") && up == QLatin1String("translation") &&
+               !entries.isEmpty()) {
+        return keepText(entries.last().translations[translation].text);
+    } else if (name == QLatin1String("pronunciation") && up == QLatin1String("translation") &&
+               !entries.isEmpty()) {
+        return keepText(entries.last().translations[translation].reading);
+    } else if (name == QLatin1String("container") && inLessons()) {
+        lessonPath.append(QString());
+    } else if (name == QLatin1String("name") && up == QLatin1String("container") && inLessons()) {
+        return keepText(lessonPath.last());
+    } else if (name == QLatin1String("entry") && up == QLatin1String("container") && inLessons()) {
+        const qsizetype index =
+            entryWithId.value(attributes.value(QLatin1String("id")).toString(), -1);
+        if (index >= 0 && !entries[index].inLesson) {
+            entries[index].lesson = lessonPath;
+            entries[index].inLesson = true;
         }
-        entries.append(Entry());
-        entries.last().place = here();
-        return true;
-    };
-    const auto keep = [](const std::optional<QString>& text, QString& into) {
-        if (!text)
-            return false;
-        into = *text;
-        return true;
-    };
-    if (version2) {
-        if (name == QLatin1String("identifier") && up == QLatin1String("identifiers")) {
-            identifier = attributes.value(QLatin1String("id")).toInt();
-        } else if (name == QLatin1String("name") && up == QLatin1String("identifier")) {
-            return keep(elementText(), identifierNames[identifier]);
-        } else if (name == QLatin1String("entry") && up == QLatin1String("entries")) {
-            if (!newEntry())
-                return false;
-            entryWithId.insert(attributes.value(QLatin1String("id")).toString(),
-                               entries.size() - 1);
-        } else if (name == QLatin1String("translation") && up == QLatin1String("entry") &&
-                   !entries.isEmpty() && !inLessons()) {
-            translation = qBound(0, attributes.value(QLatin1String("id")).toInt(),
-                                 ImportLimits::MaxFieldCount - 1);
-            identifierNames.insert(translation, identifierNames.value(translation));
-        } else if (name == QLatin1String("text") && up == QLatin1String("translation") &&
-                   !entries.isEmpty()) {
-            return keep(elementText(), entries.last().translations[translation].text);
-        } else if (name == QLatin1String("pronunciation") && up == QLatin1String("translation") &&
-                   !entries.isEmpty()) {
-            return keep(elementText(), entries.last().translations[translation].reading);
-        } else if (name == QLatin1String("container") && inLessons()) {
-            lessonPath.append(QString());
-        } else if (name == QLatin1String("name") && up == QLatin1String("container") &&
-                   inLessons()) {
-            return keep(elementText(), lessonPath.last());
-        } else if (name == QLatin1String("entry") && up == QLatin1String("container") &&
-                   inLessons()) {
-            const qsizetype index =
-                entryWithId.value(attributes.value(QLatin1String("id")).toString(), -1);
-            if (index >= 0 && !entries[index].inLesson) {
-                entries[index].lesson = lessonPath;
-                entries[index].inLesson = true;
-            }
-        }
-        return true;
     }
-    if (name == QLatin1String("desc") && up == QLatin1String("lesson")) {
-        return keep(elementText(),
-                    version1Lessons[attributes.value(QLatin1String("no")).toString()]);
-    } else if (name == QLatin1String("e")) {
+    return true;
+}
+
+bool KvtmlParser::startVersion1Element(const QString& name, const QXmlStreamAttributes& attributes)
+{
+    const QString up = parent();
+    if (name == QLatin1String("desc") && up == QLatin1String("lesson"))
+        return keepText(version1Lessons[attributes.value(QLatin1String("no")).toString()]);
+    if (name == QLatin1String("e")) {
         if (!newEntry())
             return false;
         version1LessonOfEntry.append(attributes.value(QLatin1String("m")).toString());
@@ -167,7 +183,7 @@ bool KvtmlParser::startElement()
             identifierNames.insert(field, identifierNames.value(field));
         Translation& into = entries.last().translations[field];
         into.reading = attributes.value(QLatin1String("p")).toString().trimmed();
-        return keep(elementText(), into.text);
+        return keepText(into.text);
     }
     return true;
 }

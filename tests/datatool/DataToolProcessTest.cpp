@@ -3,6 +3,7 @@
 #include "questions/TextCodec.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +24,7 @@ private slots:
     void helpFollowsSystemLanguage();
     void exportedTableImportsToTheSameFile();
     void replacesOutputOnlyWithForce();
+    void failedImportLeavesOutputUntouched_data();
     void failedImportLeavesOutputUntouched();
     void failedWriteKeepsPreviousOutput_data();
     void failedWriteKeepsPreviousOutput();
@@ -142,16 +144,50 @@ void DataToolProcessTest::replacesOutputOnlyWithForce()
     QCOMPARE(read.Count(1), 1);
 }
 
+void DataToolProcessTest::failedImportLeavesOutputUntouched_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("sparseSize");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("reasons");
+    QTest::addRow("bad_row") << "bad.tsv" << GoodTable + "4\t海\tumi\n"
+                             << qint64(0) << QStringList()
+                             << QStringList({"bad.tsv:4: the level \"4\""});
+    // The file is sparse: the test takes no memory or disk for it, and the tool must not read it.
+    QTest::addRow("table_over_size_limit")
+        << "huge.tsv" << QByteArray() << qint64(64 * 1024 * 1024 + 1) << QStringList()
+        << QStringList({"huge.tsv: is larger than 64 MB"});
+    QTest::addRow("table_of_header_only")
+        << "header.tsv" << QByteArray("level\tquestion\tanswer\n") << qint64(0) << QStringList()
+        << QStringList({"header.tsv: no pair came of it"});
+    QTest::addRow("deck_of_notes_all_left_out")
+        << "paste.txt" << QByteArray("山\t\n川\t \n") << qint64(0)
+        << QStringList({"--from", "quizlet"})
+        << QStringList({"paste.txt: warning: line 1: the answer is empty",
+                        "paste.txt: warning: line 2: the answer is empty",
+                        "paste.txt: no pair came of it"});
+}
+
 void DataToolProcessTest::failedImportLeavesOutputUntouched()
 {
-    QVERIFY(TestFiles::writeBytes(path("bad.tsv"), GoodTable + "4\t海\tumi\n"));
+    QFETCH(QString, input);
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, sparseSize);
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, reasons);
+    QVERIFY(TestFiles::writeBytes(path(input), bytes));
+    if (sparseSize > 0)
+        QVERIFY(QFile::resize(path(input), sparseSize));
     const QByteArray previous = QuestionFile::encode(bankOfSize(3));
     QVERIFY(TestFiles::writeBytes(path("q.DAT"), previous));
     const QStringList before = entries();
-    const Run run = runTool({"import", path("bad.tsv"), "-o", path("q.DAT"), "--force"});
+    const Run run =
+        runTool(QStringList{"import", path(input), "-o", path("q.DAT"), "--force"} + options);
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains(path("bad.tsv") + ":4: ") && run.err.contains("\"4\""),
-             qPrintable(run.err));
+    for (const QString& reason : reasons)
+        QVERIFY2(run.err.contains(dir->path() + '/' + reason), qPrintable(run.err));
+    QVERIFY2(run.err.endsWith("Nothing was written.\n"), qPrintable(run.err));
     QCOMPARE(TestFiles::readBytes(path("q.DAT")), previous);
     QCOMPARE(entries(), before);
 }
@@ -169,7 +205,7 @@ void DataToolProcessTest::failedWriteKeepsPreviousOutput_data()
     QTest::addRow("export_table") << "export"
                                   << "big.DAT"
                                   << "q.tsv"
-                                  << "q.tsv: cannot be written";
+                                  << "q.tsv: cannot be written.";
 }
 
 void DataToolProcessTest::failedWriteKeepsPreviousOutput()
@@ -204,13 +240,13 @@ void DataToolProcessTest::checkReportsAsTheProgramDoes_data()
     QTest::addRow("loads_with_warnings")
         << QuestionFile::encode(warned) << 0 << "C"
         << "%1: 初級 2, 中級 0, 上級 0 (2 pairs)\n"
-           "%1: warning: 初級 (level 1), item 1: the answer is empty\n"
-           "%1: warning: 初級 (level 1), item 2: the same question as item 1\n";
+           "%1: warning: 初級 (level 1), item 1: the answer is empty.\n"
+           "%1: warning: 初級 (level 1), item 2: the same question as item 1.\n";
     QTest::addRow("loads_with_warnings_in_japanese")
         << QuestionFile::encode(warned) << 0 << "ja_JP.UTF-8"
         << "%1: 初級 2 問、中級 0 問、上級 0 問 (計 2 問)\n"
-           "%1: 警告: 初級の 1 問目: 答えが空です\n"
-           "%1: 警告: 初級の 2 問目: 1 問目と同じ問題です\n";
+           "%1: 警告: 初級の 1 問目: 答えが空です。\n"
+           "%1: 警告: 初級の 2 問目: 1 問目と同じ問題です。\n";
     // The program's own messages stay Japanese in any language.
     QTest::addRow("foreign_header") << QByteArray("3.00b\3\0\0\0", 9) << 1 << "C"
                                     << failure + QuestionFile::WrongVersionMessage;

@@ -5,7 +5,10 @@
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <sqlite3.h>
 
 using namespace AnkiFixtures;
 
@@ -19,6 +22,8 @@ private slots:
     void namesFieldsOfEveryNoteType();
     void refusesWhatIsNoPackage_data();
     void refusesWhatIsNoPackage();
+    void refusesLongValueUnread_data();
+    void refusesLongValueUnread();
 };
 
 namespace {
@@ -54,6 +59,16 @@ QByteArray fileOf(const DeckResult& result, LevelSource levelBy)
         return "error " + QByteArray::number(int(result.error->kind)) + ' ' +
                result.error->detail.toUtf8();
     return QuestionFile::encode(mapDeck(result.deck, defaultMapping(result.deck, levelBy)).bank);
+}
+
+// Text that deflate cannot shrink much, so that a long value is no zip bomb.
+QString incompressibleText(qint64 bytesAsUtf8)
+{
+    QRandomGenerator random(7);
+    QString text(bytesAsUtf8 / 3 + 1, Qt::Uninitialized);
+    for (QChar& character : text)
+        character = QChar(char16_t(0x4E00 + random.bounded(20000)));
+    return text;
 }
 
 } // namespace
@@ -136,6 +151,41 @@ void AnkiPackageReaderTest::refusesWhatIsNoPackage()
     QCOMPARE(result.error->kind, kind);
     QCOMPARE(result.error->place.value_or(NotePlace()).number, note);
     QVERIFY(result.deck.notes.isEmpty());
+}
+
+void AnkiPackageReaderTest::refusesLongValueUnread_data()
+{
+    QTest::addColumn<QByteArray>("package");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<qint64>("note");
+    const QString beyondLimit = incompressibleText(ImportLimits::MaxCollectionValueSize + 1);
+    Collection longField = teachersCollection(11);
+    longField.notes[1].fields[1] = beyondLimit;
+    Collection longNoteTypeName = teachersCollection(11);
+    longNoteTypeName.noteTypes.insert(2222, {beyondLimit, {"Front", "Back"}});
+    QTest::addRow("note_field") << zipOf({{"collection.anki2", collectionFile(longField)}})
+                                << Kind::FieldTooLarge
+                                << QString::number(ImportLimits::MaxFieldSize) << qint64(2);
+    QTest::addRow("note_types") << zipOf({{"collection.anki2", collectionFile(longNoteTypeName)}})
+                                << Kind::ValueTooLarge << "col" << qint64(0);
+}
+
+// The database refuses the value from the length its record states: what SQLite allocates stays
+// far below the value's size.
+void AnkiPackageReaderTest::refusesLongValueUnread()
+{
+    QFETCH(QByteArray, package);
+    QFETCH(Kind, kind);
+    QFETCH(QString, detail);
+    QFETCH(qint64, note);
+    sqlite3_memory_highwater(1);
+    const DeckResult result = readAnkiPackageBytes(package, AnkiMarkup::LineBreaks::Space);
+    QVERIFY(result.error);
+    QCOMPARE(result.error->kind, kind);
+    QCOMPARE(result.error->detail, detail);
+    QCOMPARE(result.error->place.value_or(NotePlace()).number, note);
+    QCOMPARE_LT(sqlite3_memory_highwater(0), ImportLimits::MaxCollectionValueSize / 4);
 }
 
 QTEST_GUILESS_MAIN(AnkiPackageReaderTest)

@@ -1,8 +1,10 @@
 #include "import/TFrmImport.h"
+#include "AnkiFixtures.h"
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
 #include "ScreenReader.h"
 #include "TestFiles.h"
+#include "import/ImportLimits.h"
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
 
@@ -24,6 +26,7 @@ private slots:
     void init();
     void savesTheDeckAsMapped();
     void asksBeforeReplacing();
+    void namesTheFileThatCannotBeRead_data();
     void namesTheFileThatCannotBeRead();
 
 private:
@@ -141,15 +144,33 @@ void TFrmImportTest::asksBeforeReplacing()
     QCOMPARE(dialog->savedPath(), target);
 }
 
+void TFrmImportTest::namesTheFileThatCannotBeRead_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    AnkiFixtures::Collection longField;
+    longField.noteTypes.insert(7, {QStringLiteral("Basic"), {"Front", "Back"}});
+    longField.notes = {{7, {"山", "やま"}, "", 1},
+                       {7, {"川", QString(ImportLimits::MaxFieldSize + 1, u'x')}, "", 1}};
+    QTest::addRow("vocabulary_with_entities")
+        << "laughs.kvtml"
+        << QByteArray("<?xml version=\"1.0\"?>\n<!DOCTYPE kvtml [<!ENTITY a \"aaaa\">]>\n<kvtml/>")
+        << "laughs.kvtml: 2 行目: XML の実体 (エンティティ) を宣言または使用しているため、読み込め"
+           "ません。";
+    QTest::addRow("package_with_long_field")
+        << "long.apkg"
+        << AnkiFixtures::zipOf({{"collection.anki2", AnkiFixtures::collectionFile(longField)}})
+        << "long.apkg: 2 番目のノート: 256 KB を超えるフィールドがあるため、読み込みませんでした。";
+}
+
 void TFrmImportTest::namesTheFileThatCannotBeRead()
 {
-    const QString source =
-        writeFile(QStringLiteral("laughs.kvtml"),
-                  "<?xml version=\"1.0\"?>\n<!DOCTYPE kvtml [<!ENTITY a \"aaaa\">]>\n<kvtml/>");
-    QVERIFY(!dialog->open(source));
-    QCOMPARE(messages.messages.size(), 1);
-    QVERIFY2(messages.messages[0].startsWith(QStringLiteral("laughs.kvtml: 2 行目: XML の実体")),
-             qPrintable(messages.messages[0]));
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QVERIFY(!dialog->open(writeFile(name, bytes)));
+    QCOMPARE(messages.messages, QStringList{message});
 }
 
 QTEST_MAIN(TFrmImportTest)

@@ -4,9 +4,9 @@
 // shipping a damaged sample.
 
 #include "datatool/Messages.h"
-#include "datatool/TableImport.h"
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
+#include "tables/TableImport.h"
 
 #include <QFile>
 

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+// The largest table read: its bytes, their CP932 form and the pairs made of them stay within the
+// memory an import may take.
+inline constexpr qint64 MaxTableSize = 64 * 1024 * 1024;
+
 // A table as a spreadsheet saves it: one row per question/answer pair, the fields level,
 // question and answer.
 enum class TableFormat

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "datatool/TableExport.h"
 #include "questions/QuestionBank.h"
+#include "tables/TableExport.h"
 
 #include <QString>
 

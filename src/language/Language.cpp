@@ -1,4 +1,4 @@
-#include "datatool/Language.h"
+#include "language/Language.h"
 
 Language languageOf(const QLocale& locale)
 {

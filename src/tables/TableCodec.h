@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datatool/Table.h"
+#include "tables/Table.h"
 
 #include <QByteArray>
 #include <QList>

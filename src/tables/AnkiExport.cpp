@@ -1,9 +1,9 @@
-#include "datatool/AnkiExport.h"
+#include "tables/AnkiExport.h"
 
-#include "datatool/TableCodec.h"
-#include "import/ImportMessages.h"
 #include "questions/LevelNames.h"
 #include "questions/TextCodec.h"
+#include "tables/SeparatedText.h"
+#include "tables/TableCodec.h"
 
 namespace {
 
@@ -12,13 +12,7 @@ void appendField(QString& text, const QString& field)
     // A first field starting with '#' would read as a header line.
     const bool quoted = field.contains(u'\t') || field.contains(u'\n') || field.contains(u'\r') ||
                         field.contains(u'"') || field.startsWith(u'#');
-    if (!quoted) {
-        text.append(field);
-        return;
-    }
-    QString escaped = field;
-    escaped.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    text.append(u'"').append(escaped).append(u'"');
+    text.append(quoted ? SeparatedText::quoted(field) : field);
 }
 
 } // namespace

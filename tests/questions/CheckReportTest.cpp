@@ -1,4 +1,4 @@
-#include "datatool/CheckReport.h"
+#include "questions/CheckReport.h"
 #include "questions/TextCodec.h"
 
 #include <QTest>

@@ -1,6 +1,7 @@
-#include "datatool/TableExport.h"
+#include "tables/TableExport.h"
 
-#include "datatool/TableCodec.h"
+#include "tables/SeparatedText.h"
+#include "tables/TableCodec.h"
 
 namespace {
 
@@ -16,17 +17,10 @@ bool needsQuotes(QByteArrayView text)
 
 void appendField(QByteArray& table, QByteArrayView text, TableFormat format)
 {
-    if (format == TableFormat::Tsv || !needsQuotes(text)) {
+    if (format == TableFormat::Tsv || !needsQuotes(text))
         table.append(text);
-        return;
-    }
-    table.append('"');
-    for (const char c : text) {
-        if (c == '"')
-            table.append('"');
-        table.append(c);
-    }
-    table.append('"');
+    else
+        table.append(SeparatedText::quoted(text));
 }
 
 void appendRow(QByteArray& table, QByteArrayView level, QByteArrayView question,

@@ -1,8 +1,8 @@
-#include "datatool/TableExport.h"
+#include "tables/TableExport.h"
 #include "TestFiles.h"
-#include "datatool/TableImport.h"
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
+#include "tables/TableImport.h"
 
 #include <QTest>
 

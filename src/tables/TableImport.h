@@ -1,7 +1,7 @@
 #pragma once
 
-#include "datatool/Table.h"
 #include "questions/QuestionBank.h"
+#include "tables/Table.h"
 
 #include <QByteArray>
 #include <QList>
@@ -24,4 +24,5 @@ struct ImportResult
 
 // Rows of level (its number 1, 2, 3 or its name), question and answer become pairs of the bank, in
 // their order within each level. A first row whose level reads "level" or "レベル" is a header.
-ImportResult importTable(const QByteArray& table, const ImportOptions& options);
+// The table is taken by value so that a caller who moves it in lets its memory go early.
+ImportResult importTable(QByteArray table, const ImportOptions& options);

@@ -1,4 +1,4 @@
-#include "datatool/TableImport.h"
+#include "tables/TableImport.h"
 #include "TestFiles.h"
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"

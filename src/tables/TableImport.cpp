@@ -1,9 +1,9 @@
-#include "datatool/TableImport.h"
+#include "tables/TableImport.h"
 
-#include "datatool/TableCodec.h"
-#include "datatool/TableReader.h"
 #include "questions/LevelNames.h"
 #include "questions/TextCodec.h"
+#include "tables/SeparatedText.h"
+#include "tables/TableCodec.h"
 
 #include <array>
 
@@ -33,10 +33,35 @@ bool isHeader(const QByteArray& levelField)
     return levelField.compare("level", Qt::CaseInsensitive) == 0 || levelField == japanese;
 }
 
-std::optional<TableError> addRow(TableRow& row, QuestionBank& bank)
+using Row = SeparatedText::Record<QByteArray>;
+
+TableError::Kind kindOf(SeparatedText::Fault fault)
 {
-    if (row.error)
-        return row.error;
+    switch (fault) {
+    case SeparatedText::Fault::StrayCarriageReturn:
+        return TableError::Kind::StrayCarriageReturn;
+    case SeparatedText::Fault::QuoteInUnquotedField:
+        return TableError::Kind::QuoteInUnquotedField;
+    case SeparatedText::Fault::TextAfterClosingQuote:
+        return TableError::Kind::TextAfterClosingQuote;
+    case SeparatedText::Fault::UnclosedQuote:
+        break;
+    }
+    return TableError::Kind::UnclosedQuote;
+}
+
+// A TSV table has no quoting; in both, a carriage return belongs only before a line feed.
+SeparatedText::Rules rulesOf(TableFormat format)
+{
+    if (format == TableFormat::Tsv)
+        return {u'\t', SeparatedText::Quoting::None, true};
+    return {u',', SeparatedText::Quoting::Strict, true};
+}
+
+std::optional<TableError> addRow(Row& row, QuestionBank& bank)
+{
+    if (row.fault)
+        return TableError{kindOf(*row.fault), row.faultLine, {}};
     if (row.fields.size() != 3)
         return TableError{TableError::Kind::FieldCount, row.line,
                           QString::number(row.fields.size())};
@@ -50,18 +75,20 @@ std::optional<TableError> addRow(TableRow& row, QuestionBank& bank)
 
 } // namespace
 
-ImportResult importTable(const QByteArray& table, const ImportOptions& options)
+ImportResult importTable(QByteArray table, const ImportOptions& options)
 {
     ImportResult result;
     TableCodec::Cp932Table cp932Table = TableCodec::toCp932(table, options.encoding);
+    // The table as read is let go once its CP932 form is made (the same bytes when it was CP932).
+    table = QByteArray();
     if (!cp932Table.errors.isEmpty()) {
         result.errors = std::move(cp932Table.errors);
         return result;
     }
-    TableReader reader(cp932Table.bytes, options.format);
-    TableRow row;
+    SeparatedText::Reader<QByteArrayView> reader(cp932Table.bytes, rulesOf(options.format));
+    Row row;
     for (bool first = true; reader.next(row); first = false) {
-        if (first && !row.error && isHeader(row.fields.constFirst()))
+        if (first && !row.fault && isHeader(row.fields.constFirst()))
             continue;
         if (std::optional<TableError> error = addRow(row, result.bank))
             result.errors.append(*std::move(error));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "datatool/Table.h"
 #include "questions/QuestionBank.h"
+#include "tables/Table.h"
 
 #include <QByteArray>
 #include <QList>

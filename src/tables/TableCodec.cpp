@@ -1,12 +1,11 @@
-#include "datatool/TableCodec.h"
+#include "tables/TableCodec.h"
 
 #include "questions/TextCodec.h"
+#include "tables/SeparatedText.h"
 
 namespace TableCodec {
 
 namespace {
-
-const QByteArray Utf8ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 // Run only after a check of the whole table failed, to name the lines at fault. Cutting at line
 // feeds is safe in both encodings: 0x0A is never part of a longer character.
@@ -28,10 +27,11 @@ QList<TableError> faultyLines(QByteArrayView table, TableError::Kind kind, LineC
     return errors;
 }
 
-QList<TableError> charactersWithoutCp932Form(const QString& text)
+// Lines are counted on from firstLine, the line the text starts on.
+QList<TableError> charactersWithoutCp932Form(const QString& text, int firstLine)
 {
     QList<TableError> errors;
-    int line = 1;
+    int line = firstLine;
     for (const QStringView lineText : QStringTokenizer(text, u'\n')) {
         for (const QString& character : TextCodec::charactersWithoutForm(lineText))
             errors.append({TableError::Kind::NoCp932Form, line, character});
@@ -40,21 +40,45 @@ QList<TableError> charactersWithoutCp932Form(const QString& text)
     return errors;
 }
 
+// The codec runs over pieces of about this size, cut after a line feed: per field it would cost
+// several times the rest of an import, over the whole table its UTF-16 form would take twice the
+// table's size.
+constexpr qsizetype PieceSize = 1024 * 1024;
+
+qsizetype pieceEnd(QByteArrayView table, qsizetype start)
+{
+    if (table.size() - start <= PieceSize)
+        return table.size();
+    const qsizetype lineFeed = table.indexOf('\n', start + PieceSize);
+    return lineFeed < 0 ? table.size() : lineFeed + 1;
+}
+
 Cp932Table fromUtf8(QByteArrayView table)
 {
-    if (table.startsWith(Utf8ByteOrderMark))
-        table = table.sliced(Utf8ByteOrderMark.size());
+    table = SeparatedText::withoutByteOrderMark(table);
     if (!table.isValidUtf8()) {
         return {{}, faultyLines(table, TableError::Kind::InvalidUtf8, [](QByteArrayView line) {
                     return line.isValidUtf8();
                 })};
     }
-    // One pass of the codec over the whole table: per field it would cost several times the rest
-    // of an import.
-    const QString text = QString::fromUtf8(table);
-    if (std::optional<QByteArray> bytes = TextCodec::encode(text))
-        return {*std::move(bytes), {}};
-    return {{}, charactersWithoutCp932Form(text)};
+    // No CP932 character is longer than its UTF-8 form.
+    Cp932Table result;
+    result.bytes.reserve(table.size());
+    int line = 1;
+    for (qsizetype start = 0; start < table.size();) {
+        const qsizetype end = pieceEnd(table, start);
+        const QByteArrayView piece = table.sliced(start, end - start);
+        const QString text = QString::fromUtf8(piece);
+        if (std::optional<QByteArray> bytes = TextCodec::encode(text))
+            result.bytes.append(*bytes);
+        else
+            result.errors.append(charactersWithoutCp932Form(text, line));
+        line += int(piece.count('\n'));
+        start = end;
+    }
+    if (!result.errors.isEmpty())
+        result.bytes.clear();
+    return result;
 }
 
 } // namespace

@@ -1,0 +1,40 @@
+#include "datatool/Subcommands.h"
+
+#include <array>
+
+namespace {
+
+struct Entry
+{
+    Subcommand subcommand;
+    QStringView group;
+    QStringView name;
+};
+
+constexpr std::array<Entry, 5> Table{{
+    {Subcommand::Import, {}, u"import"},
+    {Subcommand::Export, {}, u"export"},
+    {Subcommand::Check, {}, u"check"},
+    {Subcommand::ResultsExport, ResultsGroup, u"export"},
+    {Subcommand::ResultsMerge, ResultsGroup, u"merge"},
+}};
+
+} // namespace
+
+std::optional<Subcommand> subcommandNamed(QStringView group, QStringView name)
+{
+    for (const Entry& entry : Table) {
+        if (entry.group == group && entry.name == name)
+            return entry.subcommand;
+    }
+    return std::nullopt;
+}
+
+bool namesResultsGroup(const QStringList& arguments)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        if (!argument.startsWith(u'-'))
+            return argument == QStringView(ResultsGroup);
+    }
+    return false;
+}

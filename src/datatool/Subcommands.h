@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+// Every command of the tool by the words that name it: a group (results), or none, then the
+// command. Both command-line parsers find their command here.
+enum class Subcommand
+{
+    Import,
+    Export,
+    Check,
+    ResultsExport,
+    ResultsMerge
+};
+
+inline constexpr char16_t ResultsGroup[] = u"results";
+
+// The command the positional words name, after the group when there is one.
+std::optional<Subcommand> subcommandNamed(QStringView group, QStringView name);
+
+// Whether the first word that is no option names the results group.
+bool namesResultsGroup(const QStringList& arguments);
