@@ -126,7 +126,7 @@ QString TFrmMain::loadSettings()
     MenuRomaji->setChecked(loaded.settings.romajiInput);
     romajiInput->setActive(loaded.settings.romajiInput);
     learnerName = loaded.settings.learnerName;
-    return loaded.firstError;
+    return loaded.firstError.value_or(QString());
 }
 
 void TFrmMain::saveSettings()
@@ -137,8 +137,8 @@ void TFrmMain::saveSettings()
         stored.recent[k] = recent.entry(k);
     stored.romajiInput = romajiInput->isActive();
     stored.learnerName = learnerName;
-    if (const QString error = store.saveAll(stored); !error.isEmpty())
-        services.messageBox.showError(error);
+    if (const Outcome<QString> saved = store.saveAll(stored); !saved)
+        services.messageBox.showError(saved.failure());
 }
 
 void TFrmMain::RefreshWindow()
