@@ -33,13 +33,18 @@ QStringList nameFilters(const QList<FileFilter>& filters)
     return result;
 }
 
-// Qt's own dialog reads in Japanese through the loaded translation and honours these options on
-// every desktop. Set after the dialog's modes, which decide how a preset file is shown.
-void prepare(QFileDialog& dialog, const QList<FileFilter>& filters, const QString& presetFile,
-             const QString& defaultSuffix)
+// Qt's own dialog reads in Japanese through the loaded translation and honours the options on
+// every desktop; chosen before anything else, so that the modes set next apply to it.
+void useOwnDialog(QFileDialog& dialog)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+}
+
+// Set after the dialog's modes, which decide how a preset file is shown.
+void offer(QFileDialog& dialog, const QList<FileFilter>& filters, const QString& presetFile,
+           const QString& defaultSuffix)
+{
     dialog.setNameFilters(nameFilters(filters));
     dialog.setDefaultSuffix(defaultSuffix);
     if (!presetFile.isEmpty())
@@ -60,9 +65,10 @@ std::optional<ChosenFile> run(QFileDialog& dialog)
 std::optional<QString> QtFileDialog::getOpenFileName(const OpenFileRequest& request)
 {
     QFileDialog dialog(QApplication::activeWindow(), request.title);
+    useOwnDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    prepare(dialog, request.filters, request.presetFile, request.defaultSuffix);
+    offer(dialog, request.filters, request.presetFile, request.defaultSuffix);
     const std::optional<ChosenFile> chosen = run(dialog);
     return chosen ? std::optional(chosen->path) : std::nullopt;
 }
@@ -70,9 +76,10 @@ std::optional<QString> QtFileDialog::getOpenFileName(const OpenFileRequest& requ
 std::optional<ChosenFile> QtFileDialog::getSaveFileName(const SaveFileRequest& request)
 {
     QFileDialog dialog(QApplication::activeWindow(), request.title);
+    useOwnDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(QFileDialog::AnyFile);
-    prepare(dialog, request.filters, request.presetFile, request.defaultSuffix);
+    offer(dialog, request.filters, request.presetFile, request.defaultSuffix);
     return run(dialog);
 }
