@@ -93,14 +93,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                  DrillSettings::DefaultSeconds, anyRefused);
     checkInteger(found, "Cnt", loaded.settings.drill.questionsPerGame,
                  DrillSettings::DefaultQuestions, anyRefused);
-    if (anyRefused == loaded.firstError.isEmpty())
+    if (anyRefused != loaded.firstError.has_value())
         std::abort();
 
     MemorySettingsBackend saved;
-    if (!SettingsStore(saved).saveAll(loaded.settings).isEmpty())
+    if (!SettingsStore(saved).saveAll(loaded.settings))
         std::abort();
     const LoadedSettings reloaded = SettingsStore(saved).loadAll();
-    if (!reloaded.firstError.isEmpty() || !(reloaded.settings == loaded.settings))
+    if (reloaded.firstError || !(reloaded.settings == loaded.settings))
         std::abort();
     return 0;
 }

@@ -34,17 +34,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
     const WaveDecodeResult result = WaveDecoder::decode(device);
-    if (!result.sound) {
-        if (result.error.isEmpty())
+    if (!result) {
+        if (result.failure().isEmpty())
             std::abort();
         return 0;
     }
-    const WaveSound& sound = *result.sound;
+    const WaveSound& sound = *result;
     const qsizetype frameSize = sound.channelCount * bytesPerSample(sound.sampleFormat);
     // 24-bit samples widen to 32 bits, the most any sample grows.
-    if (!result.error.isEmpty() || sound.channelCount <= 0 || sound.sampleRate <= 0 ||
-        sound.samples.isEmpty() || sound.samples.size() % frameSize != 0 ||
-        sound.samples.size() > qsizetype(size) / 3 * 4)
+    if (sound.channelCount <= 0 || sound.sampleRate <= 0 || sound.samples.isEmpty() ||
+        sound.samples.size() % frameSize != 0 || sound.samples.size() > qsizetype(size) / 3 * 4)
         std::abort();
     return 0;
 }

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Builds the Debian package in build-package/ (Release, prefix /usr), validates the desktop entry
+# Builds the Debian package in build-package/ (prefix /usr), validates the desktop entry
 # and the software-centre entry it ships, checks that it holds every file of
 # tools/installed-files.txt, and prints its file list and dependencies.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-package
 "$root/tools/install-deps.sh"
-"$root/tools/build.sh" build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DTAZUNE_TESTS=OFF -DTAZUNE_BENCHMARKS=OFF
+# Compiled as the test build is (tools/build.sh's RelWithDebInfo: -O2 -g, stripped by CPack as
+# Debian's own packages are), so that after tools/test.sh every object comes from the compiler
+# cache and only the linking is done again.
+"$root/tools/build.sh" build-package -DCMAKE_INSTALL_PREFIX=/usr -DTAZUNE_TESTS=OFF \
+    -DTAZUNE_BENCHMARKS=OFF
 
 rm -f "$build"/tazune_*.deb
 log=$build/cpack.log

@@ -42,10 +42,18 @@ fi
 source "$root/tests/media/pulse-session.sh"
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/tazune-startup.XXXXXX")
 xvfb=
+# The script's own status is kept: a server that is already gone, or that ends on the signal, is
+# no failure of the measurement.
 cleanUp() {
-    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+    local status=$?
+    set +e
+    if [[ -n $xvfb ]]; then
+        kill "$xvfb" 2>/dev/null
+        wait "$xvfb" 2>/dev/null
+    fi
     rm -rf "$scratch"
     pulse_session_stop
+    exit "$status"
 }
 if command -v pulseaudio >/dev/null; then
     pulse_session_start || exit 1

@@ -96,14 +96,14 @@ QString TFrmMain::loadSettings()
     MenuRomaji->setChecked(loaded.settings.romajiInput);
     MenuRomajiClick();
     learnerName = loaded.settings.learnerName;
-    return loaded.firstError;
+    return loaded.firstError.value_or(QString());
 }
 
 void TFrmMain::saveSettings()
 {
     const StoredSettings stored{settings, recent.all(), romajiInput->isActive(), learnerName};
-    if (const QString error = store.saveAll(stored); !error.isEmpty())
-        services.messageBox.showError(error);
+    if (const Outcome<QString> saved = store.saveAll(stored); !saved)
+        services.messageBox.showError(saved.failure());
 }
 
 void TFrmMain::RefreshWindow()

@@ -5,6 +5,7 @@
 #include "import/ImportMessages.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/ReplaceConfirmation.h"
 #include "questions/LevelNames.h"
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
@@ -45,19 +46,16 @@ OpenFileRequest deckRequest()
              {QStringLiteral("すべてのﾌｧｲﾙ(*.*)"), QStringLiteral("*.*")}},
             {},
             {},
-            true,
-            false};
+            true};
 }
 
-OpenFileRequest saveRequest(const QString& source)
+SaveFileRequest saveRequest(const QString& source)
 {
     const QFileInfo info(source);
     return {QStringLiteral("問題ファイルの保存先"),
             {{QStringLiteral("Tazuneﾃﾞｰﾀﾌｧｲﾙ(*.DAT)"), QStringLiteral("*.DAT")}},
             info.dir().filePath(info.completeBaseName() + QStringLiteral(".DAT")),
-            QStringLiteral("DAT"),
-            false,
-            true};
+            QStringLiteral("DAT")};
 }
 
 QTableWidget* table(QWidget* parent, const QString& name, const QStringList& headers)
@@ -318,16 +316,14 @@ void TFrmImport::EditSeparatorsDone()
 
 void TFrmImport::BitBtn1Click()
 {
-    const std::optional<QString> path = fileDialog.getOpenFileName(saveRequest(sourcePath));
-    if (!path)
+    const std::optional<ChosenFile> chosen = fileDialog.getSaveFileName(saveRequest(sourcePath));
+    if (!chosen || !ReplaceConfirmation::allows(messageBox, chosen->path))
         return;
-    if (QFileInfo::exists(*path) && !messageBox.confirm(QuestionFile::replaceQuestion(*path)))
-        return;
-    if (!QuestionFile::write(*path, mappedDeck.bank)) {
+    if (!QuestionFile::write(chosen->path, mappedDeck.bank)) {
         messageBox.showError(QuestionFile::SaveFailedMessage);
         return;
     }
-    saved = *path;
+    saved = chosen->path;
     accept();
 }
 

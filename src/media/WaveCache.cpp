@@ -18,17 +18,17 @@ WaveCache::Result WaveCache::fetch(const QString& path)
     const auto held = entries.constFind(path);
     if (held != entries.cend() && info.isFile() && held->size == info.size() &&
         held->modified == info.lastModified())
-        return {held->sound, {}};
+        return held->sound;
 
     WaveDecodeResult decoded = WaveDecoder::decodeFile(path);
-    if (!decoded.sound) {
+    if (!decoded) {
         entries.remove(path);
-        return {nullptr, decoded.error};
+        return Result::failed(decoded.failure());
     }
     // The size and time were taken before the read: a file changed in between is read again
     // next time rather than held with a stale picture of it.
-    auto sound = std::make_shared<const WaveSound>(std::move(*decoded.sound));
+    auto sound = std::make_shared<const WaveSound>(std::move(decoded.value()));
     if (kept.contains(path))
         entries.insert(path, {info.size(), info.lastModified(), sound});
-    return {sound, {}};
+    return Result(sound);
 }

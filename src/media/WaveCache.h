@@ -16,11 +16,8 @@ class WaveCache
 public:
     using Sound = std::shared_ptr<const WaveSound>;
 
-    struct Result
-    {
-        Sound sound;   // null when the file cannot be played
-        QString error; // why not
-    };
+    // The sound, never null, or why the file cannot be played.
+    using Result = Fallible<Sound, QString>;
 
     // Holds exactly these files from now on, reading those not held yet; a file that cannot be
     // read is left out, and fails again when it is fetched.

@@ -59,19 +59,20 @@ QByteArray readAt(QIODevice& device, qint64 offset, qint64 size)
 
 WaveDecodeResult failure(const char* reason)
 {
-    return {std::nullopt, QString::fromLatin1(reason)};
+    return WaveDecodeResult::failed(QString::fromLatin1(reason));
 }
 
-// Checks the format chunk's body and fills layout; an empty result means it is usable.
-QString parseFormat(const QByteArray& body, SampleLayout& layout)
+// The layout the format chunk's body describes, or why it cannot be played.
+Fallible<SampleLayout, QString> parseFormat(const QByteArray& body)
 {
+    using Parsed = Fallible<SampleLayout, QString>;
     if (body.size() < BasicFormatSize)
-        return QStringLiteral("format chunk too short");
+        return Parsed::failed(QStringLiteral("format chunk too short"));
     quint16 tag = u16(body, 0);
     if (tag == FormatExtensible) {
         if (body.size() < ExtensibleFormatSize ||
             body.mid(SubFormatOffset + 2, SubFormatTail.size()) != SubFormatTail)
-            return QStringLiteral("unsupported extensible format");
+            return Parsed::failed(QStringLiteral("unsupported extensible format"));
         tag = u16(body, SubFormatOffset);
     }
     const quint16 channels = u16(body, 2);
@@ -81,13 +82,13 @@ QString parseFormat(const QByteArray& body, SampleLayout& layout)
     const bool pcm = tag == FormatPcm && (bits == 8 || bits == 16 || bits == 24 || bits == 32);
     const bool floating = tag == FormatFloat && (bits == 32 || bits == 64);
     if (!pcm && !floating)
-        return QStringLiteral("unsupported encoding %1 with %2 bits").arg(tag).arg(bits);
+        return Parsed::failed(
+            QStringLiteral("unsupported encoding %1 with %2 bits").arg(tag).arg(bits));
     if (channels == 0 || rate == 0 || rate > quint32(std::numeric_limits<int>::max()))
-        return QStringLiteral("no channels or no sample rate");
+        return Parsed::failed(QStringLiteral("no channels or no sample rate"));
     if (blockAlign != channels * (bits / 8))
-        return QStringLiteral("frame size does not match the channels");
-    layout = {floating, channels, int(rate), bits / 8};
-    return {};
+        return Parsed::failed(QStringLiteral("frame size does not match the channels"));
+    return SampleLayout{floating, channels, int(rate), bits / 8};
 }
 
 template <typename Out, typename Convert>
@@ -153,7 +154,7 @@ WaveDecodeResult readSamples(QIODevice& device, const SampleLayout& layout, qint
     const QByteArray raw = readAt(device, start, size);
     if (raw.size() != size)
         return failure("sound data cannot be read");
-    return {convertSamples(layout, raw), {}};
+    return convertSamples(layout, raw);
 }
 
 } // namespace
@@ -181,11 +182,10 @@ WaveDecodeResult decode(QIODevice& device)
                 return failure("second format chunk");
             if (body + size > fileSize)
                 return failure("format chunk cut short");
-            SampleLayout parsed;
-            const QString error = parseFormat(readAt(device, body, size), parsed);
-            if (!error.isEmpty())
-                return {std::nullopt, error};
-            layout = parsed;
+            const Fallible<SampleLayout, QString> parsed = parseFormat(readAt(device, body, size));
+            if (!parsed)
+                return WaveDecodeResult::failed(parsed.failure());
+            layout = *parsed;
         } else if (header.startsWith("data")) {
             if (!layout)
                 return failure("sound data before the format chunk");
@@ -205,7 +205,7 @@ WaveDecodeResult decodeFile(const QString& path)
         return failure("not a regular file");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, file.errorString()};
+        return WaveDecodeResult::failed(file.errorString());
     return decode(file);
 }
 

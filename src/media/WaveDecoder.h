@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -25,11 +27,8 @@ struct WaveSound
     QByteArray samples;
 };
 
-struct WaveDecodeResult
-{
-    std::optional<WaveSound> sound;
-    QString error; // why there is no sound
-};
+// The sound, or why there is none.
+using WaveDecodeResult = Fallible<WaveSound, QString>;
 
 // Reads RIFF wave files of linear PCM (8, 16, 24 or 32 bits) or IEEE float (32 or 64 bits), also
 // in the extensible layout. Every size is checked against the file before anything is read, so

@@ -20,9 +20,16 @@ struct OpenFileRequest
     QString presetFile;
     QString defaultSuffix; // appended to a typed name that has no extension
     bool mustExist = true;
-    // A dialog to choose where to write; whether an existing file may be replaced is asked by
-    // the caller, not by the dialog.
-    bool save = false;
+};
+
+// Where to write a file: any name may be typed. Whether an existing file may be replaced is asked
+// by the caller (ReplaceConfirmation), not by the dialog.
+struct SaveFileRequest
+{
+    QString title;
+    QList<FileFilter> filters; // the first one is selected when the dialog opens
+    QString presetFile;
+    QString defaultSuffix; // appended to a typed name that has no extension
 };
 
 // What the user confirmed: the full path, and which of the request's filters was selected, for a
@@ -39,5 +46,6 @@ public:
     virtual ~FileDialog() = default;
     // The full path the user confirmed, or nothing when the dialog was cancelled.
     virtual std::optional<QString> getOpenFileName(const OpenFileRequest& request) = 0;
-    virtual std::optional<ChosenFile> getFileAndFilter(const OpenFileRequest& request) = 0;
+    // The file to write and the filter it was chosen under, or nothing when cancelled.
+    virtual std::optional<ChosenFile> getSaveFileName(const SaveFileRequest& request) = 0;
 };

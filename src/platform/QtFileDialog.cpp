@@ -33,31 +33,53 @@ QStringList nameFilters(const QList<FileFilter>& filters)
     return result;
 }
 
+// Qt's own dialog reads in Japanese through the loaded translation and honours the options on
+// every desktop; chosen before anything else, so that the modes set next apply to it.
+void useOwnDialog(QFileDialog& dialog)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+}
+
+// Set after the dialog's modes, which decide how a preset file is shown.
+void offer(QFileDialog& dialog, const QList<FileFilter>& filters, const QString& presetFile,
+           const QString& defaultSuffix)
+{
+    dialog.setNameFilters(nameFilters(filters));
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (!presetFile.isEmpty())
+        dialog.selectFile(presetFile);
+}
+
+std::optional<ChosenFile> run(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return ChosenFile{
+        dialog.selectedFiles().constFirst(),
+        std::max<qsizetype>(0, dialog.nameFilters().indexOf(dialog.selectedNameFilter()))};
+}
+
 } // namespace
 
 std::optional<QString> QtFileDialog::getOpenFileName(const OpenFileRequest& request)
 {
-    const std::optional<ChosenFile> chosen = getFileAndFilter(request);
+    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    useOwnDialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    offer(dialog, request.filters, request.presetFile, request.defaultSuffix);
+    const std::optional<ChosenFile> chosen = run(dialog);
     return chosen ? std::optional(chosen->path) : std::nullopt;
 }
 
-std::optional<ChosenFile> QtFileDialog::getFileAndFilter(const OpenFileRequest& request)
+std::optional<ChosenFile> QtFileDialog::getSaveFileName(const SaveFileRequest& request)
 {
     QFileDialog dialog(QApplication::activeWindow(), request.title);
-    // Qt's own dialog reads in Japanese through the loaded translation and honours the options
-    // below on every desktop.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    useOwnDialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    const QStringList filters = nameFilters(request.filters);
-    dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.presetFile.isEmpty())
-        dialog.selectFile(request.presetFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return ChosenFile{dialog.selectedFiles().constFirst(),
-                      std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()))};
+    dialog.setFileMode(QFileDialog::AnyFile);
+    offer(dialog, request.filters, request.presetFile, request.defaultSuffix);
+    return run(dialog);
 }

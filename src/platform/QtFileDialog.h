@@ -6,5 +6,5 @@ class QtFileDialog : public FileDialog
 {
 public:
     std::optional<QString> getOpenFileName(const OpenFileRequest& request) override;
-    std::optional<ChosenFile> getFileAndFilter(const OpenFileRequest& request) override;
+    std::optional<ChosenFile> getSaveFileName(const SaveFileRequest& request) override;
 };

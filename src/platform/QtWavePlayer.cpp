@@ -46,9 +46,9 @@ Outcome<QString> QtWavePlayer::open(const QString& path)
 {
     close();
     WaveCache::Result result = cache.fetch(path);
-    if (!result.sound)
-        return result.error;
-    openSound = std::move(result.sound);
+    if (!result)
+        return result.failure();
+    openSound = std::move(result.value());
     return {};
 }
 

@@ -176,11 +176,6 @@ WriteOutcome write(const QString& path, const QuestionBank& bank)
     return AtomicFile::replace(path, encode(bank));
 }
 
-QString replaceQuestion(const QString& path)
-{
-    return QStringLiteral("%1 はすでにあります。置き換えますか?").arg(path);
-}
-
 QString messageFor(const ReadOutcome& outcome)
 {
     if (outcome)

@@ -43,7 +43,4 @@ inline const QString OpenFailedMessage = QStringLiteral("ファイルが開け�
 inline const QString WrongVersionMessage = QStringLiteral("処理できないデータのバージョンです");
 inline const QString SaveFailedMessage = QStringLiteral("ファイルを保存できませんでした");
 
-// Asked before a new question file takes the place of one that is there.
-QString replaceQuestion(const QString& path);
-
 } // namespace QuestionFile

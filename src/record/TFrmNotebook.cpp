@@ -4,7 +4,9 @@
 
 #include "help/HelpTopics.h"
 #include "platform/FileDialog.h"
+#include "platform/FreedMemory.h"
 #include "platform/MessageBox.h"
+#include "platform/ReplaceConfirmation.h"
 #include "questions/QuestionFile.h"
 #include "questions/QuestionFileRequest.h"
 #include "record/GameRecorder.h"
@@ -12,7 +14,6 @@
 #include "widgets/WindowParts.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,13 +25,10 @@
 
 namespace {
 
-OpenFileRequest exportRequest()
+SaveFileRequest exportRequest()
 {
-    OpenFileRequest request = QuestionFile::openRequest();
-    request.title = QStringLiteral("書き出し");
-    request.defaultSuffix = QStringLiteral("DAT");
-    request.mustExist = false;
-    return request;
+    return {
+        QStringLiteral("書き出し"), QuestionFile::openRequest().filters, {}, QStringLiteral("DAT")};
 }
 
 } // namespace
@@ -108,6 +106,14 @@ void TFrmNotebook::showBank(const QuestionBank& bank, int level)
     ComboBox1Change();
 }
 
+void TFrmNotebook::hideEvent(QHideEvent* event)
+{
+    ProgramDialog::hideEvent(event);
+    entries.setEntries({});
+    levels = {};
+    FreedMemory::giveBack();
+}
+
 int TFrmNotebook::level() const
 {
     return ComboBox1->currentIndex();
@@ -146,16 +152,14 @@ void TFrmNotebook::BitBtn2Click()
 // All three levels go out, each pair in the level it has in the loaded file.
 void TFrmNotebook::BitBtn3Click()
 {
-    const std::optional<QString> path = fileDialog.getOpenFileName(exportRequest());
-    if (!path)
-        return;
-    if (QFileInfo::exists(*path) && !messageBox.confirm(QuestionFile::replaceQuestion(*path)))
+    const std::optional<ChosenFile> chosen = fileDialog.getSaveFileName(exportRequest());
+    if (!chosen || !ReplaceConfirmation::allows(messageBox, chosen->path))
         return;
     QuestionBank hardest;
     for (int k = 0; k < QuestionBank::LevelCount; ++k) {
         for (const NotebookEntry& entry : levels[k])
             hardest.Add(k, entry.pair.question, entry.pair.answer);
     }
-    if (!QuestionFile::write(*path, hardest))
+    if (!QuestionFile::write(chosen->path, hardest))
         messageBox.showError(QuestionFile::SaveFailedMessage);
 }

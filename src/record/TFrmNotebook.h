@@ -42,6 +42,9 @@ public:
     void BitBtn2Click();
     void BitBtn3Click();
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void createControls();
     void refreshButtons();
@@ -49,7 +52,8 @@ private:
     GameRecorder& recorder;
     FileDialog& fileDialog;
     MessageBox& messageBox;
-    // The loaded file's notebook pairs, per level.
+    // The loaded file's notebook pairs, per level; read at each showBank() and let go when the
+    // window hides, since over a large record they take tens of megabytes.
     ReviewGame::LevelEntries levels;
     NotebookModel entries;
 };

@@ -55,14 +55,16 @@ QChart* create(const HistorySeries& series)
     QValueAxis* percent = axis(QStringLiteral("正解率（％）"), 100.0, Qt::AlignLeft, chart);
     const double seconds =
         std::max(BarSeconds, std::ceil(longestSeconds(series.averageCorrectSeconds)));
-    QValueAxis* time = axis(QStringLiteral("平均正解時間（秒）"), seconds, Qt::AlignRight, chart);
+    QValueAxis* time =
+        axis(QStringLiteral("正解1問あたりの時間（秒）"), seconds, Qt::AlignRight, chart);
 
     const auto attach = [chart](QLineSeries* each, QValueAxis* x, QValueAxis* y) {
         each->attachAxis(x);
         each->attachAxis(y);
     };
     attach(line(QStringLiteral("正解率"), series.correctRates, chart), x, percent);
-    attach(line(QStringLiteral("平均正解時間"), series.averageCorrectSeconds, chart), x, time);
+    attach(line(QStringLiteral("正解1問あたりの時間"), series.averageCorrectSeconds, chart), x,
+           time);
     if (!series.movingAverage.isEmpty()) {
         attach(line(QStringLiteral("直近%1回の平均正解率").arg(HistorySummary::Span),
                     series.movingAverage, chart),

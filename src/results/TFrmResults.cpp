@@ -3,11 +3,11 @@
 #include "help/HelpTopics.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/ReplaceConfirmation.h"
 #include "platform/ReportPrinter.h"
 #include "questions/AtomicFile.h"
 #include "questions/LevelNames.h"
 #include "questions/QuestionBank.h"
-#include "questions/QuestionFile.h"
 #include "record/GameRecorder.h"
 #include "results/HistoryChart.h"
 #include "results/HistorySummary.h"
@@ -39,18 +39,16 @@ QComboBox* selector(QWidget* parent, const QString& name, const QString& spoken)
 }
 
 // A file named after the question file, e.g. 漢字-成績.pdf, in the folder the dialog offers.
-OpenFileRequest saveRequest(const QString& title, const QStringList& filters, const QString& suffix,
+SaveFileRequest saveRequest(const QString& title, const QStringList& filters, const QString& suffix,
                             const QString& recordedFile)
 {
-    OpenFileRequest request;
+    SaveFileRequest request;
     request.title = title;
     for (const QString& filter : filters)
         request.filters.append({filter, QStringLiteral("*.") + suffix});
     request.presetFile =
         QFileInfo(recordedFile).completeBaseName() + QStringLiteral("-成績.") + suffix;
     request.defaultSuffix = suffix;
-    request.mustExist = false;
-    request.save = true;
     return request;
 }
 
@@ -237,14 +235,12 @@ void TFrmResults::BitBtn2Click()
     const std::optional<ResultsReportContent> content = reportContent();
     if (!content)
         return;
-    const std::optional<QString> path = fileDialog.getOpenFileName(
+    const std::optional<ChosenFile> chosen = fileDialog.getSaveFileName(
         saveRequest(QStringLiteral("PDF保存"), {QStringLiteral("PDFファイル(*.pdf)")},
                     QStringLiteral("pdf"), content->filePath));
-    if (!path)
+    if (!chosen || !ReplaceConfirmation::allows(messageBox, chosen->path))
         return;
-    if (QFileInfo::exists(*path) && !messageBox.confirm(QuestionFile::replaceQuestion(*path)))
-        return;
-    if (!ResultsReport::writePdf(*path, *content))
+    if (!ResultsReport::writePdf(chosen->path, *content))
         messageBox.showError(PdfFailedMessage);
 }
 
@@ -256,13 +252,10 @@ void TFrmResults::BitBtn6Click()
 {
     if (learner.isEmpty() && !BitBtn3Click())
         return;
-    const std::optional<ChosenFile> chosen = fileDialog.getFileAndFilter(
+    const std::optional<ChosenFile> chosen = fileDialog.getSaveFileName(
         saveRequest(QStringLiteral("CSV書き出し"), {Utf8CsvFilter, Cp932CsvFilter},
                     QStringLiteral("csv"), ComboBox1->currentData().toString()));
-    if (!chosen)
-        return;
-    if (QFileInfo::exists(chosen->path) &&
-        !messageBox.confirm(QuestionFile::replaceQuestion(chosen->path)))
+    if (!chosen || !ReplaceConfirmation::allows(messageBox, chosen->path))
         return;
     const QList<ResultRow> rows =
         ResultsCsv::rowsOf(learner, games.games(), recorder.timeOutsOf(filter()));

@@ -67,9 +67,9 @@ QString writeError(const QString& name)
     return QStringLiteral("'%1' の設定に失敗しました").arg(name);
 }
 
-void keepFirst(QString& first, const QString& message)
+void keepFirst(std::optional<QString>& first, const QString& message)
 {
-    if (first.isEmpty())
+    if (!first)
         first = message;
 }
 
@@ -148,11 +148,11 @@ LoadedSettings SettingsStore::loadAll() const
     return loaded;
 }
 
-QString SettingsStore::saveAll(const StoredSettings& settings) const
+Outcome<QString> SettingsStore::saveAll(const StoredSettings& settings) const
 {
     // The table reaches the values through the same accessors that load all fills them with.
     StoredSettings values = settings;
-    QString firstError;
+    std::optional<QString> firstError;
     for (int position = 0; position < int(StoredValues.size()); ++position) {
         for (const StoredValue& value : StoredValues) {
             if (value.writePosition != position)
@@ -169,5 +169,5 @@ QString SettingsStore::saveAll(const StoredSettings& settings) const
                 keepFirst(firstError, writeError(name));
         }
     }
-    return firstError;
+    return firstError ? Outcome<QString>(*firstError) : Outcome<QString>();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/Outcome.h"
 #include "platform/SettingsBackend.h"
 #include "settings/DrillSettings.h"
 
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // Everything the program keeps from one run to the next.
 struct StoredSettings
@@ -23,8 +25,8 @@ struct StoredSettings
 struct LoadedSettings
 {
     StoredSettings settings;
-    // The message of the first value that had to be replaced by its default; empty when none.
-    QString firstError;
+    // The message of the first value that had to be replaced by its default, if one had to be.
+    std::optional<QString> firstError;
 };
 
 // Reads all stored values once at start and writes all of them once at shutdown, under the
@@ -42,9 +44,9 @@ public:
     // gives 0 and the same message.
     LoadedSettings loadAll() const;
 
-    // Writes all ten values, also after one has failed; returns the message of the first
-    // failure ("'Sec' の設定に失敗しました"), or the empty text when every write succeeded.
-    QString saveAll(const StoredSettings& settings) const;
+    // Writes all ten values, also after one has failed; fails with the message of the first
+    // failure ("'Sec' の設定に失敗しました").
+    Outcome<QString> saveAll(const StoredSettings& settings) const;
 
 private:
     SettingsBackend& backend;

@@ -147,6 +147,8 @@ private slots:
             notebook->close();
         }});
         window().MenuNote->trigger();
+        // Closed, it holds none of the record's rows.
+        QCOMPARE(window().findChild<TFrmNotebook*>()->ListView1->model()->rowCount(), 0);
         QCOMPARE(headers,
                  (QStringList{"問題", "答え", "時間切れ", "正解", "正解平均", "最後の入力"}));
         QCOMPARE(level0, (QStringList{"KAWA", "kawa", "3", "1", "6.5秒", "kaw"}));
@@ -211,8 +213,7 @@ private slots:
             notebook->close();
         }});
         window().MenuNote->trigger();
-        QCOMPARE(f->fileDialog.requests.size(), 1);
-        QVERIFY(!f->fileDialog.requests[0].mustExist);
+        QCOMPARE(f->fileDialog.saveRequests.size(), 1);
         QCOMPARE(TestFiles::readBytes(target),
                  TestFiles::hex("33 2E 30 30 61 | 03 00 00 00"
                                 "| 01 00 00 00 | 04 00 00 00 4B 41 57 41 | 04 00 00 00 6B 61 77 61"

@@ -102,8 +102,7 @@ void TFrmImportTest::savesTheDeckAsMapped()
 
     files.answers = {folder->filePath(QStringLiteral("words.DAT"))};
     dialog->BitBtn1Click();
-    QVERIFY(files.requests.last().save);
-    QCOMPARE(files.requests.last().presetFile, folder->filePath(QStringLiteral("words.DAT")));
+    QCOMPARE(files.saveRequests.last().presetFile, folder->filePath(QStringLiteral("words.DAT")));
     QuestionBank expected;
     expected.Add(0, cp932("犬"), cp932("いぬ"));
     expected.Add(0, cp932("猫"), cp932("ねこ"));

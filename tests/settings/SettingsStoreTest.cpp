@@ -60,7 +60,7 @@ void SettingsStoreTest::emptyStoreGivesDefaultsInReadOrder()
 
     QCOMPARE(backend.reads, ReadOrder);
     QCOMPARE(loaded.settings, (StoredSettings{20, 10, {}, {}, {}, {}}));
-    QCOMPARE(loaded.firstError, QString());
+    QCOMPARE(loaded.firstError, std::nullopt);
 }
 
 void SettingsStoreTest::saveAllWritesEveryValueInWriteOrder()
@@ -68,7 +68,7 @@ void SettingsStoreTest::saveAllWritesEveryValueInWriteOrder()
     MemorySettingsBackend backend;
     StoredSettings settings = someSettings();
 
-    QCOMPARE(SettingsStore(backend).saveAll(settings), QString());
+    QVERIFY(SettingsStore(backend).saveAll(settings));
 
     QCOMPARE(backend.writes, WriteOrder);
     QCOMPARE(backend.values.value("Sec"), QVariant(QStringLiteral("30")));
@@ -89,7 +89,7 @@ void SettingsStoreTest::savedValuesLoadBack()
     const LoadedSettings loaded = store.loadAll();
 
     QCOMPARE(loaded.settings, settings);
-    QCOMPARE(loaded.firstError, QString());
+    QCOMPARE(loaded.firstError, std::nullopt);
 }
 
 void SettingsStoreTest::integersAreTakenAsStored_data()
@@ -124,7 +124,7 @@ void SettingsStoreTest::integersAreTakenAsStored()
 
     QCOMPARE(loaded.settings.drill.secondsPerQuestion, expected);
     QCOMPARE(loaded.settings.drill.questionsPerGame, expected);
-    QCOMPARE(loaded.firstError, QString());
+    QCOMPARE(loaded.firstError, std::nullopt);
 }
 
 void SettingsStoreTest::badIntegerGivesDefaultAndMessage_data()
@@ -175,7 +175,7 @@ void SettingsStoreTest::badIntegerGivesDefaultAndMessage()
 
     QCOMPARE(loaded.settings.drill.secondsPerQuestion, name == "Sec" ? 20 : 45);
     QCOMPARE(loaded.settings.drill.questionsPerGame, name == "Cnt" ? 10 : 55);
-    QCOMPARE(loaded.firstError, QString("'%1' のデータ型が不正です").arg(name));
+    QCOMPARE(loaded.firstError, std::optional(QString("'%1' のデータ型が不正です").arg(name)));
 }
 
 void SettingsStoreTest::firstBadIntegerNamesTheMessage()
@@ -187,7 +187,7 @@ void SettingsStoreTest::firstBadIntegerNamesTheMessage()
 
     const LoadedSettings loaded = SettingsStore(backend).loadAll();
 
-    QCOMPARE(loaded.firstError, QString("'Sec' のデータ型が不正です"));
+    QCOMPARE(loaded.firstError, std::optional(QString("'Sec' のデータ型が不正です")));
     QCOMPARE(loaded.settings.drill.questionsPerGame, 10);
     // The values after a bad one are still read.
     QCOMPARE(backend.reads, ReadOrder);
@@ -225,7 +225,7 @@ void SettingsStoreTest::textOfAnotherTypeGivesEmptyTextSilently()
                          &expected.recent[1],          &expected.recent[2]};
     fields[texts.indexOf(name)]->clear();
     QCOMPARE(loaded.settings, expected);
-    QCOMPARE(loaded.firstError, QString());
+    QCOMPARE(loaded.firstError, std::nullopt);
 }
 
 void SettingsStoreTest::failedWriteDoesNotStopTheOthers()
@@ -234,9 +234,9 @@ void SettingsStoreTest::failedWriteDoesNotStopTheOthers()
     backend.failingWrites = {"Cnt", "SE1"};
     const StoredSettings settings = someSettings();
 
-    const QString error = SettingsStore(backend).saveAll(settings);
+    const Outcome<QString> saved = SettingsStore(backend).saveAll(settings);
 
-    QCOMPARE(error, QString("'Cnt' の設定に失敗しました"));
+    QCOMPARE(saved, Outcome<QString>(QString("'Cnt' の設定に失敗しました")));
     QCOMPARE(backend.writes, WriteOrder);
     QCOMPARE(backend.values.value("Sec"), QVariant(QStringLiteral("30")));
     QCOMPARE(backend.values.value("Hist0"), QVariant(settings.recent[0]));
@@ -277,7 +277,7 @@ void SettingsStoreTest::romajiInputIsZeroOrOne()
     const LoadedSettings loaded = SettingsStore(backend).loadAll();
 
     QCOMPARE(loaded.settings.romajiInput, expected);
-    QCOMPARE(loaded.firstError, error);
+    QCOMPARE(loaded.firstError, error.isEmpty() ? std::nullopt : std::optional(error));
     // Stored back as the integer it stands for.
     SettingsStore(backend).saveAll(loaded.settings);
     QCOMPARE(backend.values.value("Romaji"), QVariant(expected ? "1" : "0"));

@@ -4,21 +4,21 @@
 
 #include <QList>
 
-// Answers each request with the next scripted answer (nothing = Cancel) and keeps the requests.
-// The filter chosen with an answer is the next of filterAnswers, the first filter once none is
-// left.
+// Answers each request, to open or to save, with the next scripted answer (nothing = Cancel) and
+// keeps the requests of each kind. The filter chosen with a save answer is the next of
+// filterAnswers, the first filter once none is left.
 class FakeFileDialog : public FileDialog
 {
 public:
     std::optional<QString> getOpenFileName(const OpenFileRequest& request) override
     {
-        const std::optional<ChosenFile> chosen = getFileAndFilter(request);
-        return chosen ? std::optional(chosen->path) : std::nullopt;
+        requests << request;
+        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
     }
 
-    std::optional<ChosenFile> getFileAndFilter(const OpenFileRequest& request) override
+    std::optional<ChosenFile> getSaveFileName(const SaveFileRequest& request) override
     {
-        requests << request;
+        saveRequests << request;
         if (answers.isEmpty())
             return std::nullopt;
         const std::optional<QString> path = answers.takeFirst();
@@ -29,4 +29,5 @@ public:
     QList<std::optional<QString>> answers;
     QList<qsizetype> filterAnswers;
     QList<OpenFileRequest> requests;
+    QList<SaveFileRequest> saveRequests;
 };
