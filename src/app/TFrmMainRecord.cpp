@@ -12,7 +12,8 @@
 TFrmNotebook& TFrmMain::notebookWindow()
 {
     if (!frmNotebook) {
-        frmNotebook = new TFrmNotebook(recorder, services.fileDialog, services.messageBox, this);
+        frmNotebook = new TFrmNotebook(recorder.queries(), recorder, services.fileDialog,
+                                       services.messageBox, this);
         adoptDialog(frmNotebook);
     }
     return *frmNotebook;
@@ -23,7 +24,7 @@ ResultsWindow* TFrmMain::resultsWindow()
 {
     if (!frmResults) {
         const ResultsWindowFactory::Made made = services.resultsWindows.create(
-            {recorder, services.fileDialog, services.messageBox}, this);
+            {recorder.queries(), services.fileDialog, services.messageBox}, this);
         if (!made.window) {
             services.messageBox.showError(ResultsUnavailableMessage.arg(made.error));
             return nullptr;
@@ -67,7 +68,7 @@ void TFrmMain::MenuResultsClick()
 // A review is a game like any other, on the notebook's pairs in place of the level's.
 void TFrmMain::startReview(int level)
 {
-    if (!review.begin(bank, level, recorder.notebook(), QDateTime::currentDateTimeUtc()))
+    if (!review.begin(bank, level, recorder.queries().notebook(), QDateTime::currentDateTimeUtc()))
         return;
     game.selectLevel(level);
     MenuStartClick();

@@ -3,9 +3,9 @@
 #include <QString>
 
 class FileDialog;
-class GameRecorder;
 class MessageBox;
 class QDialog;
+class RecordQueries;
 class QWidget;
 
 // "成績の記録" as the main window knows it. The program makes it from a module the first time
@@ -17,7 +17,7 @@ public:
     // What the window reaches the record and the user through.
     struct Services
     {
-        GameRecorder& recorder;
+        RecordQueries& recorder;
         FileDialog& fileDialog;
         MessageBox& messageBox;
     };
