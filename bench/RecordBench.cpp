@@ -78,6 +78,7 @@ void recorderAnswer(benchmark::State& state)
     SqlLearningRecord record(dir.filePath("record.sqlite"));
     GameRecorder recorder(record);
     recorder.open();
+    recorder.useFile(QStringLiteral("/bench/Q.DAT"));
     recorder.gameStarted(0, 20, AnswersPerGame, false);
     int i = 0;
     for (auto _ : state) {
