@@ -73,6 +73,26 @@ void recordGameOf1000Answers(benchmark::State& state)
 }
 BENCHMARK(recordGameOf1000Answers)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// What the game's thread pays for one answer through the recorder: queued and, with the lock
+// free, stored at once.
+void recorderAnswer(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    SqlLearningRecord record(dir.filePath("record.sqlite"));
+    GameRecorder recorder(record);
+    recorder.open();
+    recorder.useFile(QStringLiteral("/bench/Q.DAT"));
+    recorder.gameStarted(0, 20, AnswersPerGame, false);
+    int i = 0;
+    for (auto _ : state) {
+        recorder.answered(numberedPair(i % 300), 10 + i % 80, {300, 900, 5, 1, InputMode::Romaji});
+        ++i;
+    }
+    recorder.gameEnded();
+    state.counters["waiting"] = static_cast<double>(recorder.waitingAnswers());
+}
+BENCHMARK(recorderAnswer)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
 // A record as years of daily games leave it: 100,000 pairs, all of them in the notebook, and
 // 1,000,000 outcomes over 1,000 games. Written straight into the schema the record created.
 bool fillLargeRecord(const QString& path)
@@ -143,7 +163,7 @@ void openNotebookOver1MOutcomes(benchmark::State& state)
     recorder.open();
     FakeFileDialog files;
     FakeMessageBox messages;
-    TFrmNotebook notebook(recorder, files, messages);
+    TFrmNotebook notebook(recorder.queries(), recorder, files, messages);
     notebook.show();
     for (auto _ : state) {
         notebook.showBank(bank, 0);
@@ -271,6 +291,23 @@ void openLargeRecord(benchmark::State& state)
     }
 }
 BENCHMARK(openLargeRecord)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The check of every page that runs on its own thread once after start-up, over the record
+// above: how long that thread reads while the window and the games go on.
+void quickCheckLargeRecord(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("record.sqlite");
+    if (!fillLargeRecord(path)) {
+        state.SkipWithError("could not fill the record");
+        return;
+    }
+    SqlLearningRecord record(path);
+    record.open();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(record.wholeFileSound());
+}
+BENCHMARK(quickCheckLargeRecord)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
 

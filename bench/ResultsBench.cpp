@@ -83,7 +83,7 @@ void openHistoryOf10000Games(benchmark::State& state)
     FakeReportPrinter printer;
     int rows = 0;
     for (auto _ : state) {
-        TFrmResults window(recorder, files, messages, printer);
+        TFrmResults window(recorder.queries(), files, messages, printer);
         window.showRecord(BenchFile, 0, QString());
         window.show();
         QApplication::processEvents();

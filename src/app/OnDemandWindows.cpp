@@ -2,6 +2,7 @@
 
 #include "import/TFrmImport.h"
 #include "platform/MessageBox.h"
+#include "record/GameRecorder.h"
 #include "record/TFrmNotebook.h"
 #include "record/TFrmTimeOuts.h"
 #include "widgets/HelpKeys.h"
@@ -25,8 +26,8 @@ Window& OnDemandWindows::madeOnce(Window*& window, std::function<Window*()> make
 TFrmNotebook& OnDemandWindows::notebook()
 {
     return madeOnce<TFrmNotebook>(notebookWindow, [this] {
-        return new TFrmNotebook(services.recorder, services.fileDialog, services.messageBox,
-                                parent);
+        return new TFrmNotebook(services.recorder.queries(), services.recorder, services.fileDialog,
+                                services.messageBox, parent);
     });
 }
 
@@ -45,9 +46,10 @@ TFrmImport& OnDemandWindows::import()
 ResultsWindow* OnDemandWindows::results()
 {
     if (!resultsWindow) {
-        const ResultsWindowFactory::Made made = services.resultsWindows.create(
-            {services.recorder, services.fileDialog, services.messageBox, services.helpViewer},
-            parent);
+        const ResultsWindowFactory::Made made =
+            services.resultsWindows.create({services.recorder.queries(), services.fileDialog,
+                                            services.messageBox, services.helpViewer},
+                                           parent);
         if (!made.window) {
             services.messageBox.showError(ResultsUnavailableMessage.arg(made.error));
             return nullptr;

@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "questions/QuestionFile.h"
 #include "questions/QuestionFileRequest.h"
+#include "record/QuitQuestion.h"
 #include "settings/TFrmSetting.h"
 #include "settings/TSoundDialog.h"
 #include "widgets/RomajiLineInput.h"
@@ -39,6 +40,7 @@ TFrmMain::TFrmMain(const Services& services)
     frmVersion = new TFrmVersion(this);
     frmDataMake = new TFrmDataMake(services.fileDialog, services.messageBox, this);
     connect(frmReport, &TFrmReport::timeOutsRequested, this, &TFrmMain::showTimeOuts);
+    connect(&session.recorder(), &GameRecorder::messageWaiting, this, &TFrmMain::tellRecordMessage);
     installHelpKeys();
     RefreshWindow();
 }
@@ -70,6 +72,7 @@ void TFrmMain::FormShow(const QString& fileToLoad)
                            [this, settingsError] { services.messageBox.showError(settingsError); });
     }
     session.recorder().open();
+    session.recorder().checkWholeFileWhenIdle();
     tellRecordMessage();
 }
 
@@ -83,6 +86,7 @@ void TFrmMain::FormClose()
 {
     Timer1->stop();
     session.close();
+    QuitQuestion::askWhileAnswersWait(session.recorder(), services.messageBox);
     if (started)
         saveSettings();
 }
@@ -123,7 +127,7 @@ void TFrmMain::LoadQuestionFile(const QString& path)
         services.messageBox.showError(QuestionFile::messageFor(outcome));
         return;
     }
-    setWindowTitle(WindowParts::captionWithFile(ApplicationTitle, path));
+    setWindowTitle(WindowParts::captionWithFile(ProductInfo::Name, path));
     recent.update(path);
 }
 

@@ -47,8 +47,6 @@ public:
         ResultsWindowFactory& resultsWindows;
     };
 
-    static inline const QString ApplicationTitle = ProductInfo::Name;
-
     explicit TFrmMain(const Services& services);
     ~TFrmMain() override;
 

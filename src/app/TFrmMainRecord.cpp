@@ -48,6 +48,8 @@ void TFrmMain::MenuClearRecordClick()
 // A failure of the record is told between games, from the event loop, so it never stops a game.
 void TFrmMain::tellRecordMessage()
 {
+    if (session.inGame())
+        return;
     if (const std::optional<QString> message = session.recorder().takeMessage())
         QTimer::singleShot(0, this,
                            [this, text = *message] { services.messageBox.showError(text); });

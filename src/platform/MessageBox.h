@@ -5,7 +5,7 @@
 #include <optional>
 
 // The program's one way of telling the user that something failed: a modal box with the caption
-// "Tazuneエラーメッセージ", no icon and the buttons OK and Cancel, whichever is pressed.
+// "Tazuneエラーメッセージ", no icon and the one button OK.
 class MessageBox
 {
 public:

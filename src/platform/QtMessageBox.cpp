@@ -6,10 +6,10 @@
 
 namespace {
 
-QMessageBox::StandardButton ask(const QString& message)
+QMessageBox::StandardButton ask(const QString& message, QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tazuneエラーメッセージ"), message,
-                    QMessageBox::Ok | QMessageBox::Cancel, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tazuneエラーメッセージ"), message, buttons,
+                    QApplication::activeWindow());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -17,12 +17,13 @@ QMessageBox::StandardButton ask(const QString& message)
 
 void QtMessageBox::showError(const QString& message)
 {
-    ask(message);
+    // Nothing to choose: a Cancel beside OK would promise what the box cannot do.
+    ask(message, QMessageBox::Ok);
 }
 
 bool QtMessageBox::confirm(const QString& question)
 {
-    return ask(question) == QMessageBox::Ok;
+    return ask(question, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 std::optional<QString> QtMessageBox::askText(const QString& question, const QString& preset)

@@ -1,128 +1,182 @@
 #include "record/GameRecorder.h"
 
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+// A held lock is mostly let go within milliseconds; a full disk or a denied folder may take the
+// user minutes, and a second between tries then costs nothing.
+constexpr int FirstPauseMs = 20;
+constexpr int LongestPauseMs = 1000;
+
+} // namespace
 
 GameRecorder::GameRecorder(LearningRecord& record, Clock clock)
-    : store(record), clock(std::move(clock))
-{}
-
-QString GameRecorder::damagedMessage(const QString& movedTo)
+    : opener(record, [this] { emit messageWaiting(); }), reader(opener), clock(std::move(clock)),
+      retryPause(FirstPauseMs)
 {
-    return QStringLiteral(
-               "学習記録が壊れていたので、新しい記録を始めます（元の記録は %1 にあります）")
-        .arg(movedTo);
+    retryTimer.setSingleShot(true);
+    connect(&retryTimer, &QTimer::timeout, this, &GameRecorder::drain);
+}
+
+GameRecorder::~GameRecorder()
+{
+    // The check reads the record through its own connection, which must close before the record.
+    if (checking)
+        checking->wait();
 }
 
 void GameRecorder::open()
 {
-    if (opened)
-        return;
-    opened = true;
-    switch (store.open()) {
-    case LearningRecord::OpenOutcome::Opened:
-        available = true;
-        break;
-    case LearningRecord::OpenOutcome::StartedAfresh:
-        available = true;
-        pendingMessage = damagedMessage(store.damagedCopy());
-        break;
-    case LearningRecord::OpenOutcome::Unavailable:
-        written(false);
-        break;
-    }
+    opener.ready();
+    if (!waiting.empty())
+        drain();
 }
 
 void GameRecorder::gameStarted(int level, qint32 secondsPerQuestion, qint32 questionsPerGame,
                                bool review)
 {
-    open();
+    endGame(std::nullopt);
     gameTimeOuts.clear();
-    game.reset();
-    if (!available)
-        return;
-    game = store.beginGame({current, level, secondsPerQuestion, questionsPerGame, review, clock()});
-    written(game.has_value());
+    game = gamesStarted++;
+    opener.setGameRunning(true);
+    enqueue(Start{*game, {current, level, secondsPerQuestion, questionsPerGame, review, clock()}});
 }
 
 void GameRecorder::answered(const QuestionItem& pair, int ticks, const AnswerTiming& timing)
 {
-    record({pair, ticks, {}, clock(), timing});
+    if (game)
+        enqueue(Answer{*game, {pair, ticks, {}, clock(), timing}});
 }
 
 void GameRecorder::timedOut(const QuestionItem& pair, const QByteArray& typed,
                             const AnswerTiming& timing)
 {
     gameTimeOuts.append({pair, typed});
-    record({pair, std::nullopt, typed, clock(), timing});
-}
-
-void GameRecorder::record(const AnswerOutcome& outcome)
-{
     if (game)
-        written(store.recordAnswer(*game, outcome));
+        enqueue(Answer{*game, {pair, std::nullopt, typed, clock(), timing}});
 }
 
 void GameRecorder::gameReported(const ReportInputs& inputs, const ReportTexts& texts)
 {
-    if (game)
-        written(store.finishGame(*game, {inputs, texts, clock()}));
-    game.reset();
+    endGame(GameResult{inputs, texts, clock()});
 }
 
 void GameRecorder::gameEnded()
 {
-    game.reset();
+    endGame(std::nullopt);
 }
 
-QList<NotebookEntry> GameRecorder::notebook()
+void GameRecorder::endGame(std::optional<GameResult> result)
 {
-    open();
-    return available ? store.notebook() : QList<NotebookEntry>{};
-}
-
-QList<FinishedGame> GameRecorder::finishedGames(const GameFilter& filter)
-{
-    open();
-    return available ? store.finishedGames(filter) : QList<FinishedGame>{};
-}
-
-QList<GameTimeOut> GameRecorder::timeOutsOf(const GameFilter& filter)
-{
-    open();
-    return available ? store.timeOutsOf(filter) : QList<GameTimeOut>{};
-}
-
-QStringList GameRecorder::recordedFiles()
-{
-    open();
-    return available ? store.recordedFiles() : QStringList{};
-}
-
-bool GameRecorder::removeFromNotebook(const QuestionItem& pair)
-{
-    open();
-    const bool removed = available && store.removeFromNotebook(pair);
-    written(removed);
-    return removed;
-}
-
-bool GameRecorder::clear()
-{
-    open();
-    const bool cleared = available && store.clear();
-    written(cleared);
-    return cleared;
-}
-
-void GameRecorder::written(bool succeeded)
-{
-    if (succeeded || failureTold)
+    opener.setGameRunning(false);
+    if (!game)
         return;
-    failureTold = true;
-    if (!pendingMessage)
-        pendingMessage = UnavailableMessage;
+    enqueue(Finish{*std::exchange(game, std::nullopt), std::move(result)});
+    startWholeFileCheck();
 }
 
-std::optional<QString> GameRecorder::takeMessage()
+void GameRecorder::removeFromNotebook(const QuestionItem& pair)
 {
-    return std::exchange(pendingMessage, std::nullopt);
+    enqueue(Removal{pair});
+}
+
+void GameRecorder::clear()
+{
+    enqueue(Clearing{});
+}
+
+void GameRecorder::enqueue(Write write)
+{
+    if (std::holds_alternative<Answer>(write))
+        ++answersWaiting;
+    waiting.push_back(std::move(write));
+    // While a pause runs, what comes waits for it instead of meeting the same lock or full disk.
+    if (!retryTimer.isActive())
+        drain();
+}
+
+void GameRecorder::drain()
+{
+    retryTimer.stop();
+    while (!waiting.empty()) {
+        if (!opener.ready(true) || !store(waiting.front())) {
+            retryLater();
+            return;
+        }
+        if (std::holds_alternative<Answer>(waiting.front()))
+            --answersWaiting;
+        waiting.pop_front();
+    }
+    retryPause = FirstPauseMs;
+    opener.allStored();
+}
+
+void GameRecorder::retryLater()
+{
+    retryTimer.start(retryPause);
+    retryPause = std::min(retryPause * 2, LongestPauseMs);
+}
+
+bool GameRecorder::retryNow()
+{
+    drain();
+    return waiting.empty();
+}
+
+bool GameRecorder::store(const Write& write)
+{
+    LearningRecord& record = opener.record();
+    bool stored = false;
+    if (const auto* start = std::get_if<Start>(&write)) {
+        const std::optional<qint64> id = record.beginGame(start->start);
+        if (id)
+            storedGames.insert(start->game, *id);
+        stored = id.has_value();
+    } else if (const auto* answer = std::get_if<Answer>(&write)) {
+        stored = record.recordAnswer(storedGames.value(answer->game), answer->outcome);
+    } else if (const auto* finish = std::get_if<Finish>(&write)) {
+        stored =
+            !finish->result || record.finishGame(storedGames.value(finish->game), *finish->result);
+        if (stored)
+            storedGames.remove(finish->game);
+    } else if (const auto* removal = std::get_if<Removal>(&write)) {
+        stored = record.removeFromNotebook(removal->pair);
+    } else {
+        stored = record.clear();
+    }
+    if (!stored)
+        opener.failed();
+    return stored;
+}
+
+void GameRecorder::checkWholeFileWhenIdle()
+{
+    checkWanted = true;
+    if (!opener.isGameRunning())
+        startWholeFileCheck();
+}
+
+void GameRecorder::startWholeFileCheck()
+{
+    if (!checkWanted || checking || !opener.ready())
+        return;
+    checkWanted = false;
+    LearningRecord& record = opener.record();
+    const auto sound = std::make_shared<std::atomic_bool>(true);
+    checking = QThread::create([&record, sound] { *sound = record.wholeFileSound(); });
+    connect(checking, &QThread::finished, this, [this, sound] {
+        checking->deleteLater();
+        checking = nullptr;
+        if (!*sound) {
+            opener.damageFound();
+            // Starts the new record now unless a game runs; then at the game's end.
+            opener.ready();
+        }
+        emit wholeFileChecked(*sound);
+    });
+    checking->start();
 }

@@ -99,6 +99,8 @@ struct FinishedGame
     bool review = false;
     QDateTime startedAt;
     GameResult result;
+    // Fewer answers are stored than the result counts: an earlier version lost them.
+    bool answersMissing = false;
 };
 
 // Which finished games to read: of one file's path or of all, of one level or of all.
@@ -118,6 +120,28 @@ struct GameTimeOut
     friend bool operator==(const GameTimeOut&, const GameTimeOut&) = default;
 };
 
+// Why the last write or read of the record failed.
+struct RecordFailure
+{
+    enum class Kind
+    {
+        None,
+        Busy,    // another program holds the write lock: try again shortly
+        Damaged, // the file is no sound record: take it out of use
+        Refused  // the system or the database refused: disk full, read-only, denied
+    };
+    Kind kind = Kind::None;
+    QString reason; // the system's or the database driver's own words
+};
+
+// What became of a damaged record: moved aside, a new one started with every row that still read.
+struct RecordRescue
+{
+    QString movedTo;
+    qint64 answersSaved = 0;
+    qint64 answersLost = 0;
+};
+
 // The learning record: every answer of every game, and the result of every game that reached its
 // report. Pairs are known by their question and answer bytes, so a pair keeps its record when its
 // file is renamed, moved or edited around it.
@@ -135,8 +159,19 @@ public:
     virtual ~LearningRecord() = default;
 
     virtual OpenOutcome open() = 0;
-    // Where a damaged record was moved to by the last open; empty if none was.
-    virtual QString damagedCopy() const = 0;
+    // Where the record is, as the user is told.
+    virtual QString location() const = 0;
+    // Why the last call that returned false or nothing failed.
+    virtual RecordFailure lastFailure() const = 0;
+
+    // Moves a damaged record aside and starts a new one holding whatever of it still reads;
+    // false when no new record could be started. open() does this itself for damage it meets.
+    virtual bool startAfresh() = 0;
+    // What the last start afresh saved; nothing before one.
+    virtual std::optional<RecordRescue> rescue() const = 0;
+    // Reads every page of the record through a connection of its own, so it may run on another
+    // thread beside the writes: false when damage was found.
+    virtual bool wholeFileSound() const = 0;
 
     // Each of these is one transaction; false when it could not be written.
     virtual std::optional<qint64> beginGame(const GameStart& start) = 0;

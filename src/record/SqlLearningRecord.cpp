@@ -12,17 +12,39 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <cstdio>
 #include <functional>
 
 namespace {
 
 // SQLite's own result codes, as Qt passes them on.
-const QString NotADatabase = QStringLiteral("26");
+const QString Busy = QStringLiteral("5");
+const QString Locked = QStringLiteral("6");
 const QString Corrupt = QStringLiteral("11");
+const QString NotADatabase = QStringLiteral("26");
 
-bool isDamage(const QSqlError& error)
+RecordFailure::Kind kindOf(const QSqlError& error)
 {
-    return error.nativeErrorCode() == NotADatabase || error.nativeErrorCode() == Corrupt;
+    const QString code = error.nativeErrorCode();
+    if (code == Busy || code == Locked)
+        return RecordFailure::Kind::Busy;
+    if (code == Corrupt || code == NotADatabase)
+        return RecordFailure::Kind::Damaged;
+    return RecordFailure::Kind::Refused;
+}
+
+// SQLite names a read-only file system or a denied folder only as a file it cannot open or write;
+// the system says which.
+QString systemWords(const QString& path)
+{
+    QFile probe(QFileInfo::exists(path) ? path : QFileInfo(path).absolutePath() + "/.tazune-probe");
+    const bool created = !QFileInfo::exists(probe.fileName());
+    if (!probe.open(QIODevice::ReadWrite))
+        return probe.errorString();
+    probe.close();
+    if (created)
+        probe.remove();
+    return {};
 }
 
 QString timeText(const QDateTime& time)
@@ -35,6 +57,11 @@ QDateTime timeFrom(const QVariant& milliseconds)
     return milliseconds.isNull()
                ? QDateTime()
                : QDateTime::fromMSecsSinceEpoch(milliseconds.toLongLong(), Qt::UTC);
+}
+
+QVariant milliseconds(const std::optional<qint64>& value)
+{
+    return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::LongLong));
 }
 
 // A bound blob that is never NULL, so an empty answer still equals an empty answer.
@@ -58,6 +85,54 @@ SqlLearningRecord::SqlLearningRecord(QString path, Access access)
       connectionName(QStringLiteral("tazune-record-%1").arg(reinterpret_cast<quintptr>(this)))
 {}
 
+void SqlLearningRecord::refuse(const QString& reason)
+{
+    failure = {RecordFailure::Kind::Refused, reason};
+    std::fprintf(stderr, "tazune: learning record %s: %s\n", qPrintable(path), qPrintable(reason));
+}
+
+void SqlLearningRecord::fail(const QSqlError& error)
+{
+    failure.kind = kindOf(error);
+    failure.reason = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+    if (failure.kind == RecordFailure::Kind::Refused) {
+        const QString system = systemWords(path);
+        if (!system.isEmpty() && !failure.reason.contains(system, Qt::CaseInsensitive))
+            failure.reason += QStringLiteral(" (%1)").arg(system);
+    }
+    if (failure.kind == RecordFailure::Kind::Damaged)
+        failure.reason = QStringLiteral("壊れています (%1)").arg(failure.reason);
+    // A held lock is no failure the log needs; the same failure on every retry is told once.
+    if (failure.kind == RecordFailure::Kind::Busy || failure.reason == lastLogged)
+        return;
+    lastLogged = failure.reason;
+    std::fprintf(stderr, "tazune: learning record %s: %s: %s (SQLite %s)\n", qPrintable(path),
+                 qPrintable(error.driverText()), qPrintable(error.databaseText()),
+                 qPrintable(error.nativeErrorCode()));
+}
+
+bool SqlLearningRecord::exec(QSqlQuery& query)
+{
+    if (query.exec())
+        return true;
+    fail(query.lastError());
+    return false;
+}
+
+bool SqlLearningRecord::exec(QSqlQuery& query, const QString& statement)
+{
+    if (query.exec(statement))
+        return true;
+    fail(query.lastError());
+    return false;
+}
+
+void SqlLearningRecord::noteIfStopped(const QSqlQuery& query)
+{
+    if (query.lastError().isValid())
+        fail(query.lastError());
+}
+
 SqlLearningRecord::~SqlLearningRecord()
 {
     disconnect();
@@ -79,52 +154,72 @@ void SqlLearningRecord::disconnect()
 
 LearningRecord::OpenOutcome SqlLearningRecord::open()
 {
-    damaged.clear();
+    failure = {};
+    rescued.reset();
     if (access == Access::ReadOnly) {
         opened = connectReadOnly();
         if (!opened)
             disconnect();
         return opened ? OpenOutcome::Opened : OpenOutcome::Unavailable;
     }
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    disconnect();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        refuse(systemWords(path));
         return OpenOutcome::Unavailable;
-    Connect connected = connect();
-    if (connected == Connect::Damaged) {
-        disconnect();
-        if (!moveDamagedFileAside())
-            return OpenOutcome::Unavailable;
-        connected = connect();
     }
+    const Connect connected = connect();
+    if (connected == Connect::Damaged)
+        return startAfresh() ? OpenOutcome::StartedAfresh : OpenOutcome::Unavailable;
     if (connected != Connect::Ready) {
         disconnect();
         return OpenOutcome::Unavailable;
     }
     opened = true;
-    return damaged.isEmpty() ? OpenOutcome::Opened : OpenOutcome::StartedAfresh;
+    return OpenOutcome::Opened;
+}
+
+bool SqlLearningRecord::startAfresh()
+{
+    failure = {};
+    disconnect();
+    if (!moveDamagedFileAside())
+        return false;
+    if (connect() != Connect::Ready) {
+        disconnect();
+        return false;
+    }
+    rescued = carryOver(rescued->movedTo);
+    opened = true;
+    return true;
 }
 
 SqlLearningRecord::Connect SqlLearningRecord::connect()
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(path);
-    // Another running Tazune may hold the write lock for the few milliseconds of its answer.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=100"));
-    if (!db.open())
+    // No wait for another running Tazune's write lock: the thread that writes also draws the
+    // game, and the writer tries again later. URIs let a damaged copy be read without writing.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0;QSQLITE_OPEN_URI"));
+    if (!db.open()) {
+        fail(db.lastError());
         return Connect::Failed;
+    }
     QSqlQuery query(db);
     // The first statements read the file's header and first page: a file that is no record
-    // fails here.
+    // fails here. Damage further in is met by the statement that reads it, or by the whole
+    // file's check.
     for (const QString& statement : {QStringLiteral("PRAGMA journal_mode=WAL"),
                                      QStringLiteral("SELECT count(*) FROM sqlite_master")}) {
-        if (!query.exec(statement))
-            return isDamage(query.lastError()) ? Connect::Damaged : Connect::Failed;
+        if (!exec(query, statement))
+            return failure.kind == RecordFailure::Kind::Damaged ? Connect::Damaged
+                                                                : Connect::Failed;
     }
     // In WAL a process that dies loses nothing it committed; only a power cut can take the last
     // answers.
     query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     query.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
     if (!upgradeSchema())
-        return Connect::Failed;
+        return failure.kind == RecordFailure::Kind::Damaged ? Connect::Damaged : Connect::Failed;
     return Connect::Ready;
 }
 
@@ -155,14 +250,16 @@ bool SqlLearningRecord::moveDamagedFileAside()
     QString target = path + QStringLiteral(".damaged-") + stamp;
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
-    if (!QFile::rename(path, target))
+    if (!QFile::rename(path, target)) {
+        refuse(systemWords(path));
         return false;
+    }
     // The journal files belong to the damaged file, and would be replayed into the new one.
     for (const QString& suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
         if (QFileInfo::exists(path + suffix))
             QFile::rename(path + suffix, target + suffix);
     }
-    damaged = target;
+    rescued = RecordRescue{target, 0, 0};
     return true;
 }
 
@@ -171,9 +268,9 @@ bool SqlLearningRecord::inTransaction(const std::function<bool()>& work)
     QSqlQuery query(database());
     // The write lock is taken at once, so two running copies wait for each other at the start
     // instead of failing halfway.
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!exec(query, QStringLiteral("BEGIN IMMEDIATE")))
         return false;
-    if (work() && query.exec(QStringLiteral("COMMIT")))
+    if (work() && exec(query, QStringLiteral("COMMIT")))
         return true;
     query.exec(QStringLiteral("ROLLBACK"));
     return false;
@@ -186,18 +283,19 @@ std::optional<qint64> SqlLearningRecord::fileId(const RecordedFile& file)
                                  " ON CONFLICT (path, content_hash) DO NOTHING"));
     query.addBindValue(file.path);
     query.addBindValue(blob(file.contentHash));
-    if (!query.exec())
+    if (!exec(query))
         return std::nullopt;
     query.prepare(QStringLiteral("SELECT id FROM files WHERE path = ? AND content_hash = ?"));
     query.addBindValue(file.path);
     query.addBindValue(blob(file.contentHash));
-    if (!query.exec() || !query.next())
+    if (!exec(query) || !query.next())
         return std::nullopt;
     return query.value(0).toLongLong();
 }
 
 std::optional<qint64> SqlLearningRecord::beginGame(const GameStart& start)
 {
+    failure = {};
     if (!opened)
         return std::nullopt;
     std::optional<qint64> game;
@@ -215,7 +313,7 @@ std::optional<qint64> SqlLearningRecord::beginGame(const GameStart& start)
         query.addBindValue(start.questionsPerGame);
         query.addBindValue(start.review ? 1 : 0);
         query.addBindValue(timeText(start.startedAt));
-        if (!query.exec())
+        if (!exec(query))
             return false;
         game = query.lastInsertId().toLongLong();
         return true;
@@ -231,7 +329,7 @@ std::optional<qint64> SqlLearningRecord::pairId(const QuestionItem& pair, PairPr
                                  " WHERE question = ? AND answer = ?"));
     query.addBindValue(blob(pair.question));
     query.addBindValue(blob(pair.answer));
-    if (!query.exec())
+    if (!exec(query))
         return std::nullopt;
     if (query.next()) {
         progress = {query.value(1).toInt(),      query.value(2).toInt(),
@@ -244,7 +342,7 @@ std::optional<qint64> SqlLearningRecord::pairId(const QuestionItem& pair, PairPr
     query.prepare(QStringLiteral("INSERT INTO pairs (question, answer) VALUES (?, ?)"));
     query.addBindValue(blob(pair.question));
     query.addBindValue(blob(pair.answer));
-    if (!query.exec())
+    if (!exec(query))
         return std::nullopt;
     return query.lastInsertId().toLongLong();
 }
@@ -266,11 +364,12 @@ bool SqlLearningRecord::storeProgress(qint64 pair, const PairProgress& progress)
                            ? QVariant(QMetaType(QMetaType::QByteArray))
                            : QVariant(progress.lastTimeOutTyped));
     query.addBindValue(pair);
-    return query.exec();
+    return exec(query);
 }
 
 bool SqlLearningRecord::recordAnswer(qint64 game, const AnswerOutcome& outcome)
 {
+    failure = {};
     if (!opened)
         return false;
     return inTransaction([&] {
@@ -280,7 +379,8 @@ bool SqlLearningRecord::recordAnswer(qint64 game, const AnswerOutcome& outcome)
             return false;
         QSqlQuery query(database());
         query.prepare(QStringLiteral("INSERT INTO outcomes (game_id, pair_id, at, correct_ticks,"
-                                     " typed) VALUES (?, ?, ?, ?, ?)"));
+                                     " typed, first_key_ms, match_ms, keys, corrections,"
+                                     " input_mode) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         query.addBindValue(game);
         query.addBindValue(*pair);
         query.addBindValue(timeText(outcome.at));
@@ -288,12 +388,19 @@ bool SqlLearningRecord::recordAnswer(qint64 game, const AnswerOutcome& outcome)
                                                 : QVariant(QMetaType(QMetaType::Int)));
         query.addBindValue(outcome.correctTicks ? QVariant(QMetaType(QMetaType::QByteArray))
                                                 : blob(outcome.typed));
-        return query.exec();
+        const AnswerTiming& timing = outcome.timing;
+        query.addBindValue(milliseconds(timing.firstKeyMs));
+        query.addBindValue(milliseconds(timing.matchMs));
+        query.addBindValue(timing.keys);
+        query.addBindValue(timing.corrections);
+        query.addBindValue(static_cast<int>(timing.mode));
+        return exec(query);
     });
 }
 
 bool SqlLearningRecord::finishGame(qint64 game, const GameResult& result)
 {
+    failure = {};
     if (!opened)
         return false;
     return inTransaction([&] {
@@ -314,12 +421,13 @@ bool SqlLearningRecord::finishGame(qint64 game, const GameResult& result)
         query.addBindValue(result.texts.averageCorrectTime);
         query.addBindValue(result.texts.averageInputTime);
         query.addBindValue(result.texts.correctRate);
-        return query.exec();
+        return exec(query) && exec(query, markAnswersMissing(game));
     });
 }
 
 bool SqlLearningRecord::removeFromNotebook(const QuestionItem& pair)
 {
+    failure = {};
     if (!opened)
         return false;
     return inTransaction([&] {
@@ -331,12 +439,13 @@ bool SqlLearningRecord::removeFromNotebook(const QuestionItem& pair)
 
 bool SqlLearningRecord::clear()
 {
+    failure = {};
     if (!opened)
         return false;
     const bool cleared = inTransaction([&] {
         QSqlQuery query(database());
         for (const char* table : {"outcomes", "results", "games", "pairs", "files"}) {
-            if (!query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table)))
+            if (!exec(query, QStringLiteral("DELETE FROM ") + QLatin1String(table)))
                 return false;
         }
         return true;
@@ -349,13 +458,14 @@ bool SqlLearningRecord::clear()
 QList<NotebookEntry> SqlLearningRecord::notebook()
 {
     QList<NotebookEntry> entries;
+    failure = {};
     if (!opened)
         return entries;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT question, answer, misses, corrects, correct_ticks,"
-                                   " fast_streak, last_miss_ms, last_timeout_typed FROM pairs"
-                                   " WHERE in_notebook")))
+    if (!exec(query, QStringLiteral("SELECT question, answer, misses, corrects, correct_ticks,"
+                                    " fast_streak, last_miss_ms, last_timeout_typed FROM pairs"
+                                    " WHERE in_notebook")))
         return entries;
     while (query.next()) {
         entries.append({{query.value(0).toByteArray(), query.value(1).toByteArray()},
@@ -363,5 +473,6 @@ QList<NotebookEntry> SqlLearningRecord::notebook()
                          query.value(4).toLongLong(), query.value(5).toInt(), true,
                          timeFrom(query.value(6)), query.value(7).toByteArray()}});
     }
+    noteIfStopped(query);
     return entries;
 }

@@ -32,7 +32,11 @@ public:
     SqlLearningRecord& operator=(const SqlLearningRecord&) = delete;
 
     OpenOutcome open() override;
-    QString damagedCopy() const override { return damaged; }
+    QString location() const override { return path; }
+    RecordFailure lastFailure() const override { return failure; }
+    bool startAfresh() override;
+    std::optional<RecordRescue> rescue() const override { return rescued; }
+    bool wholeFileSound() const override;
 
     std::optional<qint64> beginGame(const GameStart& start) override;
     bool recordAnswer(qint64 game, const AnswerOutcome& outcome) override;
@@ -59,6 +63,15 @@ private:
     bool connectReadOnly();
     void disconnect();
     bool moveDamagedFileAside();
+    RecordRescue carryOver(const QString& damagedPath);
+    qint64 carryTable(const QString& table);
+    // Runs the statement and keeps its failure, in the driver's words, for lastFailure().
+    bool exec(QSqlQuery& query);
+    bool exec(QSqlQuery& query, const QString& statement);
+    // A read that ended early, on damage or a lost connection, is a failure too.
+    void noteIfStopped(const QSqlQuery& query);
+    void fail(const QSqlError& error);
+    void refuse(const QString& reason);
     std::optional<int> storedVersion();
     bool upgradeSchema();
     bool inTransaction(const std::function<bool()>& work);
@@ -66,11 +79,16 @@ private:
     std::optional<qint64> pairId(const QuestionItem& pair, PairProgress& progress);
     bool storeProgress(qint64 pair, const PairProgress& progress);
 
+    // The statement that marks results stored without all their answers: of one game or all.
+    static QString markAnswersMissing(std::optional<qint64> game = std::nullopt);
+
     QSqlDatabase database() const;
 
     QString path;
     Access access;
     QString connectionName;
-    QString damaged;
+    RecordFailure failure;
+    QString lastLogged;
+    std::optional<RecordRescue> rescued;
     bool opened = false;
 };

@@ -31,6 +31,7 @@ void bindFilter(QSqlQuery& query, const GameFilter& filter)
 QList<FinishedGame> SqlLearningRecord::finishedGames(const GameFilter& filter)
 {
     QList<FinishedGame> games;
+    failure = {};
     if (!opened)
         return games;
     QSqlQuery query(database());
@@ -39,12 +40,13 @@ QList<FinishedGame> SqlLearningRecord::finishedGames(const GameFilter& filter)
         QStringLiteral("SELECT g.id, f.path, g.level, g.review, g.started_at, r.finished_at,"
                        " r.seconds_per_question, r.questions_per_game, r.correct_count,"
                        " r.correct_time_sum, r.answer_time_sum, r.standard_time,"
-                       " r.average_correct_time, r.average_input_time, r.correct_rate"
+                       " r.average_correct_time, r.average_input_time, r.correct_rate,"
+                       " r.answers_missing"
                        " FROM results r JOIN games g ON g.id = r.game_id"
                        " JOIN files f ON f.id = g.file_id WHERE") +
         Filtered + QStringLiteral(" ORDER BY r.finished_at, g.id"));
     bindFilter(query, filter);
-    if (!query.exec())
+    if (!exec(query))
         return games;
     while (query.next()) {
         FinishedGame game{query.value(0).toLongLong(), query.value(1).toString(),
@@ -56,14 +58,17 @@ QList<FinishedGame> SqlLearningRecord::finishedGames(const GameFilter& filter)
                               query.value(10).toInt()};
         game.result.texts = {query.value(11).toString(), query.value(12).toString(),
                              query.value(13).toString(), query.value(14).toString()};
+        game.answersMissing = query.value(15).toBool();
         games.append(std::move(game));
     }
+    noteIfStopped(query);
     return games;
 }
 
 QList<GameTimeOut> SqlLearningRecord::timeOutsOf(const GameFilter& filter)
 {
     QList<GameTimeOut> timeOuts;
+    failure = {};
     if (!opened)
         return timeOuts;
     QSqlQuery query(database());
@@ -76,28 +81,31 @@ QList<GameTimeOut> SqlLearningRecord::timeOutsOf(const GameFilter& filter)
                                  " WHERE o.correct_ticks IS NULL AND") +
                   Filtered + QStringLiteral(" ORDER BY o.game_id, o.id"));
     bindFilter(query, filter);
-    if (!query.exec())
+    if (!exec(query))
         return timeOuts;
     while (query.next()) {
         timeOuts.append({query.value(0).toLongLong(),
                          {query.value(1).toByteArray(), query.value(2).toByteArray()},
                          query.value(3).toByteArray()});
     }
+    noteIfStopped(query);
     return timeOuts;
 }
 
 QStringList SqlLearningRecord::recordedFiles()
 {
     QStringList paths;
+    failure = {};
     if (!opened)
         return paths;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT f.path FROM results r JOIN games g ON g.id = r.game_id"
-                                   " JOIN files f ON f.id = g.file_id"
-                                   " GROUP BY f.path ORDER BY min(g.id)")))
+    if (!exec(query, QStringLiteral("SELECT f.path FROM results r JOIN games g ON g.id = r.game_id"
+                                    " JOIN files f ON f.id = g.file_id"
+                                    " GROUP BY f.path ORDER BY min(g.id)")))
         return paths;
     while (query.next())
         paths.append(query.value(0).toString());
+    noteIfStopped(query);
     return paths;
 }

@@ -12,7 +12,17 @@ namespace {
 
 // Each entry brings the schema from its index to the next version; entry 0 creates version 1.
 // Upgrades are only ever appended.
-const std::array<QStringList, 1> Upgrades{{
+// A result whose game has fewer answers stored than it counted: fewer questions than the game
+// asked, or fewer correct answers than its result names. Its figures stay as the report showed
+// them.
+const QString AnswersMissing =
+    QStringLiteral("UPDATE results SET answers_missing = 1 WHERE answers_missing = 0 AND %1"
+                   " ((SELECT count(*) FROM outcomes o WHERE o.game_id = results.game_id)"
+                   "   < results.questions_per_game"
+                   "  OR (SELECT count(*) FROM outcomes o WHERE o.game_id = results.game_id"
+                   "      AND o.correct_ticks IS NOT NULL) < results.correct_count)");
+
+const std::array<QStringList, 2> Upgrades{{
     {
         QStringLiteral("CREATE TABLE files ("
                        " id INTEGER PRIMARY KEY,"
@@ -65,9 +75,25 @@ const std::array<QStringList, 1> Upgrades{{
         QStringLiteral("CREATE INDEX outcomes_by_game ON outcomes (game_id)"),
         QStringLiteral("CREATE INDEX outcomes_by_pair ON outcomes (pair_id)"),
     },
+    // How each answer was typed, in milliseconds from its question; older answers have none.
+    // Results that earlier versions stored without all their answers are marked.
+    {
+        QStringLiteral("ALTER TABLE outcomes ADD COLUMN first_key_ms INTEGER"),
+        QStringLiteral("ALTER TABLE outcomes ADD COLUMN match_ms INTEGER"),
+        QStringLiteral("ALTER TABLE outcomes ADD COLUMN keys INTEGER"),
+        QStringLiteral("ALTER TABLE outcomes ADD COLUMN corrections INTEGER"),
+        QStringLiteral("ALTER TABLE outcomes ADD COLUMN input_mode INTEGER"),
+        QStringLiteral("ALTER TABLE results ADD COLUMN answers_missing INTEGER NOT NULL DEFAULT 0"),
+        AnswersMissing.arg(QString()),
+    },
 }};
 
 } // namespace
+
+QString SqlLearningRecord::markAnswersMissing(std::optional<qint64> game)
+{
+    return AnswersMissing.arg(game ? QStringLiteral("game_id = %1 AND").arg(*game) : QString());
+}
 
 int SqlLearningRecord::schemaVersion()
 {
@@ -77,7 +103,7 @@ int SqlLearningRecord::schemaVersion()
 std::optional<int> SqlLearningRecord::storedVersion()
 {
     QSqlQuery query(database());
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+    if (!exec(query, QStringLiteral("PRAGMA user_version")) || !query.next())
         return std::nullopt;
     return query.value(0).toInt();
 }
@@ -93,10 +119,10 @@ bool SqlLearningRecord::upgradeSchema()
         const bool upgraded = inTransaction([&] {
             QSqlQuery statement(database());
             for (const QString& sql : Upgrades[step]) {
-                if (!statement.exec(sql))
+                if (!exec(statement, sql))
                     return false;
             }
-            return statement.exec(QStringLiteral("PRAGMA user_version=%1").arg(step + 1));
+            return exec(statement, QStringLiteral("PRAGMA user_version=%1").arg(step + 1));
         });
         if (!upgraded)
             return false;

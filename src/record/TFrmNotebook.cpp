@@ -9,7 +9,7 @@
 #include "platform/ReplaceConfirmation.h"
 #include "questions/QuestionFile.h"
 #include "questions/QuestionFileRequest.h"
-#include "record/GameRecorder.h"
+#include "record/RecordQueries.h"
 #include "record/ReviewGame.h"
 #include "widgets/WindowParts.h"
 
@@ -33,12 +33,12 @@ SaveFileRequest exportRequest()
 
 } // namespace
 
-TFrmNotebook::TFrmNotebook(GameRecorder& recorder, FileDialog& fileDialog, MessageBox& messageBox,
-                           QWidget* parent)
+TFrmNotebook::TFrmNotebook(RecordQueries& record, NotebookRemoval& removal, FileDialog& fileDialog,
+                           MessageBox& messageBox, QWidget* parent)
     : ProgramDialog(
           {QStringLiteral("TFrmNotebook"), HelpTopics::NotebookContext, Caption, {600, 360}, true},
           parent),
-      recorder(recorder), fileDialog(fileDialog), messageBox(messageBox)
+      record(record), removal(removal), fileDialog(fileDialog), messageBox(messageBox)
 {
     createControls();
 }
@@ -100,7 +100,7 @@ void TFrmNotebook::createControls()
 
 void TFrmNotebook::showBank(const QuestionBank& bank, int level)
 {
-    levels = ReviewGame::entriesByLevel(bank, recorder.notebook());
+    levels = ReviewGame::entriesByLevel(bank, record.notebook());
     const QSignalBlocker quiet(ComboBox1);
     ComboBox1->setCurrentIndex(level);
     ComboBox1Change();
@@ -140,8 +140,7 @@ void TFrmNotebook::BitBtn2Click()
         return;
     const int row = selected.constFirst().row();
     const QuestionItem pair = entries.entry(row).pair;
-    if (!recorder.removeFromNotebook(pair))
-        return;
+    removal.removeFromNotebook(pair);
     // The pair leaves every level the file has it in.
     for (QList<NotebookEntry>& pairs : levels)
         pairs.removeIf([&](const NotebookEntry& entry) { return entry.pair == pair; });

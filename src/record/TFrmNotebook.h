@@ -9,8 +9,9 @@
 #include <array>
 
 class FileDialog;
-class GameRecorder;
 class MessageBox;
+class NotebookRemoval;
+class RecordQueries;
 class QComboBox;
 class QPushButton;
 class QTableView;
@@ -24,8 +25,8 @@ class TFrmNotebook : public ProgramDialog
 public:
     static inline const QString Caption = QStringLiteral("間違いノート");
 
-    TFrmNotebook(GameRecorder& recorder, FileDialog& fileDialog, MessageBox& messageBox,
-                 QWidget* parent = nullptr);
+    TFrmNotebook(RecordQueries& record, NotebookRemoval& removal, FileDialog& fileDialog,
+                 MessageBox& messageBox, QWidget* parent = nullptr);
 
     // Reads the notebook afresh for the bank's pairs and shows the level.
     void showBank(const QuestionBank& bank, int level);
@@ -49,7 +50,8 @@ private:
     void createControls();
     void refreshButtons();
 
-    GameRecorder& recorder;
+    RecordQueries& record;
+    NotebookRemoval& removal;
     FileDialog& fileDialog;
     MessageBox& messageBox;
     // The loaded file's notebook pairs, per level; read at each showBank() and let go when the

@@ -10,7 +10,7 @@ QString cellText(const FinishedGame& game, int column)
     case HistoryModel::FinishedColumn:
         return HistoryModel::finishedText(game);
     case HistoryModel::KindColumn:
-        return game.review ? HistoryModel::ReviewMark : QString();
+        return HistoryModel::kindText(game);
     case HistoryModel::QuestionsColumn:
         return QString::number(inputs.questionsPerGame);
     case HistoryModel::CorrectsColumn:
@@ -69,6 +69,16 @@ void HistoryModel::setGames(QList<FinishedGame> games)
     endResetModel();
 }
 
+QString HistoryModel::kindText(const FinishedGame& game)
+{
+    QStringList marks;
+    if (game.review)
+        marks << ReviewMark;
+    if (game.answersMissing)
+        marks << AnswersMissingMark;
+    return marks.join(u'・');
+}
+
 QString HistoryModel::finishedText(const FinishedGame& game)
 {
     return game.result.finishedAt.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
@@ -93,6 +103,8 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const
         return cellText(game, index.column());
     if (role == SortRole)
         return sortKey(game, index.column());
+    if (role == Qt::ToolTipRole && game.answersMissing)
+        return AnswersMissingNote;
     if (role == Qt::TextAlignmentRole && index.column() >= QuestionsColumn)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return {};

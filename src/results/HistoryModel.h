@@ -28,12 +28,19 @@ public:
 
     static constexpr int SortRole = Qt::UserRole;
     static inline const QString ReviewMark = QStringLiteral("復習");
+    // A game whose result counts more answers than the record holds: the figures are the report's,
+    // the notebook and the answers' lists know only the answers stored.
+    static inline const QString AnswersMissingMark = QStringLiteral("答え欠け");
+    static inline const QString AnswersMissingNote =
+        QStringLiteral("この成績の答えの一部は学習記録に残っていません");
 
     using QAbstractTableModel::QAbstractTableModel;
 
     void setGames(QList<FinishedGame> games);
     const QList<FinishedGame>& games() const { return rows; }
 
+    // The kind column: 復習 for a review, 答え欠け for a result missing answers.
+    static QString kindText(const FinishedGame& game);
     // The local date and minute a game finished, as the table and the printed report show it.
     static QString finishedText(const FinishedGame& game);
 

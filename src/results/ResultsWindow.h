@@ -4,10 +4,10 @@
 #include <QString>
 
 class FileDialog;
-class GameRecorder;
 class HelpViewer;
 class MessageBox;
 class QDialog;
+class RecordQueries;
 class QWidget;
 
 // "成績の記録" as the main window knows it. The program makes it from a module the first time
@@ -19,7 +19,7 @@ public:
     // What the window reaches the record and the user through.
     struct Services
     {
-        GameRecorder& recorder;
+        RecordQueries& recorder;
         FileDialog& fileDialog;
         MessageBox& messageBox;
         // The window equips its own F1 and ヘルプ with it, in the copy of the code its module

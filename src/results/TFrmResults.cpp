@@ -8,7 +8,7 @@
 #include "questions/AtomicFile.h"
 #include "questions/LevelNames.h"
 #include "questions/QuestionBank.h"
-#include "record/GameRecorder.h"
+#include "record/RecordQueries.h"
 #include "results/HistoryChart.h"
 #include "results/HistorySummary.h"
 #include "results/MostMissed.h"
@@ -57,7 +57,7 @@ constexpr qsizetype Cp932Filter = 1;
 
 } // namespace
 
-TFrmResults::TFrmResults(GameRecorder& recorder, FileDialog& fileDialog, MessageBox& messageBox,
+TFrmResults::TFrmResults(RecordQueries& recorder, FileDialog& fileDialog, MessageBox& messageBox,
                          ReportPrinter& printer, QWidget* parent)
     : ProgramDialog(
           {QStringLiteral("TFrmResults"), HelpTopics::ResultsContext, Caption, {760, 600}, true},

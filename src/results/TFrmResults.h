@@ -10,7 +10,6 @@
 
 class BevelPanel;
 class FileDialog;
-class GameRecorder;
 class MessageBox;
 class QChartView;
 class QComboBox;
@@ -39,7 +38,7 @@ public:
     static inline const QString Cp932CsvFilter =
         QStringLiteral("CSVファイル CP932・Shift_JIS 古い表計算ソフト用(*.csv)");
 
-    TFrmResults(GameRecorder& recorder, FileDialog& fileDialog, MessageBox& messageBox,
+    TFrmResults(RecordQueries& recorder, FileDialog& fileDialog, MessageBox& messageBox,
                 ReportPrinter& printer, QWidget* parent = nullptr);
     // The window as the program gets it: with F1 and ヘルプ asking the services' help viewer.
     static TFrmResults* make(const Services& services, ReportPrinter& printer, QWidget* parent);
@@ -76,7 +75,7 @@ private:
     GameFilter filter() const;
     std::optional<ResultsReportContent> reportContent();
 
-    GameRecorder& recorder;
+    RecordQueries& recorder;
     FileDialog& fileDialog;
     MessageBox& messageBox;
     ReportPrinter& printer;

@@ -50,7 +50,8 @@ bool DrillSession::startReview(int level, const GameSettings& settings)
 {
     if (game.state() != DrillState::Ready)
         return false;
-    const QList<NotebookEntry> entries = ReviewGame::entriesOf(fileBank, level, record.notebook());
+    const QList<NotebookEntry> entries =
+        ReviewGame::entriesOf(fileBank, level, record.queries().notebook());
     if (entries.isEmpty())
         return false;
     selectLevel(level);
@@ -89,7 +90,7 @@ void DrillSession::stop()
 
 void DrillSession::end()
 {
-    if (game.state() != DrillState::Running && game.state() != DrillState::Paused)
+    if (!inGame())
         return;
     game.end();
     record.gameEnded();

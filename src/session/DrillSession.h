@@ -47,6 +47,7 @@ public:
     const QuestionBank& bank() const { return fileBank; }
     const Drill& drill() const { return game; }
     DrillState state() const { return game.state(); }
+    bool inGame() const { return state() == DrillState::Running || state() == DrillState::Paused; }
     int level() const { return currentLevel; }
     bool reviewing() const { return review; }
     GameRecorder& recorder() { return record; }

@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 #include "drill/TFrmReport.h"
 #include "help/HelpTopics.h"
+#include "record/RecordMessages.h"
 #include "record/TFrmNotebook.h"
 #include "record/TFrmTimeOuts.h"
 #include "widgets/BevelPanel.h"
@@ -245,7 +246,8 @@ private slots:
             QTRY_COMPARE(closer.captions, QStringList{QStringLiteral("成績発表")});
             QTest::qWait(0);
         }
-        QCOMPARE(f->messageBox.messages, QStringList{GameRecorder::UnavailableMessage});
+        QCOMPARE(f->messageBox.messages, QStringList{RecordMessages::unsaved(
+                                             f->record.failure.reason, f->record.location())});
     }
 
     void f1InTheNotebookOpensItsPage()
@@ -268,11 +270,13 @@ private slots:
         QTest::addColumn<LearningRecord::OpenOutcome>("outcome");
         QTest::addColumn<QString>("message");
 
-        const QString damaged = QStringLiteral("/home/u/record.sqlite.damaged-20260301-120000");
+        const QString path = QStringLiteral("/home/u/record.sqlite");
         QTest::addRow("damaged_file_moved_aside")
-            << LearningRecord::OpenOutcome::StartedAfresh << GameRecorder::damagedMessage(damaged);
+            << LearningRecord::OpenOutcome::StartedAfresh
+            << RecordMessages::damaged(path, {path + ".damaged-20260301-120000", 120, 8});
         QTest::addRow("folder_not_writable")
-            << LearningRecord::OpenOutcome::Unavailable << GameRecorder::UnavailableMessage;
+            << LearningRecord::OpenOutcome::Unavailable
+            << RecordMessages::unsaved(QStringLiteral("Permission denied"), path);
     }
 
     void recordTroubleAtStartIsToldOnce()
@@ -281,7 +285,11 @@ private slots:
         QFETCH(QString, message);
 
         f->record.openOutcome = outcome;
-        f->record.damagedPath = QStringLiteral("/home/u/record.sqlite.damaged-20260301-120000");
+        f->record.rescued =
+            RecordRescue{QStringLiteral("/home/u/record.sqlite.damaged-20260301-120000"), 120, 8};
+        f->record.failure.reason = QStringLiteral("Permission denied");
+        // The drill's writes meet the same refusal as the open.
+        f->record.writable = outcome != LearningRecord::OpenOutcome::Unavailable;
         showWithSample(1);
         QTest::qWait(0);
         QCOMPARE(f->messageBox.messages, QStringList{message});
@@ -292,7 +300,6 @@ private slots:
         QTRY_COMPARE(closer.captions, QStringList{QStringLiteral("成績発表")});
         QTest::qWait(0);
         QCOMPARE(f->messageBox.messages, QStringList{message});
-        QCOMPARE(f->record.opens, 1);
     }
 
     void notebookSortsFiguresAsNumbersAndKeepsTheSelection()

@@ -128,7 +128,7 @@ void ReadOnlyRecordTest::unreadableRecordIsLeftAsItIs()
     const QByteArray hash = hashOf(path());
     SqlLearningRecord reader(path(), SqlLearningRecord::Access::ReadOnly);
     QCOMPARE(reader.open(), LearningRecord::OpenOutcome::Unavailable);
-    QCOMPARE(reader.damagedCopy(), QString());
+    QCOMPARE(reader.rescue(), std::nullopt);
     QCOMPARE(entries(), before);
     QCOMPARE(hashOf(path()), hash);
 }

@@ -46,6 +46,8 @@ private slots:
     void folderThatCannotBeMadeLeavesNoRecord();
     void fullDiskFailsTheWriteOnly();
     void twoProgramsShareTheFile();
+    void timingIsStoredWithEachAnswer();
+    void upgradeMarksResultsMissingAnswers();
 
 private:
     QString path() const { return folder->filePath(QStringLiteral("sub/record.sqlite")); }
@@ -227,8 +229,9 @@ void SqlLearningRecordTest::damagedFileIsMovedAside()
 
     SqlLearningRecord record(path());
     QCOMPARE(record.open(), LearningRecord::OpenOutcome::StartedAfresh);
-    QVERIFY(record.damagedCopy().startsWith(path() + ".damaged-"));
-    QCOMPARE(TestFiles::readBytes(record.damagedCopy()), bytes);
+    QVERIFY(record.rescue()->movedTo.startsWith(path() + ".damaged-"));
+    QCOMPARE(TestFiles::readBytes(record.rescue()->movedTo), bytes);
+    QCOMPARE(record.rescue()->answersSaved, 0);
     const std::optional<qint64> game = record.beginGame(someGame());
     QVERIFY(game && record.recordAnswer(*game, timeOut({"Q", "a"}, "")));
     QCOMPARE(RecordQuery::value(path(), "PRAGMA integrity_check").toString(), "ok");
@@ -279,6 +282,68 @@ void SqlLearningRecordTest::twoProgramsShareTheFile()
     }
     QCOMPARE(first.notebook().constFirst().progress.misses, 40);
     QCOMPARE(second.notebook().constFirst().progress.misses, 40);
+}
+
+void SqlLearningRecordTest::timingIsStoredWithEachAnswer()
+{
+    SqlLearningRecord record(path());
+    QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+    const std::optional<qint64> game = record.beginGame(someGame());
+    QVERIFY(game);
+    AnswerOutcome typed = correct({"Q", "a"}, 14);
+    typed.timing = {350, 1420, 6, 2, InputMode::Romaji};
+    AnswerOutcome silent = timeOut({"Q", "a"}, "");
+    silent.timing = {std::nullopt, std::nullopt, 0, 0, InputMode::InputMethod};
+    QVERIFY(record.recordAnswer(*game, typed));
+    QVERIFY(record.recordAnswer(*game, silent));
+    const QString columns = "SELECT first_key_ms, match_ms, keys, corrections, input_mode,"
+                            " correct_ticks FROM outcomes WHERE id = %1";
+    QCOMPARE(RecordQuery::row(path(), columns.arg(1)), (QVariantList{350, 1420, 6, 2, 1, 14}));
+    QCOMPARE(RecordQuery::row(path(), "SELECT first_key_ms IS NULL, match_ms IS NULL, keys,"
+                                      " corrections, input_mode, correct_ticks IS NULL"
+                                      " FROM outcomes WHERE id = 2"),
+             (QVariantList{1, 1, 0, 0, 0, 1}));
+}
+
+// A record of the first version, as earlier programs left it: a result counting ten answers of
+// which two were stored. The upgrade keeps its figures and marks it; old answers have no timing.
+void SqlLearningRecordTest::upgradeMarksResultsMissingAnswers()
+{
+    {
+        SqlLearningRecord record(path());
+        QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+        const std::optional<qint64> whole = record.beginGame(someGame());
+        const std::optional<qint64> partial = record.beginGame(someGame());
+        QVERIFY(whole && partial);
+        for (int k = 0; k < 10; ++k)
+            QVERIFY(record.recordAnswer(*whole, correct({"Q", "a"}, 12)));
+        for (int k = 0; k < 2; ++k)
+            QVERIFY(record.recordAnswer(*partial, correct({"Q", "a"}, 12)));
+    }
+    for (const char* statement :
+         {"INSERT INTO results (game_id, finished_at, seconds_per_question, questions_per_game,"
+          " correct_count, correct_time_sum, answer_time_sum, standard_time,"
+          " average_correct_time, average_input_time, correct_rate)"
+          " SELECT id, '2026-03-01T12:00:00.000Z', 20, 10, 10, 120, 120, 'a', 'b', 'c', 'd'"
+          " FROM games",
+          "ALTER TABLE results DROP COLUMN answers_missing",
+          "ALTER TABLE outcomes DROP COLUMN first_key_ms",
+          "ALTER TABLE outcomes DROP COLUMN match_ms", "ALTER TABLE outcomes DROP COLUMN keys",
+          "ALTER TABLE outcomes DROP COLUMN corrections",
+          "ALTER TABLE outcomes DROP COLUMN input_mode", "PRAGMA user_version=1"})
+        RecordQuery::row(path(), statement);
+    QCOMPARE(RecordQuery::value(path(), "PRAGMA user_version").toInt(), 1);
+
+    SqlLearningRecord record(path());
+    QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+    const QList<FinishedGame> games = record.finishedGames({});
+    QCOMPARE(games.size(), 2);
+    QCOMPARE(games[0].answersMissing, false);
+    QCOMPARE(games[1].answersMissing, true);
+    QCOMPARE(games[1].result.inputs.correctCount, 10);
+    QCOMPARE(RecordQuery::row(path(), "SELECT count(*), count(first_key_ms), count(correct_ticks)"
+                                      " FROM outcomes"),
+             (QVariantList{12, 0, 12}));
 }
 
 QTEST_GUILESS_MAIN(SqlLearningRecordTest)

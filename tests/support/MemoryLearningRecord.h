@@ -6,7 +6,7 @@
 #include <QMap>
 
 // The learning record in memory, with the SQL record's rules; a test can make it refuse to open
-// or to write.
+// or to write, and say why, and find damage.
 class MemoryLearningRecord : public LearningRecord
 {
 public:
@@ -22,7 +22,18 @@ public:
         ++opens;
         return openOutcome;
     }
-    QString damagedCopy() const override { return damagedPath; }
+    QString location() const override { return QStringLiteral("/home/u/record.sqlite"); }
+    RecordFailure lastFailure() const override { return writable ? RecordFailure{} : failure; }
+    bool startAfresh() override
+    {
+        ++freshStarts;
+        // A new record takes writes again.
+        if (failure.kind == RecordFailure::Kind::Damaged)
+            writable = true;
+        return true;
+    }
+    std::optional<RecordRescue> rescue() const override { return rescued; }
+    bool wholeFileSound() const override { return sound; }
 
     std::optional<qint64> beginGame(const GameStart& start) override
     {
@@ -81,7 +92,7 @@ public:
             const Game& game = games[id];
             if (game.result && matches(game.start, filter))
                 finished.append({id, game.start.file.path, game.start.level, game.start.review,
-                                 game.start.startedAt, *game.result});
+                                 game.start.startedAt, *game.result, answersMissing(game)});
         }
         return finished;
     }
@@ -109,13 +120,25 @@ public:
     }
 
     OpenOutcome openOutcome = OpenOutcome::Opened;
-    QString damagedPath;
+    std::optional<RecordRescue> rescued;
     bool writable = true;
+    RecordFailure failure{RecordFailure::Kind::Refused, QStringLiteral("database or disk is full")};
+    bool sound = true;
     int opens = 0;
+    int freshStarts = 0;
     QList<Game> games;
     QMap<std::pair<QByteArray, QByteArray>, PairProgress> progress;
 
 private:
+    // As the SQL record counts them: fewer answers than questions, or fewer correct ones.
+    static bool answersMissing(const Game& game)
+    {
+        const auto corrects = std::count_if(game.outcomes.cbegin(), game.outcomes.cend(),
+                                            [](const AnswerOutcome& o) { return o.correctTicks; });
+        return game.outcomes.size() < game.result->inputs.questionsPerGame ||
+               corrects < game.result->inputs.correctCount;
+    }
+
     static bool matches(const GameStart& start, const GameFilter& filter)
     {
         return (!filter.filePath || *filter.filePath == start.file.path) &&

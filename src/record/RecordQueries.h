@@ -1,0 +1,29 @@
+#pragma once
+
+#include "record/LearningRecord.h"
+
+// What the windows read from the learning record: nothing here writes. Each call reads afresh and
+// gives nothing while the record is unavailable.
+class RecordQueries
+{
+public:
+    virtual ~RecordQueries() = default;
+
+    // Every pair now in the notebook, of every file.
+    virtual QList<NotebookEntry> notebook() = 0;
+    // The games that reached their report, oldest first, and their time-outs in the order they
+    // happened.
+    virtual QList<FinishedGame> finishedGames(const GameFilter& filter) = 0;
+    virtual QList<GameTimeOut> timeOutsOf(const GameFilter& filter) = 0;
+    // The path of every file a finished game drew from, in the order of their first game.
+    virtual QStringList recordedFiles() = 0;
+};
+
+// The one write the notebook's window makes. The removal is kept in order with the game's writes
+// and stored as soon as the record takes it.
+class NotebookRemoval
+{
+public:
+    virtual ~NotebookRemoval() = default;
+    virtual void removeFromNotebook(const QuestionItem& pair) = 0;
+};
