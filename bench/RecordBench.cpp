@@ -81,7 +81,7 @@ void recorderAnswer(benchmark::State& state)
     SqlLearningRecord record(dir.filePath("record.sqlite"));
     GameRecorder recorder(record);
     recorder.open();
-    recorder.useFile(QStringLiteral("/bench/Q.DAT"));
+    recorder.useFile({QStringLiteral("/bench/Q.DAT"), QByteArray(32, 0)});
     recorder.gameStarted(0, 20, AnswersPerGame, false);
     int i = 0;
     for (auto _ : state) {
@@ -222,7 +222,7 @@ void openNotebookFromTheMenu(benchmark::State& state)
     recorder.open();
     FakeFileDialog files;
     FakeMessageBox messages;
-    TFrmNotebook notebook(recorder, files, messages);
+    TFrmNotebook notebook(recorder.queries(), recorder, files, messages);
     PaintCounter painted(notebook.ListView1->viewport());
     // Once open and closed without rows, as the program's other windows have loaded the fonts and
     // the style, and the record has its page cache: what stays beyond is the rows'.

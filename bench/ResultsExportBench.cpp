@@ -34,7 +34,8 @@ bool recordGames(const QString& path)
             return false;
         for (int k = 0; k < 2; ++k) {
             const QByteArray n = QByteArray::number(i % 500 + k);
-            if (!record.recordAnswer(*game, {{"MONDAI" + n, "kotae" + n}, std::nullopt, "", at}))
+            if (!record.recordAnswer(*game,
+                                     {{"MONDAI" + n, "kotae" + n}, std::nullopt, "", at, {}}))
                 return false;
         }
         if (!record.finishGame(*game, {inputs, ReportFigures::texts(inputs), at}))

@@ -6,16 +6,20 @@
 # by then and of the proportional set size three seconds later, each with Tazune's ratio to the
 # bare window. On a busy machine the processor time is the steadier figure of the first two.
 #
-# usage: bench/startup/startup.sh [-n ROUNDS] [BUILD_FOLDER] [-- TAZUNE_ARG...]
+# With -p PAIRS, Tazune starts on a question file of that many pairs made for the run (with
+# tazune-data): the window is up before the file is read, so its size should not show in the map.
+#
+# usage: bench/startup/startup.sh [-n ROUNDS] [-p PAIRS] [BUILD_FOLDER] [-- TAZUNE_ARG...]
 #        (the build folder defaults to build/; build it with the benchmarks first)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 rounds=7
-if [[ ${1:-} == -n ]]; then
-    rounds=$2
+pairs=
+while [[ ${1:-} == -n || ${1:-} == -p ]]; do
+    [[ $1 == -n ]] && rounds=$2 || pairs=$2
     shift 2
-fi
+done
 build=$root/build
 if [[ $# -gt 0 && $1 != -- ]]; then
     build=$(cd "$1" && pwd)
@@ -73,6 +77,12 @@ if [[ ! -s $scratch/display ]]; then
     echo "startup.sh: Xvfb did not start:" >&2
     cat "$scratch/xvfb.log" >&2
     exit 1
+fi
+if [[ -n $pairs ]]; then
+    awk -v n="$pairs" 'BEGIN { for (i = 0; i < n; i++) printf "初級\t問題%d\tanswer%d\n", i, i }' \
+        >"$scratch/pairs.tsv"
+    "$build/src/datatool/tazune-data" import "$scratch/pairs.tsv" -o "$scratch/pairs.DAT" >/dev/null
+    tazuneArgs=("$scratch/pairs.DAT" "${tazuneArgs[@]}")
 fi
 export DISPLAY=:$(cat "$scratch/display")
 export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$scratch/config

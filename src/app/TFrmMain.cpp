@@ -65,8 +65,7 @@ void TFrmMain::FormShow(const QString& fileToLoad)
     }
     started = true;
     RefreshWindow();
-    // A damaged value is reported once the window is up, and so after any message of the load
-    // above has been closed; start-up goes on with its default.
+    // A damaged stored value is told after the load's own message; start-up keeps its default.
     if (!settingsError.isEmpty()) {
         QTimer::singleShot(0, this,
                            [this, settingsError] { services.messageBox.showError(settingsError); });

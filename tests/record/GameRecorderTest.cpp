@@ -39,7 +39,7 @@ private:
 // Ten time-outs numbered from first, then the report.
 void playGame(GameRecorder& recorder, int first)
 {
-    recorder.useFile(QStringLiteral("/data/Q.DAT"));
+    recorder.useFile({QStringLiteral("/data/Q.DAT"), QByteArray(32, 0)});
     recorder.gameStarted(0, 20, 10, false);
     for (int n = first; n < first + 10; ++n)
         recorder.timedOut(numbered(n), "x", {});
@@ -154,7 +154,7 @@ void GameRecorderTest::damageFoundAfterStartUpStartsAFreshRecord()
         GameRecorder recorder(record);
         recorder.open();
         QSignalSpy checked(&recorder, &GameRecorder::wholeFileChecked);
-        recorder.useFile(QStringLiteral("/data/Q.DAT"));
+        recorder.useFile({QStringLiteral("/data/Q.DAT"), QByteArray(32, 0)});
         // A game that runs when the check is asked for delays it to the game's end.
         recorder.gameStarted(0, 20, 10, false);
         recorder.checkWholeFileWhenIdle();

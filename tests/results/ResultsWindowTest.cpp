@@ -124,7 +124,7 @@ private:
         MemoryLearningRecord::Game game;
         game.start = {{path, "hash"}, level, 20, 10, false, at};
         for (const QByteArray& answer : missed)
-            game.outcomes << AnswerOutcome{{answer.toUpper(), answer}, std::nullopt, "", {}};
+            game.outcomes << AnswerOutcome{{answer.toUpper(), answer}, std::nullopt, "", {}, {}};
         const ReportInputs inputs{20, 10, corrects, corrects * 30, corrects * 30 + 100};
         game.result = GameResult{inputs, ReportFigures::texts(inputs), at.addSecs(30)};
         f->record.games << game;
@@ -365,8 +365,9 @@ private slots:
         showWithSample(2);
         window().MenuResults->trigger();
         QCOMPARE(f->messageBox.messages.size(), 1);
-        QVERIFY(f->messageBox.messages[0].startsWith(OnDemandWindows::ResultsUnavailableMessage.left(
-            OnDemandWindows::ResultsUnavailableMessage.indexOf(u'%'))));
+        QVERIFY(
+            f->messageBox.messages[0].startsWith(OnDemandWindows::ResultsUnavailableMessage.left(
+                OnDemandWindows::ResultsUnavailableMessage.indexOf(u'%'))));
         QVERIFY(f->messageBox.messages[0].contains(ProductInfo::ResultsWindowModule));
         window().MenuStart->trigger();
         QCOMPARE(window().drill().state(), DrillState::Running);
