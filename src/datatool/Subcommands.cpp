@@ -11,7 +11,8 @@ struct Entry
     QStringView name;
 };
 
-constexpr std::array<Entry, 5> Table{{
+// Not constexpr: a sanitizer build cannot evaluate the views of the group name at compile time.
+const std::array<Entry, 5> Table{{
     {Subcommand::Import, {}, u"import"},
     {Subcommand::Export, {}, u"export"},
     {Subcommand::Check, {}, u"check"},

@@ -15,7 +15,8 @@ qint64 DrillSession::steadyMilliseconds()
 
 DrillSession::DrillSession(RandomSource& random, LearningRecord& record, SessionView& view,
                            MonotonicClock clock, GameRecorder::Clock wallClock)
-    : view(view), clock(std::move(clock)), game(random, *this), record(record, std::move(wallClock))
+    : view(view), clock(std::move(clock)), wallClock(wallClock), game(random, *this),
+      record(record, std::move(wallClock))
 {}
 
 QuestionFile::ReadOutcome DrillSession::load(const QString& path)
@@ -55,7 +56,7 @@ bool DrillSession::startReview(int level, const GameSettings& settings)
     if (entries.isEmpty())
         return false;
     selectLevel(level);
-    reviewList = ReviewGame::weightedList(entries, QDateTime::currentDateTimeUtc());
+    reviewList = ReviewGame::weightedList(entries, wallClock());
     review = true;
     if (startGame(reviewList, settings) == StartOutcome::Started)
         return true;

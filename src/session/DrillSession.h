@@ -84,6 +84,7 @@ private:
 
     SessionView& view;
     MonotonicClock clock;
+    GameRecorder::Clock wallClock;
     QuestionBank fileBank;
     PackedPairs reviewList;
     Drill game;
