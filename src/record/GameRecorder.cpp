@@ -25,8 +25,11 @@ GameRecorder::GameRecorder(LearningRecord& record, Clock clock)
 GameRecorder::~GameRecorder()
 {
     // The check reads the record through its own connection, which must close before the record.
-    if (checking)
+    // Its thread is let go here: the signal that would have let it go later dies with this object.
+    if (checking) {
         checking->wait();
+        delete checking;
+    }
 }
 
 void GameRecorder::open()
