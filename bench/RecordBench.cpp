@@ -143,6 +143,17 @@ bool fillLargeRecord(const QString& path)
     return filled;
 }
 
+// The loaded file: the record's pairs, all on the first level.
+QuestionBank loadedFileBank()
+{
+    QuestionBank bank;
+    for (int i = 0; i < PairCount; ++i) {
+        const QuestionItem pair = numberedPair(i);
+        bank.Add(0, pair.question, pair.answer);
+    }
+    return bank;
+}
+
 // From the menu item to the rows on screen: the notebook read from the record, matched against
 // the loaded file's 100,000 pairs, the model reset and the view laid out and painted.
 void openNotebookOver1MOutcomes(benchmark::State& state)
@@ -153,11 +164,7 @@ void openNotebookOver1MOutcomes(benchmark::State& state)
         state.SkipWithError("could not fill the record");
         return;
     }
-    QuestionBank bank;
-    for (int i = 0; i < PairCount; ++i) {
-        const QuestionItem pair = numberedPair(i);
-        bank.Add(0, pair.question, pair.answer);
-    }
+    const QuestionBank bank = loadedFileBank();
     SqlLearningRecord record(path);
     GameRecorder recorder(record);
     recorder.open();
@@ -212,11 +219,7 @@ void openNotebookFromTheMenu(benchmark::State& state)
         state.SkipWithError("could not fill the record");
         return;
     }
-    QuestionBank bank;
-    for (int i = 0; i < PairCount; ++i) {
-        const QuestionItem pair = numberedPair(i);
-        bank.Add(0, pair.question, pair.answer);
-    }
+    const QuestionBank bank = loadedFileBank();
     SqlLearningRecord record(path);
     GameRecorder recorder(record);
     recorder.open();
