@@ -154,6 +154,23 @@ QuestionBank loadedFileBank()
     return bank;
 }
 
+// The notebook's window over the large record, with the loaded file's bank, as the program has
+// them once the record is open.
+struct LargeNotebook
+{
+    explicit LargeNotebook(const QString& path) : record(path), recorder(record)
+    {
+        recorder.open();
+    }
+
+    const QuestionBank bank = loadedFileBank();
+    SqlLearningRecord record;
+    GameRecorder recorder;
+    FakeFileDialog files;
+    FakeMessageBox messages;
+    TFrmNotebook notebook{recorder.queries(), recorder, files, messages};
+};
+
 // From the menu item to the rows on screen: the notebook read from the record, matched against
 // the loaded file's 100,000 pairs, the model reset and the view laid out and painted.
 void openNotebookOver1MOutcomes(benchmark::State& state)
@@ -164,13 +181,9 @@ void openNotebookOver1MOutcomes(benchmark::State& state)
         state.SkipWithError("could not fill the record");
         return;
     }
-    const QuestionBank bank = loadedFileBank();
-    SqlLearningRecord record(path);
-    GameRecorder recorder(record);
-    recorder.open();
-    FakeFileDialog files;
-    FakeMessageBox messages;
-    TFrmNotebook notebook(recorder.queries(), recorder, files, messages);
+    LargeNotebook large(path);
+    const QuestionBank& bank = large.bank;
+    TFrmNotebook& notebook = large.notebook;
     notebook.show();
     for (auto _ : state) {
         notebook.showBank(bank, 0);
@@ -219,13 +232,9 @@ void openNotebookFromTheMenu(benchmark::State& state)
         state.SkipWithError("could not fill the record");
         return;
     }
-    const QuestionBank bank = loadedFileBank();
-    SqlLearningRecord record(path);
-    GameRecorder recorder(record);
-    recorder.open();
-    FakeFileDialog files;
-    FakeMessageBox messages;
-    TFrmNotebook notebook(recorder.queries(), recorder, files, messages);
+    LargeNotebook large(path);
+    const QuestionBank& bank = large.bank;
+    TFrmNotebook& notebook = large.notebook;
     PaintCounter painted(notebook.ListView1->viewport());
     // Once open and closed without rows, as the program's other windows have loaded the fonts and
     // the style, and the record has its page cache: what stays beyond is the rows'.
