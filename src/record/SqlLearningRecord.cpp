@@ -1,6 +1,7 @@
 #include "record/SqlLearningRecord.h"
 
 #include "record/NotebookRule.h"
+#include "record/SqliteRows.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -232,18 +233,23 @@ QList<NotebookEntry> SqlLearningRecord::notebook()
     failure = {};
     if (!opened)
         return entries;
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    if (!exec(query, QStringLiteral("SELECT question, answer, misses, corrects, correct_ticks,"
-                                    " fast_streak, last_miss_ms, last_timeout_typed FROM pairs"
-                                    " WHERE in_notebook")))
-        return entries;
-    while (query.next()) {
-        entries.append({{query.value(0).toByteArray(), query.value(1).toByteArray()},
-                        {query.value(2).toInt(), query.value(3).toInt(),
-                         query.value(4).toLongLong(), query.value(5).toInt(), true,
-                         timeFrom(query.value(6)), query.value(7).toByteArray()}});
+    // Counted first, so that the list is laid out once instead of copied each time it grows.
+    SqliteRows count(database(), "SELECT count(*) FROM pairs WHERE in_notebook");
+    if (count.next())
+        entries.reserve(count.integer(0));
+    SqliteRows rows(database(), "SELECT question, answer, misses, corrects, correct_ticks,"
+                                " fast_streak, last_miss_ms, last_timeout_typed FROM pairs"
+                                " WHERE in_notebook");
+    while (rows.next()) {
+        const std::optional<qint64> lastMiss = rows.optionalInteger(6);
+        entries.append(
+            {{rows.bytes(0), rows.bytes(1)},
+             {qint32(rows.integer(2)), qint32(rows.integer(3)), rows.integer(4),
+              qint32(rows.integer(5)), true,
+              lastMiss ? QDateTime::fromMSecsSinceEpoch(*lastMiss, Qt::UTC) : QDateTime(),
+              rows.bytes(7)}});
     }
-    noteIfStopped(query);
+    if (rows.error().isValid())
+        fail(rows.error());
     return entries;
 }

@@ -1,5 +1,6 @@
 #include "record/SqlLearningRecord.h"
 #include "FileSizeLimit.h"
+#include "RecordDamage.h"
 #include "RecordQuery.h"
 #include "TestFiles.h"
 
@@ -43,6 +44,7 @@ private slots:
     void removalAndClearing();
     void damagedFileIsMovedAside_data();
     void damagedFileIsMovedAside();
+    void notebookReadOverDamageIsDamage();
     void folderThatCannotBeMadeLeavesNoRecord();
     void fullDiskFailsTheWriteOnly();
     void twoProgramsShareTheFile();
@@ -235,6 +237,29 @@ void SqlLearningRecordTest::damagedFileIsMovedAside()
     const std::optional<qint64> game = record.beginGame(someGame());
     QVERIFY(game && record.recordAnswer(*game, timeOut({"Q", "a"}, "")));
     QCOMPARE(RecordQuery::value(path(), "PRAGMA integrity_check").toString(), "ok");
+}
+
+void SqlLearningRecordTest::notebookReadOverDamageIsDamage()
+{
+    {
+        SqlLearningRecord record(path());
+        QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+        const std::optional<qint64> game = record.beginGame(someGame());
+        QVERIFY(game);
+        for (int i = 0; i < 500; ++i)
+            QVERIFY(record.recordAnswer(*game, timeOut({QByteArray::number(i), "a"}, "typed")));
+    }
+    const int leaf = RecordQuery::value(path(), "SELECT max(pageno) FROM dbstat"
+                                                " WHERE name = 'pairs' AND pagetype = 'leaf'")
+                         .toInt();
+    QVERIFY(leaf > 2);
+    QVERIFY(RecordDamage::overwritePages(path(), leaf, leaf));
+
+    SqlLearningRecord record(path());
+    QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+    const QList<NotebookEntry> read = record.notebook();
+    QVERIFY(read.size() < 500);
+    QCOMPARE(record.lastFailure().kind, RecordFailure::Kind::Damaged);
 }
 
 void SqlLearningRecordTest::folderThatCannotBeMadeLeavesNoRecord()
