@@ -9,15 +9,25 @@
 # With -p PAIRS, Tazune starts on a question file of that many pairs made for the run (with
 # tazune-data): the window is up before the file is read, so its size should not show in the map.
 #
-# usage: bench/startup/startup.sh [-n ROUNDS] [-p PAIRS] [BUILD_FOLDER] [-- TAZUNE_ARG...]
+# With -c OTHER_BUILD_FOLDER, the Tazune built there (an earlier version, say) starts in every
+# round too, with the same arguments, and its medians are printed beside this build's: a change's
+# cost to start-up measured under the same load.
+#
+# usage: bench/startup/startup.sh [-n ROUNDS] [-p PAIRS] [-c OTHER_BUILD_FOLDER] [BUILD_FOLDER]
+#                                 [-- TAZUNE_ARG...]
 #        (the build folder defaults to build/; build it with the benchmarks first)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 rounds=7
 pairs=
-while [[ ${1:-} == -n || ${1:-} == -p ]]; do
-    [[ $1 == -n ]] && rounds=$2 || pairs=$2
+other=
+while [[ ${1:-} == -n || ${1:-} == -p || ${1:-} == -c ]]; do
+    case $1 in
+    -n) rounds=$2 ;;
+    -p) pairs=$2 ;;
+    -c) other=$(cd "$2" && pwd)/src/app/tazune ;;
+    esac
     shift 2
 done
 build=$root/build
@@ -31,7 +41,7 @@ tazuneArgs=("$@")
 tazune=$build/src/app/tazune
 bare=$build/bench/startup/tazune-bench-bare-window
 timer=$build/bench/startup/tazune-bench-map-timer
-for program in "$tazune" "$bare" "$timer"; do
+for program in "$tazune" "$bare" "$timer" ${other:+"$other"}; do
     if [[ ! -x $program ]]; then
         echo "startup.sh: $program is not built (ninja -C $build tazune tazune-bench-bare-window tazune-bench-map-timer)" >&2
         exit 1
@@ -106,18 +116,22 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 
 measure warm-up "$bare" >/dev/null
 measure warm-up "$tazune" "${tazuneArgs[@]}" >/dev/null
-rm -f "$scratch/bare" "$scratch/tazune"
+[[ -n $other ]] && measure warm-up "$other" "${tazuneArgs[@]}" >/dev/null
+rm -f "$scratch/bare" "$scratch/tazune" "$scratch/other"
 for round in $(seq "$rounds"); do
-    # Each goes first in every other round, so that a drift of the machine's load between the
-    # two starts of a round falls on both alike.
+    # The order turns round every other round, so that a drift of the machine's load between the
+    # starts of a round falls on all alike.
+    o=
     if ((round % 2)); then
         b=$(measure bare "$bare")
         t=$(measure tazune "$tazune" "${tazuneArgs[@]}")
+        [[ -n $other ]] && o=$(measure other "$other" "${tazuneArgs[@]}")
     else
+        [[ -n $other ]] && o=$(measure other "$other" "${tazuneArgs[@]}")
         t=$(measure tazune "$tazune" "${tazuneArgs[@]}")
         b=$(measure bare "$bare")
     fi
-    echo "round $round: bare $b; tazune $t"
+    echo "round $round: bare $b; tazune $t${o:+; other $o}"
 done
 
 bareMap=$(awk '{ print $2 }' "$scratch/bare" | median)
@@ -133,3 +147,15 @@ awk -v rounds="$rounds" -v bm="$bareMap" -v tm="$tazuneMap" -v bc="$bareCpu" -v 
     printf "  processor time by the map:   bare %.1f ms, tazune %.1f ms, ratio %.3f\n", bc, tc, tc / bc
     printf "  PSS 3 s after the map:       bare %d kB, tazune %d kB, ratio %.3f\n", bp, tp, tp / bp
 }'
+if [[ -n $other ]]; then
+    otherMap=$(awk '{ print $2 }' "$scratch/other" | median)
+    otherCpu=$(awk '{ print $4 }' "$scratch/other" | median)
+    otherPss=$(awk '{ print $6 }' "$scratch/other" | median)
+    awk -v on="$other" -v om="$otherMap" -v tm="$tazuneMap" -v oc="$otherCpu" -v tc="$tazuneCpu" \
+        -v op="$otherPss" -v tp="$tazunePss" 'BEGIN {
+        printf "against the other build (%s):\n", on
+        printf "  exec to first window mapped: other %.1f ms, tazune %.1f ms, ratio %.3f\n", om, tm, tm / om
+        printf "  processor time by the map:   other %.1f ms, tazune %.1f ms, ratio %.3f\n", oc, tc, tc / oc
+        printf "  PSS 3 s after the map:       other %d kB, tazune %d kB, ratio %.3f\n", op, tp, tp / op
+    }'
+fi

@@ -22,7 +22,7 @@ const QString AnswersMissing =
                    "  OR (SELECT count(*) FROM outcomes o WHERE o.game_id = results.game_id"
                    "      AND o.correct_ticks IS NOT NULL) < results.correct_count)");
 
-const std::array<QStringList, 2> Upgrades{{
+const std::array<QStringList, 3> Upgrades{{
     {
         QStringLiteral("CREATE TABLE files ("
                        " id INTEGER PRIMARY KEY,"
@@ -85,6 +85,48 @@ const std::array<QStringList, 2> Upgrades{{
         QStringLiteral("ALTER TABLE outcomes ADD COLUMN input_mode INTEGER"),
         QStringLiteral("ALTER TABLE results ADD COLUMN answers_missing INTEGER NOT NULL DEFAULT 0"),
         AnswersMissing.arg(QString()),
+    },
+    // The review log: every showing of a pair with its raw measures and the grade they earned,
+    // only ever appended to, so that new thresholds or parameters are a replay and never a loss.
+    // Past answers become its first lines, ungraded; the schedules are rebuilt from it when the
+    // record next opens. outcome: 0 answered, 1 timed out, 2 the game ended on it, 3 shown.
+    {
+        QStringLiteral("CREATE TABLE reviews ("
+                       " id INTEGER PRIMARY KEY,"
+                       " pair_id INTEGER NOT NULL REFERENCES pairs (id),"
+                       " game_id INTEGER REFERENCES games (id),"
+                       " at_ms INTEGER NOT NULL,"
+                       " outcome INTEGER NOT NULL,"
+                       " first_key_ms INTEGER,"
+                       " match_ms INTEGER,"
+                       " keys INTEGER,"
+                       " corrections INTEGER,"
+                       " input_mode INTEGER,"
+                       " limit_ms INTEGER,"
+                       " grade INTEGER,"
+                       // the pair's first showing in its game: only that one moves the schedule
+                       " counted INTEGER NOT NULL)"),
+        QStringLiteral("CREATE INDEX reviews_by_pair ON reviews (pair_id, at_ms)"),
+        QStringLiteral(
+            "INSERT INTO reviews (pair_id, game_id, at_ms, outcome, first_key_ms, match_ms, keys,"
+            " corrections, input_mode, limit_ms, counted)"
+            " SELECT o.pair_id, o.game_id,"
+            " CAST(round((julianday(o.at) - 2440587.5) * 86400000) AS INTEGER),"
+            " o.correct_ticks IS NULL, o.first_key_ms, o.match_ms, o.keys, o.corrections,"
+            " o.input_mode, g.seconds_per_question * 1000,"
+            " row_number() OVER (PARTITION BY o.game_id, o.pair_id ORDER BY o.id) = 1"
+            " FROM outcomes o JOIN games g ON g.id = o.game_id ORDER BY o.id"),
+        QStringLiteral("CREATE TABLE schedules ("
+                       " pair_id INTEGER PRIMARY KEY REFERENCES pairs (id),"
+                       " state INTEGER NOT NULL,"
+                       " step INTEGER NOT NULL,"
+                       " stability REAL NOT NULL,"
+                       " difficulty REAL NOT NULL,"
+                       " due_ms INTEGER NOT NULL,"
+                       " last_review_ms INTEGER NOT NULL)"),
+        QStringLiteral("CREATE INDEX schedules_by_due ON schedules (due_ms)"),
+        QStringLiteral("CREATE TABLE record_state (name TEXT PRIMARY KEY, value)"),
+        QStringLiteral("INSERT INTO record_state VALUES ('schedules_stale', 1)"),
     },
 }};
 
