@@ -37,11 +37,11 @@ QString describe(const ParameterProblem& problem, Language language)
             .arg(problem.index)
             .arg(text(problem.text), lower, upper);
     case Kind::RetentionOutOfRange:
-        return wording(language, "the retention is %1; it must lie between %2 and %3.",
+        return wording(language, "The retention is %1; it must lie between %2 and %3.",
                        "目標の正答率が %1 です。%2 から %3 の範囲で指定してください。")
             .arg(text(problem.text), lower, upper);
     case Kind::MaximumIntervalOutOfRange:
-        return wording(language, "the maximum interval is %1 days; it must lie between %2 and %3.",
+        return wording(language, "The maximum interval is %1 days; it must lie between %2 and %3.",
                        "最大間隔が %1 日です。%2 から %3 日の範囲で指定してください。")
             .arg(text(problem.text), lower, upper);
     }
@@ -72,6 +72,20 @@ QString describe(const ReplayProblem& problem, Language language)
             .arg(text(problem.text));
     }
     return {};
+}
+
+QString linesSkipped(std::size_t replayed, std::size_t skipped, Language language)
+{
+    return wording(language, "%1 lines replayed, %2 skipped.",
+                   "%1 行を再生し、%2 行を飛ばしました。")
+        .arg(replayed)
+        .arg(skipped);
+}
+
+QString nothingReplayed(Language language)
+{
+    return wording(language, "no review could be replayed.",
+                   "再生できるレビューがありませんでした。");
 }
 
 } // namespace ScheduleMessages

@@ -11,5 +11,7 @@ namespace ScheduleMessages {
 
 QString describe(const ParameterProblem& problem, Language language);
 QString describe(const ReplayProblem& problem, Language language);
+QString linesSkipped(std::size_t replayed, std::size_t skipped, Language language);
+QString nothingReplayed(Language language);
 
 } // namespace ScheduleMessages
