@@ -1,7 +1,6 @@
 #include "schedule/InstantText.h"
 
 #include <charconv>
-#include <cstdio>
 
 namespace {
 
@@ -122,18 +121,28 @@ std::string instantText(Instant instant)
     const sys_days date = floor<days>(instant);
     const year_month_day ymd(date);
     const hh_mm_ss<milliseconds> time(instant - date);
-    char text[40];
-    const int y = static_cast<int>(ymd.year());
-    const auto mo = static_cast<unsigned>(ymd.month());
-    const auto d = static_cast<unsigned>(ymd.day());
-    const auto h = static_cast<int>(time.hours().count());
-    const auto mi = static_cast<int>(time.minutes().count());
-    const auto s = static_cast<int>(time.seconds().count());
-    const auto ms = static_cast<int>(time.subseconds().count());
-    if (ms == 0)
-        std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", y, mo, d, h, mi, s);
-    else
-        std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d.%03dZ", y, mo, d, h, mi, s,
-                      ms);
+    // Written digit by digit: a replay prints a million of these. A due time past 9999, which a
+    // long interval can reach, takes as many year digits as it needs.
+    const auto year = static_cast<unsigned>(static_cast<int>(ymd.year()));
+    std::string text = year > 9999 ? std::to_string(year) : "0000";
+    const std::size_t yearEnd = text.size();
+    text += "-00-00T00:00:00";
+    const auto put = [&text](std::size_t end, unsigned value) {
+        for (std::size_t at = end; value > 0; value /= 10)
+            text[--at] = static_cast<char>('0' + value % 10);
+    };
+    if (year <= 9999)
+        put(yearEnd, year);
+    put(yearEnd + 3, static_cast<unsigned>(ymd.month()));
+    put(yearEnd + 6, static_cast<unsigned>(ymd.day()));
+    put(yearEnd + 9, static_cast<unsigned>(time.hours().count()));
+    put(yearEnd + 12, static_cast<unsigned>(time.minutes().count()));
+    put(yearEnd + 15, static_cast<unsigned>(time.seconds().count()));
+    const auto ms = static_cast<unsigned>(time.subseconds().count());
+    if (ms != 0) {
+        text += ".000";
+        put(text.size(), ms);
+    }
+    text += 'Z';
     return text;
 }

@@ -3,7 +3,7 @@
 #include "schedule/InstantText.h"
 
 #include <array>
-#include <cstdio>
+#include <charconv>
 #include <functional>
 #include <optional>
 #include <unordered_map>
@@ -77,15 +77,25 @@ std::optional<Review> readLine(std::string_view line, std::size_t number,
     return Review{fields[0], *at, *grade};
 }
 
+// Six significant digits, as printf's %.6g writes them.
+void appendNumber(std::string& out, double value)
+{
+    char text[32];
+    const auto [end, error] =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+    out.append(text, error == std::errc() ? end : text);
+}
+
 void appendResult(std::string& out, std::string_view pair, const PairSchedule& schedule)
 {
-    char numbers[64];
-    const int length = std::snprintf(numbers, sizeof numbers, ",%.6g,%.6g,", schedule.stability,
-                                     schedule.difficulty);
     out.append(pair);
     out.push_back(',');
     out.append(stateName(schedule.state));
-    out.append(numbers, static_cast<std::size_t>(length));
+    out.push_back(',');
+    appendNumber(out, schedule.stability);
+    out.push_back(',');
+    appendNumber(out, schedule.difficulty);
+    out.push_back(',');
     out.append(instantText(schedule.due));
     out.push_back('\n');
 }
@@ -115,6 +125,8 @@ ReplaySummary replayReviews(std::string_view log, const Scheduler& scheduler, st
     if (log.starts_with(ByteOrderMark))
         log.remove_prefix(ByteOrderMark.size());
     ReplaySummary summary;
+    // Each printed line is about as long as the line it replays, plus the state and figures.
+    out.reserve(out.size() + log.size() * 2);
     Pairs pairs;
     std::size_t number = 0;
     while (!log.empty()) {

@@ -12,6 +12,7 @@ class ReviewReplayTest : public QObject
 private slots:
     void timesAreReadAsInstants_data();
     void timesAreReadAsInstants();
+    void dueTimesPastYear9999AreWrittenInFull();
     void eachPairIsReplayedOnItsOwn();
     void faultyLinesAreSkippedAndNamed();
 };
@@ -72,6 +73,20 @@ void ReviewReplayTest::timesAreReadAsInstants()
 
     const std::optional<Instant> read = parseInstant(text.toStdString());
     QCOMPARE(read ? QString::fromStdString(instantText(*read)) : QString(), instant);
+}
+
+void ReviewReplayTest::dueTimesPastYear9999AreWrittenInFull()
+{
+    // Easy answers on the last day a log may hold carry the due time into the year 10000.
+    SchedulerParameters parameters;
+    parameters.fuzz = false;
+    parameters.maximumIntervalDays = MaximumIntervalLimit;
+    std::string out;
+    replayReviews("a,9999-12-31T00:00:00Z,4\na,9999-12-31T00:00:00Z,4\n"
+                  "a,9999-12-31T00:00:00Z,4\na,9999-12-31T00:00:00Z,4\n",
+                  Scheduler(parameters), out);
+    const QByteArray last = QByteArray::fromStdString(out).trimmed().split('\n').constLast();
+    QVERIFY2(last.startsWith("a,review,") && last.contains(",10000-"), last.constData());
 }
 
 void ReviewReplayTest::eachPairIsReplayedOnItsOwn()
