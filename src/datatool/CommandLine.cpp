@@ -1,6 +1,7 @@
 #include "datatool/CommandLine.h"
 
 #include "datatool/ResultsCommandLine.h"
+#include "datatool/ScheduleCommandLine.h"
 #include "datatool/Subcommands.h"
 #include "import/QuizletReader.h"
 #include "questions/LevelNames.h"
@@ -28,6 +29,8 @@ QString description(Language language)
         "                              that write a character with a second CP932 code\n"
         "  results export | merge      the games Tazune recorded as a CSV table, and a class\n"
         "                              table merged from several (tazune-data results --help)\n"
+        "  schedule replay LOG         a review log replayed through the review scheduler\n"
+        "                              (tazune-data schedule --help)\n"
         "\n"
         "A table has one row per pair: level, question, answer. The level is 1, 2 or 3, or\n"
         "%1; rows keep their order within each level. Fields are separated by tabs\n"
@@ -65,6 +68,8 @@ QString description(Language language)
         "                                答えを警告します\n"
         "  results export | merge        Tazune が記録したゲームを CSV の表に書き出し、何人かの\n"
         "                                表をクラスの表にまとめます (tazune-data results --help)\n"
+        "  schedule replay 記録          レビューの記録をスケジューラで再生します\n"
+        "                                (tazune-data schedule --help)\n"
         "\n"
         "表は 1 行に 1 問で、レベル、問題、答えの順に並べます。レベルは 1、2、3 または\n"
         "%1です。各レベルの中で行の順番は保たれます。区切りはタブ (TSV、各\n"
@@ -177,7 +182,7 @@ CommandLineOutcome usageError(const QString& message, Language language)
 {
     const QString hint = wording(language, "Try \"tazune-data --help\".",
                                  "使い方は「tazune-data --help」で表示されます。");
-    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt};
+    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt, std::nullopt};
 }
 
 // The commands outside any group; the results group has a parser of its own.
@@ -351,6 +356,8 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
 {
     if (isResultsCommandLine(arguments))
         return parseResultsCommandLine(arguments, language);
+    if (isScheduleCommandLine(arguments))
+        return parseScheduleCommandLine(arguments, language);
     QCommandLineParser parser;
     parser.setApplicationDescription(description(language));
     const Options options = makeOptions(language);
@@ -366,13 +373,13 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), language);
     if (parser.isSet(options.help))
-        return {std::nullopt, parser.helpText(), ExitDone, std::nullopt};
+        return {std::nullopt, parser.helpText(), ExitDone, std::nullopt, std::nullopt};
     if (parser.isSet(options.version))
         return {std::nullopt,
                 QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion() +
                     '\n',
-                ExitDone, std::nullopt};
+                ExitDone, std::nullopt, std::nullopt};
     if (const std::optional<QString> problem = usageProblem(parser, options, language))
         return usageError(*problem, language);
-    return {requestFrom(parser, options), {}, ExitDone, std::nullopt};
+    return {requestFrom(parser, options), {}, ExitDone, std::nullopt, std::nullopt};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datatool/ResultsRequest.h"
+#include "datatool/ScheduleRequest.h"
 #include "language/Language.h"
 #include "tables/Table.h"
 
@@ -66,14 +67,16 @@ enum ExitCode
     ExitUsage = 2
 };
 
-// Either work to do (a request, or a results request), or a text to print and leave with: the help
-// or the version (ExitDone on standard output) or a usage error (ExitUsage on standard error).
+// Either work to do (a request, a results request or a schedule request), or a text to print and
+// leave with: the help or the version (ExitDone on standard output) or a usage error (ExitUsage on
+// standard error).
 struct CommandLineOutcome
 {
     std::optional<Request> request;
     QString text;
     ExitCode exitCode = ExitDone;
     std::optional<ResultsRequest> results;
+    std::optional<ScheduleRequest> schedule;
 };
 
 CommandLineOutcome parseCommandLine(const QStringList& arguments, Language language);

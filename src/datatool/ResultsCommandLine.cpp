@@ -123,7 +123,7 @@ CommandLineOutcome usageError(const QString& message, Language language)
 {
     const QString hint = wording(language, "Try \"tazune-data results --help\".",
                                  "使い方は「tazune-data results --help」で表示されます。");
-    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt};
+    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt, std::nullopt};
 }
 
 std::optional<CsvText::Encoding> encodingNamed(const QString& name)
@@ -234,7 +234,7 @@ bool asksForClassReport(const QStringList& arguments)
 
 bool isResultsCommandLine(const QStringList& arguments)
 {
-    return namesResultsGroup(arguments);
+    return namesGroup(arguments, ResultsGroup);
 }
 
 CommandLineOutcome parseResultsCommandLine(const QStringList& arguments, Language language)
@@ -255,13 +255,13 @@ CommandLineOutcome parseResultsCommandLine(const QStringList& arguments, Languag
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), language);
     if (parser.isSet(options.help))
-        return {std::nullopt, parser.helpText(), ExitDone, std::nullopt};
+        return {std::nullopt, parser.helpText(), ExitDone, std::nullopt, std::nullopt};
     if (parser.isSet(options.version))
         return {std::nullopt,
                 QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion() +
                     '\n',
-                ExitDone, std::nullopt};
+                ExitDone, std::nullopt, std::nullopt};
     if (const std::optional<QString> problem = usageProblem(parser, options, language))
         return usageError(*problem, language);
-    return {std::nullopt, {}, ExitDone, requestFrom(parser, options)};
+    return {std::nullopt, {}, ExitDone, requestFrom(parser, options), std::nullopt};
 }

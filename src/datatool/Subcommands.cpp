@@ -12,12 +12,13 @@ struct Entry
 };
 
 // Not constexpr: a sanitizer build cannot evaluate the views of the group name at compile time.
-const std::array<Entry, 5> Table{{
+const std::array<Entry, 6> Table{{
     {Subcommand::Import, {}, u"import"},
     {Subcommand::Export, {}, u"export"},
     {Subcommand::Check, {}, u"check"},
     {Subcommand::ResultsExport, ResultsGroup, u"export"},
     {Subcommand::ResultsMerge, ResultsGroup, u"merge"},
+    {Subcommand::ScheduleReplay, ScheduleGroup, u"replay"},
 }};
 
 } // namespace
@@ -31,11 +32,11 @@ std::optional<Subcommand> subcommandNamed(QStringView group, QStringView name)
     return std::nullopt;
 }
 
-bool namesResultsGroup(const QStringList& arguments)
+bool namesGroup(const QStringList& arguments, QStringView group)
 {
     for (const QString& argument : arguments.mid(1)) {
         if (!argument.startsWith(u'-'))
-            return argument == QStringView(ResultsGroup);
+            return argument == group;
     }
     return false;
 }

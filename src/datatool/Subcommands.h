@@ -5,21 +5,23 @@
 
 #include <optional>
 
-// Every command of the tool by the words that name it: a group (results), or none, then the
-// command. Both command-line parsers find their command here.
+// Every command of the tool by the words that name it: a group (results, schedule), or none, then
+// the command. Both command-line parsers find their command here.
 enum class Subcommand
 {
     Import,
     Export,
     Check,
     ResultsExport,
-    ResultsMerge
+    ResultsMerge,
+    ScheduleReplay
 };
 
 inline constexpr char16_t ResultsGroup[] = u"results";
+inline constexpr char16_t ScheduleGroup[] = u"schedule";
 
 // The command the positional words name, after the group when there is one.
 std::optional<Subcommand> subcommandNamed(QStringView group, QStringView name);
 
-// Whether the first word that is no option names the results group.
-bool namesResultsGroup(const QStringList& arguments);
+// Whether the first word that is no option names the group.
+bool namesGroup(const QStringList& arguments, QStringView group);

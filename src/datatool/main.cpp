@@ -1,12 +1,14 @@
-// tazune-data: question files to and from spreadsheet tables, a check of a question file, and the
-// recorded results as tables. The rules live in tazune_datatool; this only picks the language and
-// wires the console, the record, the settings and the class report's painter.
+// tazune-data: question files to and from spreadsheet tables, a check of a question file, the
+// recorded results as tables and review logs replayed through the scheduler. The rules live in
+// tazune_datatool; this only picks the language and wires the console, the record, the settings
+// and the class report's painter.
 
 #include "ProductInfo.h"
 #include "datatool/CommandLine.h"
 #include "datatool/Commands.h"
 #include "datatool/ResultsCommandLine.h"
 #include "datatool/ResultsCommands.h"
+#include "datatool/ScheduleCommands.h"
 #include "platform/QSettingsBackend.h"
 #include "record/SqlLearningRecord.h"
 #include "results/ClassReport.h"
@@ -61,11 +63,13 @@ int main(int argc, char** argv)
     err.open(stderr, QIODevice::WriteOnly);
 
     const CommandLineOutcome outcome = parseCommandLine(QCoreApplication::arguments(), language);
-    if (!outcome.request && !outcome.results) {
+    if (!outcome.request && !outcome.results && !outcome.schedule) {
         (outcome.exitCode == ExitDone ? out : err).write(outcome.text.toUtf8());
         return outcome.exitCode;
     }
     const Console console{out, err, language};
+    if (outcome.schedule)
+        return runSchedule(*outcome.schedule, console);
     if (outcome.results) {
         QSettingsBackend settings;
         const ResultsSources sources{

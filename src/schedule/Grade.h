@@ -1,0 +1,10 @@
+#pragma once
+
+// How well a pair was remembered, as the memory model numbers the four answers.
+enum class Grade
+{
+    Again = 1,
+    Hard = 2,
+    Good = 3,
+    Easy = 4
+};
