@@ -22,7 +22,7 @@ bool fluent(const TypedAnswer& answer, const GradeThresholds& thresholds)
 
 Grade gradeAnswer(const TypedAnswer& answer, const GradeThresholds& thresholds)
 {
-    if (answer.outcome != AnswerOutcome::Correct)
+    if (answer.outcome != ShowingEnd::Correct)
         return Grade::Again;
     if (struggled(answer, thresholds))
         return Grade::Hard;

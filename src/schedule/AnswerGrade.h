@@ -6,7 +6,7 @@
 #include <optional>
 
 // How a question shown in a game ended.
-enum class AnswerOutcome
+enum class ShowingEnd
 {
     Correct,
     TimedOut,
@@ -17,7 +17,7 @@ enum class AnswerOutcome
 // How one answer was typed. The thresholds passed with it are those of its input mode.
 struct TypedAnswer
 {
-    AnswerOutcome outcome = AnswerOutcome::Correct;
+    ShowingEnd outcome = ShowingEnd::Correct;
     // None when no key reached the input line before the match (e.g. a pasted answer).
     std::optional<int> firstKeyMs;
     int matchMs = 0;

@@ -26,7 +26,7 @@ const GradeThresholds Pace{1000, 3000, 250};
 
 TypedAnswer correct(std::optional<int> firstKeyMs, int matchMs, int keys, int corrections = 0)
 {
-    return {AnswerOutcome::Correct, firstKeyMs, matchMs, corrections, keys, 10'000};
+    return {ShowingEnd::Correct, firstKeyMs, matchMs, corrections, keys, 10'000};
 }
 
 // n answers whose first key takes 100, 200, … ms and whose keys take perKey ms each.
@@ -47,11 +47,11 @@ void AnswerGradeTest::typingGradesTheAnswer_data()
 
     const int again = int(Grade::Again), hard = int(Grade::Hard), good = int(Grade::Good),
               easy = int(Grade::Easy);
-    QTest::addRow("timed_out") << TypedAnswer{AnswerOutcome::TimedOut, 500, 10'000, 0, 3, 10'000}
+    QTest::addRow("timed_out") << TypedAnswer{ShowingEnd::TimedOut, 500, 10'000, 0, 3, 10'000}
                                << again;
     QTest::addRow("game_ended_on_it")
-        << TypedAnswer{AnswerOutcome::GameEnded, std::nullopt, 2000, 0, 0, 10'000} << again;
-    QTest::addRow("answer_shown") << TypedAnswer{AnswerOutcome::AnswerShown, 400, 900, 0, 2, 10'000}
+        << TypedAnswer{ShowingEnd::GameEnded, std::nullopt, 2000, 0, 0, 10'000} << again;
+    QTest::addRow("answer_shown") << TypedAnswer{ShowingEnd::AnswerShown, 400, 900, 0, 2, 10'000}
                                   << again;
     QTest::addRow("quick_and_clean") << correct(800, 1800, 4) << easy;
     QTest::addRow("first_key_at_e_whole_at_limit") << correct(1000, 2000, 4) << easy;
