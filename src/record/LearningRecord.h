@@ -2,6 +2,9 @@
 
 #include "drill/ReportFigures.h"
 #include "questions/QuestionItem.h"
+#include "schedule/Grade.h"
+#include "schedule/GradeThresholds.h"
+#include "schedule/Scheduler.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -10,6 +13,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 // The question file a game drew from: where it was and what it held when it was loaded.
 struct RecordedFile
@@ -49,6 +53,19 @@ struct AnswerTiming
     friend bool operator==(const AnswerTiming&, const AnswerTiming&) = default;
 };
 
+// What the review schedule takes from a showing. Only a pair's first showing in its game moves
+// the pair's schedule; later ones are logged beside it. A game ended on the question leaves no
+// answer, only its grade.
+struct ReviewMark
+{
+    std::optional<Grade> grade;
+    bool firstInGame = true;
+    bool gameEndedOnIt = false;
+    qint32 limitMs = 0;
+
+    friend bool operator==(const ReviewMark&, const ReviewMark&) = default;
+};
+
 // One question shown in a game, as it ended.
 struct AnswerOutcome
 {
@@ -57,6 +74,21 @@ struct AnswerOutcome
     QByteArray typed;                // what the input line held at a time-out, CP932
     QDateTime at;
     AnswerTiming timing;
+    ReviewMark review;
+};
+
+// A pair of any file, with its review schedule.
+struct ScheduledPair
+{
+    QuestionItem pair;
+    PairSchedule schedule;
+};
+
+// How many pairs are due by a moment, and when the first of those still to come is.
+struct DueSummary
+{
+    qint64 due = 0;
+    std::optional<QDateTime> nextDue;
 };
 
 // A game that reached its report: the tally and settings it was computed from and the four
@@ -189,4 +221,14 @@ public:
     virtual QList<GameTimeOut> timeOutsOf(const GameFilter& filter) = 0;
     // The path of every file a finished game drew from, in the order of their first game.
     virtual QStringList recordedFiles() = 0;
+
+    // Review schedules: the scheduler the writes use, and what today's review reads.
+    virtual void setScheduler(const Scheduler& scheduler) = 0;
+    virtual DueSummary dueSummary(const QDateTime& by) = 0;
+    virtual QList<ScheduledPair> duePairs(const QDateTime& by) = 0;
+    // Every pair that has a schedule, to tell the pairs a learner has not met yet.
+    virtual QList<QuestionItem> scheduledPairs() = 0;
+    virtual qint64 pairsFirstMetSince(const QDateTime& since) = 0;
+    // The learner's latest correct answers in one input mode, oldest first, for the grade's pace.
+    virtual std::vector<AnswerTimingSample> correctTimings(InputMode mode) = 0;
 };

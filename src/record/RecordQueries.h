@@ -17,6 +17,14 @@ public:
     virtual QList<GameTimeOut> timeOutsOf(const GameFilter& filter) = 0;
     // The path of every file a finished game drew from, in the order of their first game.
     virtual QStringList recordedFiles() = 0;
+
+    // Today's review: how many pairs are due by a moment, which, which pairs the learner has met,
+    // how many were met first since a moment, and the learner's pace in an input mode.
+    virtual DueSummary dueSummary(const QDateTime& by) = 0;
+    virtual QList<ScheduledPair> duePairs(const QDateTime& by) = 0;
+    virtual QList<QuestionItem> scheduledPairs() = 0;
+    virtual qint64 pairsFirstMetSince(const QDateTime& since) = 0;
+    virtual std::vector<AnswerTimingSample> correctTimings(InputMode mode) = 0;
 };
 
 // The one write the notebook's window makes. The removal is kept in order with the game's writes

@@ -11,6 +11,15 @@ template <typename Rows, typename Read> Rows RecordReader::read(Read reading)
     return rows;
 }
 
+template <typename Value, typename Read> Value RecordReader::readValue(Read reading)
+{
+    if (!opener.ready())
+        return {};
+    Value value = reading(opener.record());
+    opener.failed();
+    return value;
+}
+
 QList<NotebookEntry> RecordReader::notebook()
 {
     return read<QList<NotebookEntry>>([](LearningRecord& record) { return record.notebook(); });
@@ -31,4 +40,33 @@ QList<GameTimeOut> RecordReader::timeOutsOf(const GameFilter& filter)
 QStringList RecordReader::recordedFiles()
 {
     return read<QStringList>([](LearningRecord& record) { return record.recordedFiles(); });
+}
+
+DueSummary RecordReader::dueSummary(const QDateTime& by)
+{
+    return readValue<DueSummary>([&](LearningRecord& record) { return record.dueSummary(by); });
+}
+
+QList<ScheduledPair> RecordReader::duePairs(const QDateTime& by)
+{
+    return readValue<QList<ScheduledPair>>(
+        [&](LearningRecord& record) { return record.duePairs(by); });
+}
+
+QList<QuestionItem> RecordReader::scheduledPairs()
+{
+    return readValue<QList<QuestionItem>>(
+        [](LearningRecord& record) { return record.scheduledPairs(); });
+}
+
+qint64 RecordReader::pairsFirstMetSince(const QDateTime& since)
+{
+    return readValue<qint64>(
+        [&](LearningRecord& record) { return record.pairsFirstMetSince(since); });
+}
+
+std::vector<AnswerTimingSample> RecordReader::correctTimings(InputMode mode)
+{
+    return readValue<std::vector<AnswerTimingSample>>(
+        [&](LearningRecord& record) { return record.correctTimings(mode); });
 }

@@ -147,27 +147,36 @@ bool SqlLearningRecord::recordAnswer(qint64 game, const AnswerOutcome& outcome)
     return inTransaction([&] {
         PairProgress progress;
         const std::optional<qint64> pair = pairId(outcome.pair, progress);
-        if (!pair || !storeProgress(*pair, NotebookRule::after(progress, outcome)))
+        if (!pair)
             return false;
-        QSqlQuery query(database());
-        query.prepare(QStringLiteral("INSERT INTO outcomes (game_id, pair_id, at, correct_ticks,"
-                                     " typed, first_key_ms, match_ms, keys, corrections,"
-                                     " input_mode) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        query.addBindValue(game);
-        query.addBindValue(*pair);
-        query.addBindValue(timeText(outcome.at));
-        query.addBindValue(outcome.correctTicks ? QVariant(*outcome.correctTicks)
-                                                : QVariant(QMetaType(QMetaType::Int)));
-        query.addBindValue(outcome.correctTicks ? QVariant(QMetaType(QMetaType::QByteArray))
-                                                : blob(outcome.typed));
-        const AnswerTiming& timing = outcome.timing;
-        query.addBindValue(milliseconds(timing.firstKeyMs));
-        query.addBindValue(milliseconds(timing.matchMs));
-        query.addBindValue(timing.keys);
-        query.addBindValue(timing.corrections);
-        query.addBindValue(static_cast<int>(timing.mode));
-        return exec(query);
+        if (!outcome.review.gameEndedOnIt &&
+            !(storeProgress(*pair, NotebookRule::after(progress, outcome)) &&
+              storeOutcome(game, *pair, outcome)))
+            return false;
+        return logReview(game, *pair, outcome);
     });
+}
+
+bool SqlLearningRecord::storeOutcome(qint64 game, qint64 pair, const AnswerOutcome& outcome)
+{
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("INSERT INTO outcomes (game_id, pair_id, at, correct_ticks,"
+                                 " typed, first_key_ms, match_ms, keys, corrections,"
+                                 " input_mode) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(game);
+    query.addBindValue(pair);
+    query.addBindValue(timeText(outcome.at));
+    query.addBindValue(outcome.correctTicks ? QVariant(*outcome.correctTicks)
+                                            : QVariant(QMetaType(QMetaType::Int)));
+    query.addBindValue(outcome.correctTicks ? QVariant(QMetaType(QMetaType::QByteArray))
+                                            : blob(outcome.typed));
+    const AnswerTiming& timing = outcome.timing;
+    query.addBindValue(milliseconds(timing.firstKeyMs));
+    query.addBindValue(milliseconds(timing.matchMs));
+    query.addBindValue(timing.keys);
+    query.addBindValue(timing.corrections);
+    query.addBindValue(static_cast<int>(timing.mode));
+    return exec(query);
 }
 
 bool SqlLearningRecord::finishGame(qint64 game, const GameResult& result)

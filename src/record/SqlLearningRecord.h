@@ -48,6 +48,17 @@ public:
     QList<GameTimeOut> timeOutsOf(const GameFilter& filter) override;
     QStringList recordedFiles() override;
 
+    void setScheduler(const Scheduler& scheduler) override { reviews = scheduler; }
+    DueSummary dueSummary(const QDateTime& by) override;
+    QList<ScheduledPair> duePairs(const QDateTime& by) override;
+    QList<QuestionItem> scheduledPairs() override;
+    qint64 pairsFirstMetSince(const QDateTime& since) override;
+    std::vector<AnswerTimingSample> correctTimings(InputMode mode) override;
+    // Grades the log's lines that have none yet and replays every graded first showing through
+    // the scheduler, in one transaction: after the upgrade that began the log, or with new
+    // settings.
+    bool reschedule();
+
     // The version the schema is at once open() has upgraded it.
     static int schemaVersion();
 
@@ -78,6 +89,14 @@ private:
     std::optional<qint64> fileId(const RecordedFile& file);
     std::optional<qint64> pairId(const QuestionItem& pair, PairProgress& progress);
     bool storeProgress(qint64 pair, const PairProgress& progress);
+    bool storeOutcome(qint64 game, qint64 pair, const AnswerOutcome& outcome);
+    bool logReview(qint64 game, qint64 pair, const AnswerOutcome& outcome);
+    bool moveSchedule(qint64 pair, Grade grade, const QDateTime& at);
+    bool storeSchedule(qint64 pair, const PairSchedule& schedule, qint64 firstMs);
+    bool gradeUngradedReviews();
+    bool replayReviews();
+    bool rescheduleIfStale();
+    std::vector<AnswerTimingSample> timingsOf(InputMode mode);
 
     // The statement that marks results stored without all their answers: of one game or all.
     static QString markAnswersMissing(std::optional<qint64> game = std::nullopt);
@@ -91,4 +110,5 @@ private:
     QString lastLogged;
     std::optional<RecordRescue> rescued;
     bool opened = false;
+    Scheduler reviews;
 };

@@ -195,7 +195,7 @@ SqlLearningRecord::Connect SqlLearningRecord::connect()
     // answers.
     query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     query.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
-    if (!upgradeSchema())
+    if (!upgradeSchema() || !rescheduleIfStale())
         return failure.kind == RecordFailure::Kind::Damaged ? Connect::Damaged : Connect::Failed;
     return Connect::Ready;
 }

@@ -123,7 +123,9 @@ const std::array<QStringList, 3> Upgrades{{
                        " stability REAL NOT NULL,"
                        " difficulty REAL NOT NULL,"
                        " due_ms INTEGER NOT NULL,"
-                       " last_review_ms INTEGER NOT NULL)"),
+                       " last_review_ms INTEGER NOT NULL,"
+                       // the first review: today's review brings only so many new pairs a day
+                       " first_ms INTEGER NOT NULL)"),
         QStringLiteral("CREATE INDEX schedules_by_due ON schedules (due_ms)"),
         QStringLiteral("CREATE TABLE record_state (name TEXT PRIMARY KEY, value)"),
         QStringLiteral("INSERT INTO record_state VALUES ('schedules_stale', 1)"),

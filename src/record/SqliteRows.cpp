@@ -23,6 +23,12 @@ SqliteRows::~SqliteRows()
     sqlite3_finalize(statement);
 }
 
+void SqliteRows::bind(int parameter, qint64 value)
+{
+    if (statement && sqlite3_bind_int64(statement, parameter, value) != SQLITE_OK)
+        fail("Unable to bind parameters");
+}
+
 bool SqliteRows::next()
 {
     if (!statement || failure.isValid())
@@ -44,6 +50,11 @@ void SqliteRows::fail(const char* what)
 qint64 SqliteRows::integer(int column) const
 {
     return sqlite3_column_int64(statement, column);
+}
+
+double SqliteRows::real(int column) const
+{
+    return sqlite3_column_double(statement, column);
 }
 
 std::optional<qint64> SqliteRows::optionalInteger(int column) const

@@ -20,6 +20,9 @@ public:
     SqliteRows(const SqliteRows&) = delete;
     SqliteRows& operator=(const SqliteRows&) = delete;
 
+    // Binds a number to the statement's parameter, counted from 1, before the first next().
+    void bind(int parameter, qint64 value);
+
     // The next row; false at the end or on failure, which error() then tells.
     bool next();
     // The failure in Qt SQL's own shape, with SQLite's result code as its native code; invalid
@@ -27,6 +30,7 @@ public:
     const QSqlError& error() const { return failure; }
 
     qint64 integer(int column) const;
+    double real(int column) const;
     std::optional<qint64> optionalInteger(int column) const;
     QByteArray bytes(int column) const;
 

@@ -2,6 +2,7 @@
 
 #include "record/LearningRecord.h"
 #include "record/NotebookRule.h"
+#include "record/ScheduleTime.h"
 
 #include <QMap>
 
@@ -48,8 +49,16 @@ public:
         if (!writable)
             return false;
         games[game].outcomes.append(outcome);
-        PairProgress& known = progress[{outcome.pair.question, outcome.pair.answer}];
-        known = NotebookRule::after(known, outcome);
+        const std::pair key{outcome.pair.question, outcome.pair.answer};
+        if (!outcome.review.gameEndedOnIt)
+            progress[key] = NotebookRule::after(progress[key], outcome);
+        if (outcome.review.firstInGame && outcome.review.grade) {
+            if (!schedules.contains(key))
+                firstMet[key] = outcome.at;
+            schedules[key] = scheduler.review(schedules.value(key), *outcome.review.grade,
+                                              ScheduleTime::instantOf(outcome.at),
+                                              static_cast<quint64>(qHash(key)));
+        }
         return true;
     }
 
@@ -119,6 +128,47 @@ public:
         return paths;
     }
 
+    void setScheduler(const Scheduler& given) override { scheduler = given; }
+
+    DueSummary dueSummary(const QDateTime& by) override
+    {
+        DueSummary summary;
+        for (const PairSchedule& schedule : schedules) {
+            const QDateTime due = ScheduleTime::dateTimeOf(schedule.due);
+            if (due <= by)
+                ++summary.due;
+            else if (!summary.nextDue || due < *summary.nextDue)
+                summary.nextDue = due;
+        }
+        return summary;
+    }
+
+    QList<ScheduledPair> duePairs(const QDateTime& by) override
+    {
+        QList<ScheduledPair> due;
+        for (auto k = schedules.cbegin(); k != schedules.cend(); ++k) {
+            if (ScheduleTime::dateTimeOf(k->due) <= by)
+                due.append({{k.key().first, k.key().second}, *k});
+        }
+        return due;
+    }
+
+    QList<QuestionItem> scheduledPairs() override
+    {
+        QList<QuestionItem> pairs;
+        for (const auto& key : schedules.keys())
+            pairs.append({key.first, key.second});
+        return pairs;
+    }
+
+    qint64 pairsFirstMetSince(const QDateTime& since) override
+    {
+        return std::count_if(firstMet.cbegin(), firstMet.cend(),
+                             [&](const QDateTime& met) { return met >= since; });
+    }
+
+    std::vector<AnswerTimingSample> correctTimings(InputMode) override { return timings; }
+
     OpenOutcome openOutcome = OpenOutcome::Opened;
     std::optional<RecordRescue> rescued;
     bool writable = true;
@@ -128,6 +178,10 @@ public:
     int freshStarts = 0;
     QList<Game> games;
     QMap<std::pair<QByteArray, QByteArray>, PairProgress> progress;
+    Scheduler scheduler;
+    QMap<std::pair<QByteArray, QByteArray>, PairSchedule> schedules;
+    QMap<std::pair<QByteArray, QByteArray>, QDateTime> firstMet;
+    std::vector<AnswerTimingSample> timings;
 
 private:
     // As the SQL record counts them: fewer answers than questions, or fewer correct ones.
