@@ -1,15 +1,14 @@
 #pragma once
 
-#include "record/RecordOpener.h"
 #include "record/RecordQueries.h"
 #include "record/RecordReader.h"
+#include "record/RecordWriter.h"
+#include "record/WriteQueue.h"
 
 #include <QObject>
-#include <QTimer>
 
-#include <deque>
 #include <functional>
-#include <variant>
+#include <memory>
 
 class QThread;
 
@@ -23,10 +22,10 @@ struct TimeOutEntry
 };
 
 // Writes the games into the learning record as they happen. Every start, answer, result and
-// removal waits in one ordered queue until the record has taken it: a held lock or a refused
-// write is tried again after a growing pause from a timer, never by waiting on the thread that
-// draws the game, and a write that fails holds back those after it, so a stored result always
-// has all its answers. The user hears of a failure once, from the window, when it asks.
+// removal is handed to the record's writer, which stores them in order (RecordWriter): the game
+// never waits for the record. A record that waits on a disk is written on a thread of its own,
+// one in memory where the game runs. The user hears of a failure once, from the window, when it
+// asks.
 class GameRecorder : public QObject, public NotebookRemoval
 {
     Q_OBJECT
@@ -35,6 +34,7 @@ public:
     using Clock = std::function<QDateTime()>;
 
     explicit GameRecorder(LearningRecord& record, Clock clock = &QDateTime::currentDateTimeUtc);
+    // Stores what the record takes at once, as retryNow(), before the writer ends.
     ~GameRecorder() override;
 
     // Opens the record the first time it is called, or when a write or a read needs it first.
@@ -58,12 +58,13 @@ public:
     // Everything the record holds goes, after whatever still waits to be stored.
     void clear();
 
-    // What the windows read; the notebook's window removes through this recorder.
+    // What the windows read; the notebook's window removes through this recorder. A read waits
+    // for the write being stored, and sees every answer stored once waitingAnswers() is 0.
     RecordQueries& queries() { return reader; }
 
     // The answers not yet stored, for the question asked on quitting (RecordMessages).
-    qsizetype waitingAnswers() const { return answersWaiting; }
-    // Tries to store what waits at once; true when nothing waits any more.
+    qsizetype waitingAnswers() const { return waiting.answers(); }
+    // Tries to store what waits at once and waits for it; true when nothing waits any more.
     bool retryNow();
 
     // Reads the whole file for damage once, on a thread of its own, as soon as no game is
@@ -71,7 +72,7 @@ public:
     void checkWholeFileWhenIdle();
 
     // The message the user has yet to be told, once; nothing when there is none.
-    std::optional<QString> takeMessage() { return opener.takeMessage(); }
+    std::optional<QString> takeMessage() { return std::exchange(message, std::nullopt); }
 
 signals:
     // A message waits for takeMessage(); it may come between games, from the retry timer.
@@ -80,52 +81,24 @@ signals:
     void wholeFileChecked(bool sound);
 
 private:
-    struct Start
-    {
-        qint64 game;
-        GameStart start;
-    };
-    struct Answer
-    {
-        qint64 game;
-        AnswerOutcome outcome;
-    };
-    // A reported game carries its result; one ended with 終わる carries none.
-    struct Finish
-    {
-        qint64 game;
-        std::optional<GameResult> result;
-    };
-    struct Removal
-    {
-        QuestionItem pair;
-    };
-    struct Clearing
-    {};
-    using Write = std::variant<Start, Answer, Finish, Removal, Clearing>;
-
-    void enqueue(Write write);
-    void drain();
-    bool store(const Write& write);
-    void retryLater();
+    void hand(RecordWrite write);
     void endGame(std::optional<GameResult> result);
-    void startWholeFileCheck();
+    void keepMessage(const QString& text);
+    // Runs the work where the writer runs: later, or now when that is this thread.
+    void onWriter(std::function<void()> work);
+    void onWriterAndWait(const std::function<void()>& work);
 
-    RecordOpener opener;
-    RecordReader reader;
     Clock clock;
     RecordedFile current;
     std::optional<qint64> game;
     qint64 gamesStarted = 0;
     QList<TimeOutEntry> gameTimeOuts;
+    std::optional<QString> message;
 
-    std::deque<Write> waiting;
-    qsizetype answersWaiting = 0;
-    // The record's id of each game whose start is stored and whose end is not yet.
-    QHash<qint64, qint64> storedGames;
-    QTimer retryTimer;
-    int retryPause;
-
-    bool checkWanted = false;
-    QThread* checking = nullptr;
+    WriteQueue waiting;
+    // None when the writes are stored on this thread, as they are handed over.
+    std::unique_ptr<QThread> thread;
+    // Deleted on its own thread as that ends, or with this recorder when it has none.
+    RecordWriter* writer;
+    RecordReader reader;
 };

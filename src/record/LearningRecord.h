@@ -191,6 +191,11 @@ public:
     virtual ~LearningRecord() = default;
 
     virtual OpenOutcome open() = 0;
+    // Lets go of the record's file, on the thread that opened it; open() takes it again.
+    virtual void close() = 0;
+    // True when the calls wait for a disk. The recorder then makes every call, from the first
+    // open() to close(), on a thread of its own, so that a game never waits for them.
+    virtual bool waitsOnDisk() const = 0;
     // Where the record is, as the user is told.
     virtual QString location() const = 0;
     // Why the last call that returned false or nothing failed.

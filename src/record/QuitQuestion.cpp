@@ -8,6 +8,9 @@ namespace QuitQuestion {
 
 void askWhileAnswersWait(GameRecorder& recorder, MessageBox& messageBox)
 {
+    // Answers the writer has not reached yet are no failure to ask about.
+    if (recorder.retryNow())
+        return;
     while (recorder.waitingAnswers() > 0 &&
            messageBox.confirm(RecordMessages::quitWhileWaiting(recorder.waitingAnswers()))) {
         if (recorder.retryNow())

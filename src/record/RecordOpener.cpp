@@ -2,8 +2,7 @@
 
 #include "record/RecordMessages.h"
 
-RecordOpener::RecordOpener(LearningRecord& record, MessageWaiting messageWaiting)
-    : store(record), messageWaiting(std::move(messageWaiting))
+RecordOpener::RecordOpener(LearningRecord& record, Tell tell) : store(record), tell(std::move(tell))
 {}
 
 bool RecordOpener::ready(bool retryOpen)
@@ -72,16 +71,4 @@ void RecordOpener::tellRefusal()
 {
     failureTold = true;
     tell(RecordMessages::unsaved(store.lastFailure().reason, store.location()));
-}
-
-void RecordOpener::tell(const QString& message)
-{
-    pendingMessage = message;
-    if (messageWaiting)
-        messageWaiting();
-}
-
-std::optional<QString> RecordOpener::takeMessage()
-{
-    return std::exchange(pendingMessage, std::nullopt);
 }

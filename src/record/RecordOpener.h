@@ -2,17 +2,20 @@
 
 #include "record/LearningRecord.h"
 
+#include <atomic>
 #include <functional>
 
 // Opens the learning record the first time it is needed and tells the user once when it cannot.
 // Damage found by any call takes the record out of use at once; a new record is started beside it,
-// with whatever of it still reads, as soon as no game is writing.
+// with whatever of it still reads, as soon as no game is writing. It is used on the thread that
+// writes the record, but for whether a game runs, which the game's thread sets.
 class RecordOpener
 {
 public:
-    using MessageWaiting = std::function<void()>;
+    // Hands on a message the user is to be told once.
+    using Tell = std::function<void(const QString& message)>;
 
-    explicit RecordOpener(LearningRecord& record, MessageWaiting messageWaiting = {});
+    explicit RecordOpener(LearningRecord& record, Tell tell);
 
     LearningRecord& record() { return store; }
 
@@ -29,9 +32,6 @@ public:
     void setGameRunning(bool running) { gameRunning = running; }
     bool isGameRunning() const { return gameRunning; }
 
-    // The message the user has yet to be told, once; nothing when there is none.
-    std::optional<QString> takeMessage();
-
 private:
     enum class State
     {
@@ -44,12 +44,10 @@ private:
     void openNow();
     void startAfresh();
     void tellRefusal();
-    void tell(const QString& message);
 
     LearningRecord& store;
-    MessageWaiting messageWaiting;
+    Tell tell;
     State state = State::Closed;
-    bool gameRunning = false;
+    std::atomic_bool gameRunning = false;
     bool failureTold = false;
-    std::optional<QString> pendingMessage;
 };

@@ -3,11 +3,14 @@
 // A read that meets damage tells the opener, which takes the record out of use.
 template <typename Rows, typename Read> Rows RecordReader::read(Read reading)
 {
-    if (!opener.ready())
-        return {};
-    Rows rows = reading(opener.record());
-    if (rows.isEmpty())
-        opener.failed();
+    Rows rows;
+    onWriterThread([&] {
+        if (!opener.ready())
+            return;
+        rows = reading(opener.record());
+        if (rows.isEmpty())
+            opener.failed();
+    });
     return rows;
 }
 

@@ -3,11 +3,19 @@
 #include "record/RecordOpener.h"
 #include "record/RecordQueries.h"
 
-// The record's read-only side, through the one opener the writes use too.
+#include <functional>
+
+// The record's read-only side, through the one opener the writes use too. Each read runs where
+// the writes run and is waited for, so it sees every write stored before it.
 class RecordReader : public RecordQueries
 {
 public:
-    explicit RecordReader(RecordOpener& opener) : opener(opener) {}
+    // Runs the work on the thread that writes the record and returns once it has run.
+    using OnWriterThread = std::function<void(const std::function<void()>& work)>;
+
+    RecordReader(RecordOpener& opener, OnWriterThread onWriterThread)
+        : opener(opener), onWriterThread(std::move(onWriterThread))
+    {}
 
     QList<NotebookEntry> notebook() override;
     QList<FinishedGame> finishedGames(const GameFilter& filter) override;
@@ -25,4 +33,5 @@ private:
     template <typename Value, typename Read> Value readValue(Read reading);
 
     RecordOpener& opener;
+    OnWriterThread onWriterThread;
 };

@@ -32,6 +32,8 @@ public:
     SqlLearningRecord& operator=(const SqlLearningRecord&) = delete;
 
     OpenOutcome open() override;
+    void close() override { disconnect(); }
+    bool waitsOnDisk() const override { return true; }
     QString location() const override { return path; }
     RecordFailure lastFailure() const override { return failure; }
     bool startAfresh() override;

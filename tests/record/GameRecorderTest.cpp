@@ -1,6 +1,8 @@
 #include "record/GameRecorder.h"
+#include "FakeMessageBox.h"
 #include "RecordDamage.h"
 #include "RecordQuery.h"
+#include "record/QuitQuestion.h"
 #include "record/RecordMessages.h"
 #include "record/SqlLearningRecord.h"
 
@@ -83,6 +85,9 @@ private slots:
     void answersWaitForAHeldLock();
     void failedWriteHoldsBackWhatFollows();
     void damageFoundAfterStartUpStartsAFreshRecord();
+    void answersHandedOverWhileTheWriterStoresAreReadRightAfter();
+    void endingWithWritesWaitingLosesNone_data();
+    void endingWithWritesWaitingLosesNone();
 
 private:
     QString path() const { return folder->filePath(QStringLiteral("record.sqlite")); }
@@ -110,7 +115,8 @@ void GameRecorderTest::answersWaitForAHeldLock()
     QVERIFY(other.run(QStringLiteral("COMMIT")));
     QTRY_COMPARE(recorder.waitingAnswers(), 0);
     QCOMPARE(storedQuestions(path()), numberedQuestions(20));
-    QCOMPARE(RecordQuery::value(path(), "SELECT count(*) FROM results").toInt(), 2);
+    // The last game's result follows its last answer.
+    QTRY_COMPARE(RecordQuery::value(path(), "SELECT count(*) FROM results").toInt(), 2);
     // A held lock is no failure to tell.
     QCOMPARE(recorder.takeMessage(), std::nullopt);
 }
@@ -129,20 +135,22 @@ void GameRecorderTest::failedWriteHoldsBackWhatFollows()
     playGame(recorder, 0);
     playGame(recorder, 10);
 
-    QCOMPARE(recorder.waitingAnswers(), 15);
+    // The writer stops at the refusal and stays there.
+    QTRY_COMPARE(recorder.waitingAnswers(), 15);
     QCOMPARE(storedQuestions(path()), numberedQuestions(5));
     // No result is stored while its game's answers wait.
     QCOMPARE(RecordQuery::value(path(), "SELECT count(*) FROM results").toInt(), 0);
-    QCOMPARE(told.size(), 1);
+    QTRY_COMPARE(told.size(), 1);
     QCOMPARE(recorder.takeMessage(), RecordMessages::unsaved("injected refusal", path()));
     QVERIFY(!recorder.retryNow());
 
     QVERIFY(other.run(QStringLiteral("DROP TRIGGER refuse")));
     QTRY_COMPARE(recorder.waitingAnswers(), 0);
     QCOMPARE(storedQuestions(path()), numberedQuestions(20));
-    QCOMPARE(RecordQuery::value(path(), "SELECT count(*) FROM results WHERE answers_missing = 0")
-                 .toInt(),
-             2);
+    QTRY_COMPARE(
+        RecordQuery::value(path(), "SELECT count(*) FROM results WHERE answers_missing = 0")
+            .toInt(),
+        2);
     // The failure was told once, however often the retries met it.
     QCOMPARE(told.size(), 1);
 }
@@ -165,7 +173,7 @@ void GameRecorderTest::damageFoundAfterStartUpStartsAFreshRecord()
         QCOMPARE(checked[0][0].toBool(), true);
         for (int game = 0; game < 30; ++game)
             playGame(recorder, game * 10);
-        QCOMPARE(recorder.waitingAnswers(), 0);
+        QTRY_COMPARE(recorder.waitingAnswers(), 0);
     }
     // A page of answers in the middle of the file, where opening the record never reads.
     const QStringList leaves =
@@ -199,7 +207,7 @@ void GameRecorderTest::damageFoundAfterStartUpStartsAFreshRecord()
              rescue->answersSaved);
 
     playGame(recorder, 1000);
-    QCOMPARE(recorder.waitingAnswers(), 0);
+    QTRY_COMPARE(recorder.waitingAnswers(), 0);
     QCOMPARE(RecordQuery::value(path(), "PRAGMA integrity_check").toString(), "ok");
     QCOMPARE(RecordQuery::value(path(), "SELECT count(*) FROM outcomes").toLongLong(),
              rescue->answersSaved + 10);
@@ -209,6 +217,52 @@ void GameRecorderTest::damageFoundAfterStartUpStartsAFreshRecord()
                                         " WHERE o.game_id = results.game_id) < 10")
                  .toInt(),
              0);
+}
+
+void GameRecorderTest::answersHandedOverWhileTheWriterStoresAreReadRightAfter()
+{
+    SqlLearningRecord record(path());
+    GameRecorder recorder(record);
+    recorder.open();
+    for (int game = 0; game < 5; ++game)
+        playGame(recorder, game * 10);
+    QTRY_COMPARE(recorder.waitingAnswers(), 0);
+    // Read at once, as the notebook is after a game: every time-out is in it.
+    QCOMPARE(recorder.queries().notebook().size(), 50);
+    QCOMPARE(storedQuestions(path()), numberedQuestions(50));
+}
+
+void GameRecorderTest::endingWithWritesWaitingLosesNone_data()
+{
+    QTest::addColumn<bool>("asked");
+    QTest::addRow("program_quits") << true;
+    QTest::addRow("recorder_destroyed") << false;
+}
+
+void GameRecorderTest::endingWithWritesWaitingLosesNone()
+{
+    QFETCH(bool, asked);
+
+    SqlLearningRecord record(path());
+    auto recorder = std::make_unique<GameRecorder>(record);
+    recorder->open();
+    OtherProgram other(path());
+    QVERIFY(other.run(QStringLiteral("BEGIN IMMEDIATE")));
+    playGame(*recorder, 0);
+    // Each try that meets the lock doubles the pause before the writer's own next one, which the
+    // end does not wait for: it is a second away when the lock is let go.
+    for (int pause = 20; pause < 1000; pause *= 2)
+        QVERIFY(!recorder->retryNow());
+    QVERIFY(other.run(QStringLiteral("COMMIT")));
+    if (asked) {
+        FakeMessageBox messageBox;
+        QuitQuestion::askWhileAnswersWait(*recorder, messageBox);
+        // What the record takes now is no failure to ask about.
+        QCOMPARE(messageBox.questions, QStringList());
+    }
+    recorder.reset();
+    QCOMPARE(storedQuestions(path()), numberedQuestions(10));
+    QCOMPARE(RecordQuery::value(path(), "SELECT count(*) FROM results").toInt(), 1);
 }
 
 QTEST_GUILESS_MAIN(GameRecorderTest)

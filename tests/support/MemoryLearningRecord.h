@@ -23,6 +23,9 @@ public:
         ++opens;
         return openOutcome;
     }
+    void close() override {}
+    // Written where the recorder is called, so a test reads what the game stored at once.
+    bool waitsOnDisk() const override { return false; }
     QString location() const override { return QStringLiteral("/home/u/record.sqlite"); }
     RecordFailure lastFailure() const override { return writable ? RecordFailure{} : failure; }
     bool startAfresh() override
