@@ -56,18 +56,26 @@ void GameRecorder::gameStarted(int level, qint32 secondsPerQuestion, qint32 ques
         *game, {current, level, secondsPerQuestion, questionsPerGame, review, clock()}});
 }
 
-void GameRecorder::answered(const QuestionItem& pair, int ticks, const AnswerTiming& timing)
+void GameRecorder::answered(const QuestionItem& pair, int ticks, const AnswerTiming& timing,
+                            const ReviewMark& review)
 {
     if (game)
-        hand(RecordWrites::Answer{*game, {pair, ticks, {}, clock(), timing}});
+        hand(RecordWrites::Answer{*game, {pair, ticks, {}, clock(), timing, review}});
 }
 
 void GameRecorder::timedOut(const QuestionItem& pair, const QByteArray& typed,
-                            const AnswerTiming& timing)
+                            const AnswerTiming& timing, const ReviewMark& review)
 {
     gameTimeOuts.append({pair, typed});
     if (game)
-        hand(RecordWrites::Answer{*game, {pair, std::nullopt, typed, clock(), timing}});
+        hand(RecordWrites::Answer{*game, {pair, std::nullopt, typed, clock(), timing, review}});
+}
+
+void GameRecorder::endedOn(const QuestionItem& pair, const AnswerTiming& timing, ReviewMark review)
+{
+    review.gameEndedOnIt = true;
+    if (game)
+        hand(RecordWrites::Answer{*game, {pair, std::nullopt, {}, clock(), timing, review}});
 }
 
 void GameRecorder::gameReported(const ReportInputs& inputs, const ReportTexts& texts)

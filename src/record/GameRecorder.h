@@ -45,8 +45,12 @@ public:
     const RecordedFile& file() const { return current; }
 
     void gameStarted(int level, qint32 secondsPerQuestion, qint32 questionsPerGame, bool review);
-    void answered(const QuestionItem& pair, int ticks, const AnswerTiming& timing);
-    void timedOut(const QuestionItem& pair, const QByteArray& typed, const AnswerTiming& timing);
+    void answered(const QuestionItem& pair, int ticks, const AnswerTiming& timing,
+                  const ReviewMark& review = {});
+    void timedOut(const QuestionItem& pair, const QByteArray& typed, const AnswerTiming& timing,
+                  const ReviewMark& review = {});
+    // The game is ended while this question is shown: a miss for its schedule, not an answer.
+    void endedOn(const QuestionItem& pair, const AnswerTiming& timing, ReviewMark review);
     // The game reached its report; a game ended with 終わる just stops being recorded.
     void gameReported(const ReportInputs& inputs, const ReportTexts& texts);
     void gameEnded();

@@ -16,10 +16,13 @@ template <typename Rows, typename Read> Rows RecordReader::read(Read reading)
 
 template <typename Value, typename Read> Value RecordReader::readValue(Read reading)
 {
-    if (!opener.ready())
-        return {};
-    Value value = reading(opener.record());
-    opener.failed();
+    Value value{};
+    onWriterThread([&] {
+        if (!opener.ready())
+            return;
+        value = reading(opener.record());
+        opener.failed();
+    });
     return value;
 }
 

@@ -225,7 +225,8 @@ bool SqlLearningRecord::clear()
         return false;
     const bool cleared = inTransaction([&] {
         QSqlQuery query(database());
-        for (const char* table : {"outcomes", "results", "games", "pairs", "files"}) {
+        for (const char* table :
+             {"reviews", "schedules", "outcomes", "results", "games", "pairs", "files"}) {
             if (!exec(query, QStringLiteral("DELETE FROM ") + QLatin1String(table)))
                 return false;
         }

@@ -2,6 +2,8 @@
 
 #include "questions/TextCodec.h"
 #include "record/ReviewGame.h"
+#include "record/ScheduleTime.h"
+#include "session/TodaysReview.h"
 
 #include <QCryptographicHash>
 
@@ -15,7 +17,7 @@ qint64 DrillSession::steadyMilliseconds()
 
 DrillSession::DrillSession(RandomSource& random, LearningRecord& record, SessionView& view,
                            MonotonicClock clock, GameRecorder::Clock wallClock)
-    : view(view), clock(std::move(clock)), wallClock(wallClock), game(random, *this),
+    : view(view), clock(std::move(clock)), wallClock(wallClock), draws(random), game(draws, *this),
       record(record, std::move(wallClock))
 {}
 
@@ -39,11 +41,14 @@ void DrillSession::selectLevel(int level)
 DrillSession::StartOutcome DrillSession::start(const GameSettings& settings)
 {
     if (game.state() == DrillState::Paused) {
+        // Today's review is as long as its list, whatever the settings say.
         game.start(reviewing() ? reviewList : fileBank.list(currentLevel),
-                   settings.questionsPerGame);
+                   kind == GameKind::Today ? gameSettings.questionsPerGame
+                                           : settings.questionsPerGame);
         timer.resume(clock());
         return StartOutcome::Resumed;
     }
+    endReview();
     return startGame(fileBank.list(currentLevel), settings);
 }
 
@@ -57,12 +62,39 @@ bool DrillSession::startReview(int level, const GameSettings& settings)
         return false;
     selectLevel(level);
     reviewList = ReviewGame::weightedList(entries, wallClock());
-    review = true;
+    kind = GameKind::Notebook;
     if (startGame(reviewList, settings) == StartOutcome::Started)
         return true;
-    review = false;
-    reviewList.clear();
+    endReview();
     return false;
+}
+
+DrillSession::StartOutcome DrillSession::startTodaysReview(const GameSettings& settings,
+                                                           int newPerDay)
+{
+    if (game.state() != DrillState::Ready)
+        return StartOutcome::Unavailable;
+    const QDateTime now = wallClock();
+    RecordQueries& queries = record.queries();
+    const QList<ScheduledPair> due = queries.duePairs(now);
+    const QList<QuestionItem> met = queries.scheduledPairs();
+    const qsizetype newAllowed =
+        std::max<qsizetype>(0, newPerDay - queries.pairsFirstMetSince(ScheduleTime::dayStart(now)));
+    TodaysReview::Plan plan = TodaysReview::plan({due, met, fileBank, currentLevel}, newAllowed,
+                                                 settings.questionsPerGame, scheduler, now);
+    reviewList = std::move(plan.pairs);
+    kind = GameKind::Today;
+    draws.inTurn();
+    const StartOutcome started =
+        startGame(reviewList, {settings.secondsPerQuestion, qint32(reviewList.size())});
+    if (started != StartOutcome::Started)
+        endReview();
+    return started;
+}
+
+DueSummary DrillSession::due()
+{
+    return record.queries().dueSummary(wallClock());
 }
 
 DrillSession::StartOutcome DrillSession::startGame(const PackedPairs& pairs,
@@ -76,9 +108,20 @@ DrillSession::StartOutcome DrillSession::startGame(const PackedPairs& pairs,
     gameSettings = settings;
     timer.questionCurrent(clock());
     lastTyped.clear();
+    RecordQueries& queries = record.queries();
+    grader.startGame({gradeThresholds(queries.correctTimings(InputMode::InputMethod)),
+                      gradeThresholds(queries.correctTimings(InputMode::Romaji))},
+                     settings.secondsPerQuestion * 1000);
     record.gameStarted(currentLevel, settings.secondsPerQuestion, settings.questionsPerGame,
-                       review);
+                       reviewing());
     return StartOutcome::Started;
+}
+
+void DrillSession::endReview()
+{
+    kind = GameKind::Level;
+    reviewList.clear();
+    draws.atRandom();
 }
 
 void DrillSession::stop()
@@ -93,10 +136,12 @@ void DrillSession::end()
 {
     if (!inGame())
         return;
+    const QuestionItem shown = game.currentQuestion();
+    const AnswerTiming timing = timer.timing(std::nullopt, inputMode);
     game.end();
+    record.endedOn(shown, timing, grader.endedOn(shown, timing));
     record.gameEnded();
-    review = false;
-    reviewList.clear();
+    endReview();
 }
 
 void DrillSession::close()
@@ -156,11 +201,13 @@ void DrillSession::drawMark(DrillMark mark)
     const QuestionItem pair = game.currentQuestion();
     if (mark == DrillMark::Correct) {
         const AnsweredQuestion answered{pair, game.barPosition(), timer.timing(now, inputMode)};
-        record.answered(answered.pair, answered.ticks, answered.timing);
+        record.answered(answered.pair, answered.ticks, answered.timing,
+                        grader.answered(answered.pair, answered.timing));
         view.questionAnswered(answered);
     } else {
         const TimedOutQuestion timedOut{pair, lastTyped, timer.timing(std::nullopt, inputMode)};
-        record.timedOut(timedOut.pair, timedOut.typed, timedOut.timing);
+        record.timedOut(timedOut.pair, timedOut.typed, timedOut.timing,
+                        grader.timedOut(timedOut.pair, timedOut.timing));
         view.questionTimedOut(timedOut);
     }
     timer.questionCurrent(now);
@@ -176,7 +223,7 @@ void DrillSession::gameOver()
 {
     const ReportInputs inputs = reportInputs();
     record.gameReported(inputs, ReportFigures::texts(inputs));
-    review = false;
-    reviewList.clear();
+    reported = kind;
+    endReview();
     view.gameOver(inputs);
 }

@@ -5,7 +5,9 @@
 #include "questions/QuestionFile.h"
 #include "record/GameRecorder.h"
 #include "session/AnswerTimer.h"
+#include "session/DrawOrder.h"
 #include "session/SessionView.h"
+#include "session/ShowingGrader.h"
 
 #include <functional>
 
@@ -36,6 +38,14 @@ public:
         Unavailable
     };
 
+    // Which game is played: of the level, of its notebook pairs, or today's review.
+    enum class GameKind
+    {
+        Level,
+        Notebook,
+        Today
+    };
+
     DrillSession(RandomSource& random, LearningRecord& record, SessionView& view,
                  MonotonicClock clock = &steadyMilliseconds,
                  GameRecorder::Clock wallClock = &QDateTime::currentDateTimeUtc);
@@ -49,7 +59,10 @@ public:
     DrillState state() const { return game.state(); }
     bool inGame() const { return state() == DrillState::Running || state() == DrillState::Paused; }
     int level() const { return currentLevel; }
-    bool reviewing() const { return review; }
+    bool reviewing() const { return kind != GameKind::Level; }
+    GameKind gameKind() const { return kind; }
+    // The kind of the game that reached its report last.
+    GameKind reportedKind() const { return reported; }
     GameRecorder& recorder() { return record; }
     const GameRecorder& recorder() const { return record; }
 
@@ -58,6 +71,14 @@ public:
     StartOutcome start(const GameSettings& settings);
     // A review game of the level's notebook pairs; false, with nothing changed, when it has none.
     bool startReview(int level, const GameSettings& settings);
+    // Today's review, of the pairs due now and up to newPerDay new pairs a day from the level;
+    // EmptyLevel when nothing is due and nothing new is left.
+    StartOutcome startTodaysReview(const GameSettings& settings, int newPerDay);
+    // The pairs due now, and when the next comes due, for the menu.
+    DueSummary due();
+    // The report's figures of the game last played, and how its first showings were graded.
+    ReportInputs report() const { return reportInputs(); }
+    const GradeCounts& grades() const { return grader.counts(); }
     void stop();
     void end();
     // The window closes: a game running or paused is abandoned and the file's pairs let go.
@@ -73,6 +94,7 @@ public:
 
 private:
     StartOutcome startGame(const PackedPairs& pairs, const GameSettings& settings);
+    void endReview();
     ReportInputs reportInputs() const;
 
     void setBarPosition(int position) override;
@@ -87,12 +109,16 @@ private:
     GameRecorder::Clock wallClock;
     QuestionBank fileBank;
     PackedPairs reviewList;
+    DrawOrder draws;
     Drill game;
     GameRecorder record;
     AnswerTimer timer;
+    ShowingGrader grader;
+    Scheduler scheduler;
     GameSettings gameSettings;
     QByteArray lastTyped;
     InputMode inputMode = InputMode::InputMethod;
     int currentLevel = 0;
-    bool review = false;
+    GameKind kind = GameKind::Level;
+    GameKind reported = GameKind::Level;
 };

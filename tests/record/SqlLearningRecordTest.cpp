@@ -355,7 +355,8 @@ void SqlLearningRecordTest::upgradeMarksResultsMissingAnswers()
           "ALTER TABLE outcomes DROP COLUMN first_key_ms",
           "ALTER TABLE outcomes DROP COLUMN match_ms", "ALTER TABLE outcomes DROP COLUMN keys",
           "ALTER TABLE outcomes DROP COLUMN corrections",
-          "ALTER TABLE outcomes DROP COLUMN input_mode", "PRAGMA user_version=1"})
+          "ALTER TABLE outcomes DROP COLUMN input_mode", "DROP TABLE reviews",
+          "DROP TABLE schedules", "DROP TABLE record_state", "PRAGMA user_version=1"})
         RecordQuery::row(path(), statement);
     QCOMPARE(RecordQuery::value(path(), "PRAGMA user_version").toInt(), 1);
 

@@ -51,10 +51,12 @@ public:
     {
         if (!writable)
             return false;
-        games[game].outcomes.append(outcome);
+        showings.append(outcome);
         const std::pair key{outcome.pair.question, outcome.pair.answer};
-        if (!outcome.review.gameEndedOnIt)
+        if (!outcome.review.gameEndedOnIt) {
+            games[game].outcomes.append(outcome);
             progress[key] = NotebookRule::after(progress[key], outcome);
+        }
         if (outcome.review.firstInGame && outcome.review.grade) {
             if (!schedules.contains(key))
                 firstMet[key] = outcome.at;
@@ -181,6 +183,8 @@ public:
     int freshStarts = 0;
     QList<Game> games;
     QMap<std::pair<QByteArray, QByteArray>, PairProgress> progress;
+    // Every showing handed to the record, a game ended on it too, as the review log keeps them.
+    QList<AnswerOutcome> showings;
     Scheduler scheduler;
     QMap<std::pair<QByteArray, QByteArray>, PairSchedule> schedules;
     QMap<std::pair<QByteArray, QByteArray>, QDateTime> firstMet;
