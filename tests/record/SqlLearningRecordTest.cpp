@@ -50,6 +50,7 @@ private slots:
     void twoProgramsShareTheFile();
     void timingIsStoredWithEachAnswer();
     void upgradeMarksResultsMissingAnswers();
+    void upgradeLogsPastAnswersAndReplaysTheirSchedules();
 
 private:
     QString path() const { return folder->filePath(QStringLiteral("sub/record.sqlite")); }
@@ -374,3 +375,43 @@ void SqlLearningRecordTest::upgradeMarksResultsMissingAnswers()
 
 QTEST_GUILESS_MAIN(SqlLearningRecordTest)
 #include "SqlLearningRecordTest.moc"
+
+void SqlLearningRecordTest::upgradeLogsPastAnswersAndReplaysTheirSchedules()
+{
+    const QuestionItem quick{"Q", "quick"};
+    const QuestionItem missed{"M", "missed"};
+    {
+        SqlLearningRecord record(path());
+        QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+        const std::optional<qint64> game = record.beginGame(someGame());
+        QVERIFY(game);
+        AnswerOutcome fast = correct(quick, 3);
+        fast.timing = {300, 900, 4, 0, InputMode::InputMethod};
+        QVERIFY(record.recordAnswer(*game, fast));
+        QVERIFY(record.recordAnswer(*game, timeOut(missed, "mis")));
+        QVERIFY(record.recordAnswer(*game, correct(quick, 5))); // no timing, as before it was kept
+    }
+    for (const char* statement : {"DROP TABLE reviews", "DROP TABLE schedules",
+                                  "DROP TABLE record_state", "PRAGMA user_version=2"})
+        RecordQuery::row(path(), statement);
+
+    SqlLearningRecord record(path());
+    QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+    QList<QVariantList> log;
+    for (int line = 1; line <= 3; ++line)
+        log << RecordQuery::row(
+            path(), QStringLiteral("SELECT outcome, ifnull(grade, 0), counted FROM reviews"
+                                   " WHERE id = %1")
+                        .arg(line));
+    // Quick and uncorrected is Easy, a time-out Again; a later showing in its game is logged
+    // without moving the schedule, and without timing it earns no grade.
+    QCOMPARE(log, (QList<QVariantList>{{0, 4, 1}, {1, 1, 1}, {0, 0, 0}}));
+    QCOMPARE(RecordQuery::row(
+                 path(),
+                 "SELECT s.state, s.stability FROM schedules s"
+                 " JOIN pairs p ON p.id = s.pair_id WHERE p.answer = CAST('quick' AS BLOB)"),
+             (QVariantList{int(PairState::Review), DefaultWeights[3]}));
+    QCOMPARE(record.dueSummary(Now.addSecs(60)).due, 1); // the missed pair's first step
+    QCOMPARE(record.scheduledPairs().size(), 2);
+    QCOMPARE(RecordQuery::value(path(), "SELECT value FROM record_state"), 0);
+}

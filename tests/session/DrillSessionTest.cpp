@@ -4,6 +4,7 @@
 #include "ScriptedRandom.h"
 #include "TestFiles.h"
 #include "UpperCaseBank.h"
+#include "record/ScheduleTime.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -271,6 +272,67 @@ private slots:
         QCOMPARE(session->bank().Count(1), 1);
         session->start(TwoQuestions);
         QCOMPARE(record.games[0].start.file.path, file);
+    }
+
+    void onlyTheFirstShowingOfAPairMovesItsSchedule()
+    {
+        random.values = {0, 0, 1};
+        session->start({20, 3});
+        for (int showing = 0; showing < 2; ++showing) {
+            ticks(1);
+            type("yama"); // first key 100 ms after the showing, the match 300 ms later: Easy
+        }
+        ticks(1);
+        session->end(); // on KAWA
+
+        QCOMPARE(record.showings.size(), 3);
+        using Mark = std::tuple<QByteArray, std::optional<Grade>, bool, bool>;
+        QList<Mark> marks;
+        for (const AnswerOutcome& showing : record.showings)
+            marks.append({showing.pair.question, showing.review.grade, showing.review.firstInGame,
+                          showing.review.gameEndedOnIt});
+        QCOMPARE(marks, (QList<Mark>{{"YAMA", Grade::Easy, true, false},
+                                     {"YAMA", Grade::Easy, false, false},
+                                     {"KAWA", Grade::Again, true, true}}));
+        // One Easy on a new pair; a second one the same day would have raised it.
+        const PairSchedule yama = record.schedules.value({"YAMA", "yama"});
+        QCOMPARE(yama.state, PairState::Review);
+        QCOMPARE(yama.stability, DefaultWeights[3]);
+        QCOMPARE(record.schedules.value({"KAWA", "kawa"}).state, PairState::Learning);
+        QCOMPARE(session->grades(), (GradeCounts{1, 0, 0, 1}));
+        // The game ended on KAWA: it left no answer.
+        QCOMPARE(record.games[0].outcomes.size(), 2);
+    }
+
+    void todaysReviewAsksTheDuePairsThenNewOnesInTurn()
+    {
+        const Instant dayAgo = ScheduleTime::instantOf(QDateTime::currentDateTimeUtc().addDays(-1));
+        const auto learnt = [&](double stability, int daysBefore) {
+            return PairSchedule{
+                PairState::Review, 0, stability, 5, dayAgo, dayAgo - std::chrono::days(daysBefore)};
+        };
+        // Of another file, and the more forgotten of the two.
+        record.schedules[{"UMI", "umi"}] = learnt(1, 20);
+        record.schedules[{"KAWA", "kawa"}] = learnt(30, 10);
+        QCOMPARE(session->due().due, 2);
+        QCOMPARE(session->startTodaysReview({20, 10}, 10), DrillSession::StartOutcome::Started);
+        QVERIFY(session->reviewing());
+        QList<QByteArray> asked;
+        for (int question = 0; question < 3; ++question) {
+            ticks(1);
+            asked << view.shownQuestion;
+            timeOut();
+        }
+        QCOMPARE(asked, (QList<QByteArray>{"UMI", "KAWA", "YAMA"}));
+        QCOMPARE(view.reports.size(), 1);
+        QCOMPARE(view.reports[0].questionsPerGame, 3);
+        QCOMPARE(session->reportedKind(), DrillSession::GameKind::Today);
+        QCOMPARE(session->grades(), (GradeCounts{3, 0, 0, 0}));
+
+        // Everything of the level met and nothing due yet: nothing to play, a time to tell.
+        QCOMPARE(session->startTodaysReview({20, 10}, 10), DrillSession::StartOutcome::EmptyLevel);
+        QVERIFY(!session->reviewing());
+        QVERIFY(session->due().nextDue);
     }
 };
 
