@@ -186,6 +186,7 @@ void MainWindowUi::createLevelMenu(QMenuBar* bar)
     MenuNote = addItem(MenuLevel, QStringLiteral("MenuNote"), QStringLiteral("間違いﾉｰﾄ(&M)"));
     MenuResults =
         addItem(MenuLevel, QStringLiteral("MenuResults"), QStringLiteral("成績の記録(&R)"));
+    MenuToday = addItem(MenuLevel, QStringLiteral("MenuToday"), QStringLiteral("今日の復習(&T)"));
 }
 
 void MainWindowUi::createEtcMenu(QMenuBar* bar)
@@ -217,6 +218,7 @@ void MainWindowUi::installHelpKeys(HelpViewer& viewer)
 {
     HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuRomaji, HelpTopics::RomajiContext);
+    HelpRouting::setContext(MenuToday, HelpTopics::TodaysReviewContext);
     for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuHelp})
         HelpKeys::installOnMenu(menu, viewer);
 }

@@ -51,6 +51,7 @@ struct MainWindowUi
     QAction* MenuSetting;
     QAction* MenuScor;
     QAction* MenuNote;
+    QAction* MenuToday;
     QAction* MenuResults;
     QMenu* MenuEtc;
     QAction* MenuBgColor;

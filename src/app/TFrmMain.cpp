@@ -1,5 +1,6 @@
 #include "app/TFrmMain.h"
 
+#include "app/EventSoundFiles.h"
 #include "drill/TFrmReport.h"
 #include "editor/TFrmDataMake.h"
 #include "help/TFrmVersion.h"
@@ -29,9 +30,12 @@ TFrmMain::TFrmMain(const Services& services)
       windows({session.recorder(), services.fileDialog, services.messageBox, services.helpViewer,
                services.resultsWindows},
               this),
+      today(session, services.messageBox),
       programFolder(QFileInfo(services.executablePath).absoluteDir())
 {
     setupUi(this);
+    today.showIn(*MenuToday, *MenuLevel, [this] { return gameSettings(); });
+    connect(&today, &TodaysReviewCommand::started, this, &TFrmMain::RefreshWindow);
     connectControls();
     connectMenus();
     frmSound = new TSoundDialog(services.fileDialog, this);
@@ -66,10 +70,9 @@ void TFrmMain::FormShow(const QString& fileToLoad)
     started = true;
     RefreshWindow();
     // A damaged stored value is told after the load's own message; start-up keeps its default.
-    if (!settingsError.isEmpty()) {
+    if (!settingsError.isEmpty())
         QTimer::singleShot(0, this,
                            [this, settingsError] { services.messageBox.showError(settingsError); });
-    }
     session.recorder().open();
     session.recorder().checkWholeFileWhenIdle();
     tellRecordMessage();
@@ -192,11 +195,9 @@ void TFrmMain::MenuScorClick()
 {
     session.setReady();
     RefreshWindow();
-    const DrillTally& tally = session.drill().tally();
-    const ReportInputs inputs{settings.secondsPerQuestion, settings.questionsPerGame,
-                              tally.correctCount, tally.correctTimeSum, tally.answerTimeSum};
-    frmReport->setFigures(ReportFigures::texts(inputs));
-    frmReport->setTimeOutCount(static_cast<int>(session.recorder().timeOuts().size()));
+    frmReport->setReport(session.lastReport(gameSettings()),
+                         static_cast<int>(session.recorder().timeOuts().size()),
+                         session.lastGrades());
     frmReport->exec();
 }
 
@@ -216,16 +217,10 @@ void TFrmMain::MenuSoundClick()
     useEventSounds();
 }
 
-// The event sounds are kept ready, so a changed path is taken up as soon as it is confirmed. The
-// mistake sound is stored for the user but no event plays it. A relative path names a file in the
-// program's folder, as a question file's does; the empty path stays no file.
+// The event sounds are kept ready, so a changed path is taken up as soon as it is confirmed.
 void TFrmMain::useEventSounds()
 {
-    const auto inProgramFolder = [this](const QString& path) {
-        return path.isEmpty() ? path : programFolder.absoluteFilePath(path);
-    };
-    sounds.setEventFiles({{SoundEvent::Correct, inProgramFolder(settings.correctSound)},
-                          {SoundEvent::TimeOut, inProgramFolder(settings.timeOutSound)}});
+    sounds.setEventFiles(eventSoundFiles(settings, programFolder));
 }
 
 void TFrmMain::MenuBgColorClick()

@@ -3,6 +3,7 @@
 #include "ProductInfo.h"
 #include "app/MainWindowUi.h"
 #include "app/OnDemandWindows.h"
+#include "app/TodaysReviewCommand.h"
 #include "media/SoundEffects.h"
 #include "session/DrillSession.h"
 #include "settings/RecentFiles.h"
@@ -127,6 +128,7 @@ private:
     QString learnerName;
     DrillSession session;
     OnDemandWindows windows;
+    TodaysReviewCommand today;
     QDir programFolder;
     bool shown = false;
     bool started = false;

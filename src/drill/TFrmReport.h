@@ -1,10 +1,12 @@
 #pragma once
 
 #include "drill/ReportFigures.h"
+#include "schedule/Grade.h"
 
 #include "widgets/ProgramDialog.h"
 
 #include <array>
+#include <optional>
 
 class BevelPanel;
 class QPushButton;
@@ -19,13 +21,19 @@ public:
     explicit TFrmReport(QWidget* parent = nullptr);
 
     void setFigures(const ReportTexts& texts);
+    // The figures of a game, its time-outs and, for a review game, its grades.
+    void setReport(const ReportInputs& inputs, int timeOutCount,
+                   const std::optional<GradeCounts>& grades);
     // How many questions of the game ran out of time; with none the answers' button is off.
     void setTimeOutCount(int count);
+    // A review game's grades, in rows of their own below the figures; nothing for other games.
+    void setGrades(const std::optional<GradeCounts>& grades);
 
     BevelPanel* RPanel1;
     BevelPanel* RPanel2;
     BevelPanel* RPanel3;
     BevelPanel* RPanel4;
+    std::array<BevelPanel*, 4> GPanel;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
 
@@ -34,5 +42,8 @@ signals:
     void timeOutsRequested();
 
 private:
-    BevelPanel* createRow(int row, const QString& caption);
+    BevelPanel* createRow(int row, const QString& caption, const QString& name);
+    void placeButtons(int rows);
+
+    std::array<BevelPanel*, 4> gradeCaptions;
 };

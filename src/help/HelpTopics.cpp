@@ -25,6 +25,8 @@ std::optional<QString> identifierFor(int context)
         return QStringLiteral("tazune.timeouts");
     case ResultsContext:
         return QStringLiteral("tazune.results");
+    case TodaysReviewContext:
+        return QStringLiteral("tazune.today");
     }
     return std::nullopt;
 }

@@ -11,6 +11,9 @@ class MessageBox
 public:
     virtual ~MessageBox() = default;
     virtual void showError(const QString& message) = 0;
+    // A box captioned "Tazune" that tells what the user asked for is not there, such as no pair
+    // due for review, with the one button OK. A box that cannot tell stays silent.
+    virtual void tell(const QString& message) { Q_UNUSED(message); }
     // The same box with the buttons OK and Cancel asking a question, such as whether to replace a
     // file: true only for OK. A box that cannot ask answers Cancel, so nothing is done without the
     // user's word.

@@ -6,10 +6,10 @@
 
 namespace {
 
-QMessageBox::StandardButton ask(const QString& message, QMessageBox::StandardButtons buttons)
+QMessageBox::StandardButton ask(const QString& message, QMessageBox::StandardButtons buttons,
+                                const QString& caption = QStringLiteral("Tazuneエラーメッセージ"))
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tazuneエラーメッセージ"), message, buttons,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, caption, message, buttons, QApplication::activeWindow());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -19,6 +19,11 @@ void QtMessageBox::showError(const QString& message)
 {
     // Nothing to choose: a Cancel beside OK would promise what the box cannot do.
     ask(message, QMessageBox::Ok);
+}
+
+void QtMessageBox::tell(const QString& message)
+{
+    ask(message, QMessageBox::Ok, QStringLiteral("Tazune"));
 }
 
 bool QtMessageBox::confirm(const QString& question)

@@ -6,6 +6,7 @@ class QtMessageBox : public MessageBox
 {
 public:
     void showError(const QString& message) override;
+    void tell(const QString& message) override;
     bool confirm(const QString& question) override;
     std::optional<QString> askText(const QString& question, const QString& preset) override;
 };

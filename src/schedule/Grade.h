@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 // How well a pair was remembered, as the memory model numbers the four answers.
 enum class Grade
 {
@@ -8,3 +10,6 @@ enum class Grade
     Good = 3,
     Easy = 4
 };
+
+// How many reviews earned each grade, Again first.
+using GradeCounts = std::array<int, 4>;

@@ -178,6 +178,22 @@ ReportInputs DrillSession::reportInputs() const
             tally.correctTimeSum, tally.answerTimeSum};
 }
 
+ReportInputs DrillSession::lastReport(const GameSettings& current) const
+{
+    ReportInputs inputs = reportInputs();
+    inputs.secondsPerQuestion = current.secondsPerQuestion;
+    if (reported != GameKind::Today)
+        inputs.questionsPerGame = current.questionsPerGame;
+    return inputs;
+}
+
+std::optional<GradeCounts> DrillSession::lastGrades() const
+{
+    if (reported != GameKind::Today)
+        return std::nullopt;
+    return grader.counts();
+}
+
 void DrillSession::setBarPosition(int position)
 {
     view.setBarPosition(position);

@@ -76,8 +76,10 @@ public:
     StartOutcome startTodaysReview(const GameSettings& settings, int newPerDay);
     // The pairs due now, and when the next comes due, for the menu.
     DueSummary due();
-    // The report's figures of the game last played, and how its first showings were graded.
-    ReportInputs report() const { return reportInputs(); }
+    // The report of the game last played, with the settings as they are now, as the menu shows
+    // it again: today's review is as long as its list whatever they say, and counts its grades.
+    ReportInputs lastReport(const GameSettings& current) const;
+    std::optional<GradeCounts> lastGrades() const;
     const GradeCounts& grades() const { return grader.counts(); }
     void stop();
     void end();

@@ -7,9 +7,6 @@
 
 #include <array>
 
-// How many first showings of a game earned each grade, Again first.
-using GradeCounts = std::array<int, 4>;
-
 // Grades a game's showings for the review schedule at the learner's own pace: each pair's first
 // showing in the game is graded into its schedule and counted for the report; later showings are
 // graded for the log only.

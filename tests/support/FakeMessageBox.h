@@ -9,6 +9,7 @@ class FakeMessageBox : public MessageBox
 {
 public:
     void showError(const QString& message) override { messages << message; }
+    void tell(const QString& message) override { told << message; }
     // Answers each question with the next scripted answer, Cancel when none is left.
     bool confirm(const QString& question) override
     {
@@ -25,6 +26,7 @@ public:
     }
 
     QStringList messages;
+    QStringList told;
     QStringList questions;
     QList<bool> confirmAnswers;
     QStringList textQuestions;
