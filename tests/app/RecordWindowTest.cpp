@@ -5,6 +5,7 @@
 #include "drill/TFrmReport.h"
 #include "help/HelpTopics.h"
 #include "record/RecordMessages.h"
+#include "record/ScheduleTime.h"
 #include "record/TFrmNotebook.h"
 #include "record/TFrmTimeOuts.h"
 #include "widgets/BevelPanel.h"
@@ -12,6 +13,7 @@
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 
@@ -179,6 +181,44 @@ private slots:
         // Three fast answers in a row: the pair has left the notebook, and the file is back.
         QVERIFY(f->record.notebook().isEmpty());
         QCOMPARE(window().questionBank().Count(0), 2);
+    }
+
+    void todaysReviewPlaysTheDuePairsThenTheNewOnes()
+    {
+        const Instant yesterday =
+            ScheduleTime::instantOf(QDateTime::currentDateTimeUtc().addDays(-1));
+        f->record.schedules[{"KAWA", "kawa"}] = {
+            PairState::Review, 0, 3, 5, yesterday, yesterday - std::chrono::days(3)};
+        showWithSample(5);
+        window().MenuLevel->popup({});
+        QCOMPARE(window().MenuToday->text(), QStringLiteral("今日の復習(&T)  1"));
+        window().MenuLevel->hide();
+
+        window().MenuToday->trigger();
+        QCOMPARE(window().drill().state(), DrillState::Running);
+        window().Timer1Timer();
+        QCOMPARE(window().Panel1->text(), QStringLiteral("KAWA"));
+        QTest::keyClicks(window().Edit1, "kawa");
+        QStringList grades;
+        ModalScript script({[&](QWidget* report) {
+            for (BevelPanel* panel : static_cast<TFrmReport*>(report)->GPanel)
+                grades << ScreenReader::description(panel) + u' ' + ScreenReader::name(panel);
+            report->close();
+        }});
+        window().Timer1Timer();
+        QCOMPARE(window().Panel1->text(), QStringLiteral("YAMA"));
+        timeOut("");
+        QTRY_COMPARE(grades,
+                     (QStringList{"もう一度 1問", "むずかしい 0問", "ふつう 0問", "かんたん 1問"}));
+
+        // Both met today, neither due yet: the menu and the item say when the next comes.
+        window().MenuLevel->popup({});
+        QVERIFY(window().MenuToday->text().contains(QStringLiteral("次は")));
+        window().MenuLevel->hide();
+        window().MenuToday->trigger();
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+        QCOMPARE(f->messageBox.told.size(), 1);
+        QVERIFY(f->messageBox.told[0].startsWith(QStringLiteral("いま復習する問題はありません")));
     }
 
     void removedPairLeavesTheNotebook()
