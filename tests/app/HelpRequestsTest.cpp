@@ -119,13 +119,15 @@ private slots:
                                  << "context 0";
         QTest::addRow("about") << "MenuAbout"
                                << "context 0";
+        QTest::addRow("todays_review")
+            << "MenuToday" << QStringLiteral("context %1").arg(HelpTopics::TodaysReviewContext);
     }
 
     void f1InAnOpenMenuTakesTheHighlightedItem()
     {
         QFETCH(QString, item);
         QFETCH(QString, request);
-        QMenu* menu = window().MenuHelp;
+        auto* menu = qobject_cast<QMenu*>(window().findChild<QAction*>(item)->parent());
         menu->popup(window().mapToGlobal(QPoint(0, 0)));
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         menu->setActiveAction(window().findChild<QAction*>(item));

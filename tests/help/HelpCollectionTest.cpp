@@ -68,6 +68,8 @@ void HelpCollectionTest::topicOpensItsPage_data()
                                << "間違いノートと復習ゲーム";
     QTest::addRow("results") << topic(HelpTopics::ResultsContext) << "results.html"
                              << "成績の記録";
+    QTest::addRow("todays_review") << topic(HelpTopics::TodaysReviewContext) << "today.html"
+                                   << "今日の復習";
     QTest::addRow("contents") << HelpTopics::ContentsIdentifier << "index.html"
                               << "Tazune ヘルプ";
 }
