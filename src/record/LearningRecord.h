@@ -230,7 +230,8 @@ public:
     // Review schedules: the scheduler the writes use, and what today's review reads.
     virtual void setScheduler(const Scheduler& scheduler) = 0;
     virtual DueSummary dueSummary(const QDateTime& by) = 0;
-    virtual QList<ScheduledPair> duePairs(const QDateTime& by) = 0;
+    // At most `limit` of the pairs due, the least likely to be recalled at `by` first.
+    virtual QList<ScheduledPair> duePairs(const QDateTime& by, qsizetype limit) = 0;
     // Every pair that has a schedule, to tell the pairs a learner has not met yet.
     virtual QList<QuestionItem> scheduledPairs() = 0;
     virtual qint64 pairsFirstMetSince(const QDateTime& since) = 0;

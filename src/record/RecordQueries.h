@@ -21,7 +21,7 @@ public:
     // Today's review: how many pairs are due by a moment, which, which pairs the learner has met,
     // how many were met first since a moment, and the learner's pace in an input mode.
     virtual DueSummary dueSummary(const QDateTime& by) = 0;
-    virtual QList<ScheduledPair> duePairs(const QDateTime& by) = 0;
+    virtual QList<ScheduledPair> duePairs(const QDateTime& by, qsizetype limit) = 0;
     virtual QList<QuestionItem> scheduledPairs() = 0;
     virtual qint64 pairsFirstMetSince(const QDateTime& since) = 0;
     virtual std::vector<AnswerTimingSample> correctTimings(InputMode mode) = 0;

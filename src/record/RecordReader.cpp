@@ -53,10 +53,10 @@ DueSummary RecordReader::dueSummary(const QDateTime& by)
     return readValue<DueSummary>([&](LearningRecord& record) { return record.dueSummary(by); });
 }
 
-QList<ScheduledPair> RecordReader::duePairs(const QDateTime& by)
+QList<ScheduledPair> RecordReader::duePairs(const QDateTime& by, qsizetype limit)
 {
     return readValue<QList<ScheduledPair>>(
-        [&](LearningRecord& record) { return record.duePairs(by); });
+        [&](LearningRecord& record) { return record.duePairs(by, limit); });
 }
 
 QList<QuestionItem> RecordReader::scheduledPairs()

@@ -22,7 +22,7 @@ public:
     QList<GameTimeOut> timeOutsOf(const GameFilter& filter) override;
     QStringList recordedFiles() override;
     DueSummary dueSummary(const QDateTime& by) override;
-    QList<ScheduledPair> duePairs(const QDateTime& by) override;
+    QList<ScheduledPair> duePairs(const QDateTime& by, qsizetype limit) override;
     QList<QuestionItem> scheduledPairs() override;
     qint64 pairsFirstMetSince(const QDateTime& since) override;
     std::vector<AnswerTimingSample> correctTimings(InputMode mode) override;

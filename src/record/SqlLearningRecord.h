@@ -52,7 +52,7 @@ public:
 
     void setScheduler(const Scheduler& scheduler) override { reviews = scheduler; }
     DueSummary dueSummary(const QDateTime& by) override;
-    QList<ScheduledPair> duePairs(const QDateTime& by) override;
+    QList<ScheduledPair> duePairs(const QDateTime& by, qsizetype limit) override;
     QList<QuestionItem> scheduledPairs() override;
     qint64 pairsFirstMetSince(const QDateTime& since) override;
     std::vector<AnswerTimingSample> correctTimings(InputMode mode) override;
@@ -94,7 +94,8 @@ private:
     bool storeOutcome(qint64 game, qint64 pair, const AnswerOutcome& outcome);
     bool logReview(qint64 game, qint64 pair, const AnswerOutcome& outcome);
     bool moveSchedule(qint64 pair, Grade grade, const QDateTime& at);
-    bool storeSchedule(qint64 pair, const PairSchedule& schedule, qint64 firstMs);
+    QSqlQuery scheduleWriter();
+    bool storeSchedule(QSqlQuery& query, qint64 pair, const PairSchedule& schedule, qint64 firstMs);
     bool gradeUngradedReviews();
     bool replayReviews();
     bool rescheduleIfStale();

@@ -91,15 +91,22 @@ bool SqlLearningRecord::moveSchedule(qint64 pair, Grade grade, const QDateTime& 
     }
     const PairSchedule after =
         reviews.review(before, grade, ScheduleTime::instantOf(at), static_cast<quint64>(pair));
-    return storeSchedule(pair, after, firstMs);
+    QSqlQuery writer = scheduleWriter();
+    return storeSchedule(writer, pair, after, firstMs);
 }
 
-bool SqlLearningRecord::storeSchedule(qint64 pair, const PairSchedule& schedule, qint64 firstMs)
+QSqlQuery SqlLearningRecord::scheduleWriter()
 {
     QSqlQuery query(database());
     query.prepare(QStringLiteral(
         "INSERT OR REPLACE INTO schedules (pair_id, state, step, stability, difficulty, due_ms,"
         " last_review_ms, first_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    return query;
+}
+
+bool SqlLearningRecord::storeSchedule(QSqlQuery& query, qint64 pair, const PairSchedule& schedule,
+                                      qint64 firstMs)
+{
     query.addBindValue(pair);
     query.addBindValue(static_cast<int>(schedule.state));
     query.addBindValue(schedule.step);
@@ -138,15 +145,17 @@ bool SqlLearningRecord::reschedule()
 bool SqlLearningRecord::gradeUngradedReviews()
 {
     QSqlQuery query(database());
-    if (!exec(query, QStringLiteral("UPDATE reviews SET grade = 1"
-                                    " WHERE grade IS NULL AND outcome <> 0")))
+    if (!exec(query, QStringLiteral("UPDATE reviews SET grade = 1 WHERE id IN"
+                                    " (SELECT id FROM reviews WHERE grade IS NULL)"
+                                    " AND outcome <> 0")))
         return false;
     std::array<GradeThresholds, 2> pace;
     for (const InputMode mode : {InputMode::InputMethod, InputMode::Romaji})
         pace[std::size_t(mode)] = gradeThresholds(timingsOf(mode));
     SqliteRows rows(database(), "SELECT id, first_key_ms, match_ms, corrections, keys, limit_ms,"
                                 " input_mode FROM reviews WHERE grade IS NULL AND outcome = 0"
-                                " AND match_ms IS NOT NULL");
+                                " AND match_ms IS NOT NULL AND id IN"
+                                " (SELECT id FROM reviews WHERE grade IS NULL)");
     QSqlQuery update(database());
     update.prepare(QStringLiteral("UPDATE reviews SET grade = ? WHERE id = ?"));
     while (rows.next()) {
@@ -169,11 +178,12 @@ bool SqlLearningRecord::gradeUngradedReviews()
 bool SqlLearningRecord::replayReviews()
 {
     SqliteRows rows(database(), "SELECT pair_id, at_ms, grade FROM reviews"
-                                " WHERE counted AND grade IS NOT NULL ORDER BY pair_id, at_ms, id");
+                                " WHERE counted AND grade IS NOT NULL ORDER BY pair_id, at_ms");
     std::optional<qint64> pair;
     PairSchedule schedule;
     qint64 firstMs = 0;
-    const auto storeLast = [&] { return !pair || storeSchedule(*pair, schedule, firstMs); };
+    QSqlQuery writer = scheduleWriter();
+    const auto storeLast = [&] { return !pair || storeSchedule(writer, *pair, schedule, firstMs); };
     while (rows.next()) {
         const qint64 id = rows.integer(0);
         const qint64 at = rows.integer(1);
@@ -214,16 +224,21 @@ DueSummary SqlLearningRecord::dueSummary(const QDateTime& by)
     return summary;
 }
 
-QList<ScheduledPair> SqlLearningRecord::duePairs(const QDateTime& by)
+// The chance of recall falls as the time since the last review grows against the stability, so
+// the least likely pairs are found by that ratio without computing the curve for every row.
+QList<ScheduledPair> SqlLearningRecord::duePairs(const QDateTime& by, qsizetype limit)
 {
     failure = {};
     QList<ScheduledPair> due;
     if (!opened)
         return due;
-    SqliteRows rows(database(), "SELECT p.question, p.answer, s.state, s.step, s.stability,"
-                                " s.difficulty, s.due_ms, s.last_review_ms FROM schedules s"
-                                " JOIN pairs p ON p.id = s.pair_id WHERE s.due_ms <= ?");
+    SqliteRows rows(database(),
+                    "SELECT p.question, p.answer, s.state, s.step, s.stability, s.difficulty,"
+                    " s.due_ms, s.last_review_ms FROM (SELECT * FROM schedules WHERE due_ms <= ?1"
+                    " ORDER BY (?1 - last_review_ms) / max(stability, 0.001) DESC, due_ms"
+                    " LIMIT ?2) s JOIN pairs p ON p.id = s.pair_id");
     rows.bind(1, by.toMSecsSinceEpoch());
+    rows.bind(2, limit);
     while (rows.next())
         due.append({{rows.bytes(0), rows.bytes(1)}, scheduleFrom(rows, 2)});
     if (rows.error().isValid())

@@ -106,7 +106,12 @@ const std::array<QStringList, 3> Upgrades{{
                        " grade INTEGER,"
                        // the pair's first showing in its game: only that one moves the schedule
                        " counted INTEGER NOT NULL)"),
-        QStringLiteral("CREATE INDEX reviews_by_pair ON reviews (pair_id, at_ms)"),
+        // What the schedules are replayed from, pair by pair in time, without reading the rows.
+        QStringLiteral("CREATE INDEX reviews_by_pair ON reviews (pair_id, at_ms, counted, grade)"),
+        // The lines still to grade, and the learner's latest correct answers in each mode.
+        QStringLiteral("CREATE INDEX reviews_ungraded ON reviews (id) WHERE grade IS NULL"),
+        QStringLiteral("CREATE INDEX reviews_paced ON reviews (input_mode, id) WHERE outcome = 0"
+                       " AND first_key_ms IS NOT NULL AND match_ms IS NOT NULL"),
         QStringLiteral(
             "INSERT INTO reviews (pair_id, game_id, at_ms, outcome, first_key_ms, match_ms, keys,"
             " corrections, input_mode, limit_ms, counted)"

@@ -76,10 +76,15 @@ DrillSession::StartOutcome DrillSession::startTodaysReview(const GameSettings& s
         return StartOutcome::Unavailable;
     const QDateTime now = wallClock();
     RecordQueries& queries = record.queries();
-    const QList<ScheduledPair> due = queries.duePairs(now);
-    const QList<QuestionItem> met = queries.scheduledPairs();
+    const QList<ScheduledPair> due = queries.duePairs(now, settings.questionsPerGame);
+    // The pairs met are read only when the game has room for new ones.
     const qsizetype newAllowed =
-        std::max<qsizetype>(0, newPerDay - queries.pairsFirstMetSince(ScheduleTime::dayStart(now)));
+        due.size() < settings.questionsPerGame
+            ? std::max<qsizetype>(0, newPerDay -
+                                         queries.pairsFirstMetSince(ScheduleTime::dayStart(now)))
+            : 0;
+    const QList<QuestionItem> met =
+        newAllowed > 0 ? queries.scheduledPairs() : QList<QuestionItem>();
     TodaysReview::Plan plan = TodaysReview::plan({due, met, fileBank, currentLevel}, newAllowed,
                                                  settings.questionsPerGame, scheduler, now);
     reviewList = std::move(plan.pairs);

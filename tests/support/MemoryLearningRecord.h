@@ -148,14 +148,19 @@ public:
         return summary;
     }
 
-    QList<ScheduledPair> duePairs(const QDateTime& by) override
+    QList<ScheduledPair> duePairs(const QDateTime& by, qsizetype limit) override
     {
         QList<ScheduledPair> due;
         for (auto k = schedules.cbegin(); k != schedules.cend(); ++k) {
             if (ScheduleTime::dateTimeOf(k->due) <= by)
                 due.append({{k.key().first, k.key().second}, *k});
         }
-        return due;
+        const Instant at = ScheduleTime::instantOf(by);
+        std::stable_sort(due.begin(), due.end(), [&](const auto& a, const auto& b) {
+            return scheduler.retrievability(a.schedule, at) <
+                   scheduler.retrievability(b.schedule, at);
+        });
+        return due.first(std::min(limit, due.size()));
     }
 
     QList<QuestionItem> scheduledPairs() override
