@@ -195,7 +195,7 @@ void openNotebookOver1MOutcomes(benchmark::State& state)
     TFrmNotebook& notebook = large.notebook;
     notebook.show();
     for (auto _ : state) {
-        notebook.showBank(bank, 0);
+        notebook.showBank(bank, 0, Scheduler());
         QApplication::processEvents();
         benchmark::DoNotOptimize(notebook.ListView1->model()->rowCount());
     }
@@ -247,7 +247,7 @@ void openNotebookFromTheMenu(benchmark::State& state)
     PaintCounter painted(notebook.ListView1->viewport());
     // Once open and closed without rows, as the program's other windows have loaded the fonts and
     // the style, and the record has its page cache: what stays beyond is the rows'.
-    notebook.showBank(QuestionBank(), 0);
+    notebook.showBank(QuestionBank(), 0, Scheduler());
     notebook.show();
     while (painted.paints == 0)
         QApplication::processEvents();
@@ -257,7 +257,7 @@ void openNotebookFromTheMenu(benchmark::State& state)
     int rows = 0;
     for (auto _ : state) {
         painted.paints = 0;
-        notebook.showBank(bank, 0);
+        notebook.showBank(bank, 0, Scheduler());
         notebook.show();
         while (painted.paints == 0)
             QApplication::processEvents();

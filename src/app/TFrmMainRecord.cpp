@@ -10,7 +10,7 @@
 void TFrmMain::MenuNoteClick()
 {
     TFrmNotebook& notebook = windows.notebook();
-    notebook.showBank(session.bank(), session.level());
+    notebook.showBank(session.bank(), session.level(), session.reviewScheduler());
     if (notebook.exec() == QDialog::Accepted &&
         session.startReview(notebook.level(), gameSettings()))
         RefreshWindow();

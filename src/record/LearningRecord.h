@@ -118,6 +118,8 @@ struct NotebookEntry
 {
     QuestionItem pair;
     PairProgress progress;
+    // Its review schedule; none before its first graded answer.
+    std::optional<PairSchedule> schedule;
 
     friend bool operator==(const NotebookEntry&, const NotebookEntry&) = default;
 };

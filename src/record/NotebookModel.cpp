@@ -3,7 +3,9 @@
 #include "questions/TextCodec.h"
 
 #include "record/NotebookRule.h"
+#include "record/ScheduleTime.h"
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <utility>
 #include <vector>
@@ -20,6 +22,15 @@ QString secondsText(const PairProgress& progress)
 double averageForSorting(const PairProgress& progress)
 {
     return NotebookRule::averageCorrectSeconds(progress).value_or(1e300);
+}
+
+QString nextReviewText(const NotebookEntry& entry)
+{
+    if (!entry.schedule)
+        return QStringLiteral("-");
+    return ScheduleTime::dateTimeOf(entry.schedule->due)
+        .toLocalTime()
+        .toString(QStringLiteral("yyyy/MM/dd HH:mm"));
 }
 
 bool isTextColumn(int column)
@@ -40,13 +51,18 @@ QString textKey(int column, const NotebookEntry& entry)
     }
 }
 
-double numberKey(int column, const NotebookEntry& entry)
+// Pairs with no schedule come after every scheduled one, as the least known.
+double numberKey(int column, const NotebookEntry& entry, std::optional<double> recall)
 {
     switch (column) {
     case NotebookModel::MissesColumn:
         return entry.progress.misses;
     case NotebookModel::CorrectsColumn:
         return entry.progress.corrects;
+    case NotebookModel::NextReviewColumn:
+        return entry.schedule ? double(entry.schedule->due.time_since_epoch().count()) : 1e300;
+    case NotebookModel::RecallColumn:
+        return recall.value_or(-1);
     default:
         return averageForSorting(entry.progress);
     }
@@ -85,6 +101,21 @@ void NotebookModel::setEntries(QList<NotebookEntry> entries)
     endResetModel();
 }
 
+void NotebookModel::setRecall(const Scheduler& scheduler, const QDateTime& now)
+{
+    recall = scheduler;
+    recallAt = now;
+    if (!positions.empty())
+        emit dataChanged(index(0, RecallColumn), index(rowCount() - 1, RecallColumn));
+}
+
+std::optional<double> NotebookModel::recallOf(const NotebookEntry& entry) const
+{
+    if (!entry.schedule || !recallAt.isValid())
+        return std::nullopt;
+    return recall.retrievability(*entry.schedule, ScheduleTime::instantOf(recallAt));
+}
+
 void NotebookModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ColumnCount)
@@ -119,7 +150,11 @@ void NotebookModel::sortRows()
             sortOrder);
     else
         sortPositions(
-            positions, given, [column](const auto& entry) { return numberKey(column, entry); },
+            positions, given,
+            [this, column](const auto& entry) {
+                return numberKey(column, entry,
+                                 column == RecallColumn ? recallOf(entry) : std::nullopt);
+            },
             sortOrder);
 }
 
@@ -151,8 +186,8 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const
         return {};
     const NotebookEntry& entry = this->entry(index.row());
     const PairProgress& progress = entry.progress;
-    if (role == Qt::TextAlignmentRole && index.column() >= MissesColumn &&
-        index.column() <= AverageColumn)
+    if (role == Qt::TextAlignmentRole && index.column() != QuestionColumn &&
+        index.column() != AnswerColumn && index.column() != TypedColumn)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
@@ -169,6 +204,12 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const
         return secondsText(progress);
     case TypedColumn:
         return TextCodec::decode(progress.lastTimeOutTyped);
+    case NextReviewColumn:
+        return nextReviewText(entry);
+    case RecallColumn:
+        if (const std::optional<double> chance = recallOf(entry))
+            return QStringLiteral("%1%").arg(std::lround(*chance * 100));
+        return QStringLiteral("-");
     }
     return {};
 }
@@ -190,6 +231,10 @@ QVariant NotebookModel::headerData(int section, Qt::Orientation orientation, int
         return QStringLiteral("正解平均");
     case TypedColumn:
         return QStringLiteral("最後の入力");
+    case NextReviewColumn:
+        return QStringLiteral("次の復習");
+    case RecallColumn:
+        return QStringLiteral("思い出せる見込み");
     }
     return {};
 }

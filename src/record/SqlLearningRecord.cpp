@@ -1,6 +1,7 @@
 #include "record/SqlLearningRecord.h"
 
 #include "record/NotebookRule.h"
+#include "record/ScheduleRows.h"
 #include "record/SqliteRows.h"
 
 #include <QSqlQuery>
@@ -247,9 +248,11 @@ QList<NotebookEntry> SqlLearningRecord::notebook()
     SqliteRows count(database(), "SELECT count(*) FROM pairs WHERE in_notebook");
     if (count.next())
         entries.reserve(count.integer(0));
-    SqliteRows rows(database(), "SELECT question, answer, misses, corrects, correct_ticks,"
-                                " fast_streak, last_miss_ms, last_timeout_typed FROM pairs"
-                                " WHERE in_notebook");
+    SqliteRows rows(database(),
+                    "SELECT p.question, p.answer, p.misses, p.corrects, p.correct_ticks,"
+                    " p.fast_streak, p.last_miss_ms, p.last_timeout_typed, s.state, s.step,"
+                    " s.stability, s.difficulty, s.due_ms, s.last_review_ms FROM pairs p"
+                    " LEFT JOIN schedules s ON s.pair_id = p.id WHERE p.in_notebook");
     while (rows.next()) {
         const std::optional<qint64> lastMiss = rows.optionalInteger(6);
         entries.append(
@@ -257,7 +260,8 @@ QList<NotebookEntry> SqlLearningRecord::notebook()
              {qint32(rows.integer(2)), qint32(rows.integer(3)), rows.integer(4),
               qint32(rows.integer(5)), true,
               lastMiss ? QDateTime::fromMSecsSinceEpoch(*lastMiss, Qt::UTC) : QDateTime(),
-              rows.bytes(7)}});
+              rows.bytes(7)},
+             rows.optionalInteger(8) ? std::optional(scheduleFrom(rows, 8)) : std::nullopt});
     }
     if (rows.error().isValid())
         fail(rows.error());

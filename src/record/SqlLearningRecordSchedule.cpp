@@ -2,6 +2,7 @@
 
 #include "record/SqlLearningRecord.h"
 
+#include "record/ScheduleRows.h"
 #include "record/ScheduleTime.h"
 #include "record/SqliteRows.h"
 #include "schedule/AnswerGrade.h"
@@ -32,17 +33,6 @@ Logged loggedOutcome(const AnswerOutcome& outcome)
 QVariant optionalNumber(const std::optional<qint64>& value)
 {
     return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::LongLong));
-}
-
-PairSchedule scheduleFrom(const SqliteRows& rows, int first)
-{
-    using std::chrono::milliseconds;
-    return {static_cast<PairState>(rows.integer(first)),
-            int(rows.integer(first + 1)),
-            rows.real(first + 2),
-            rows.real(first + 3),
-            Instant{milliseconds(rows.integer(first + 4))},
-            Instant{milliseconds(rows.integer(first + 5))}};
 }
 
 } // namespace

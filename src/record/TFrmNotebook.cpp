@@ -98,8 +98,9 @@ void TFrmNotebook::createControls()
             &TFrmNotebook::refreshButtons);
 }
 
-void TFrmNotebook::showBank(const QuestionBank& bank, int level)
+void TFrmNotebook::showBank(const QuestionBank& bank, int level, const Scheduler& scheduler)
 {
+    entries.setRecall(scheduler, QDateTime::currentDateTimeUtc());
     levels = ReviewGame::entriesByLevel(bank, record.notebook());
     const QSignalBlocker quiet(ComboBox1);
     ComboBox1->setCurrentIndex(level);

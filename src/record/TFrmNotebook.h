@@ -28,8 +28,9 @@ public:
     TFrmNotebook(RecordQueries& record, NotebookRemoval& removal, FileDialog& fileDialog,
                  MessageBox& messageBox, QWidget* parent = nullptr);
 
-    // Reads the notebook afresh for the bank's pairs and shows the level.
-    void showBank(const QuestionBank& bank, int level);
+    // Reads the notebook afresh for the bank's pairs and shows the level, with each pair's chance
+    // of recall now as the scheduler reckons it.
+    void showBank(const QuestionBank& bank, int level, const Scheduler& scheduler);
     int level() const;
 
     QComboBox* ComboBox1;

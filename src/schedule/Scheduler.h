@@ -28,6 +28,8 @@ struct PairSchedule
     double difficulty = 0;
     Instant due{};
     Instant lastReview{};
+
+    friend bool operator==(const PairSchedule&, const PairSchedule&) = default;
 };
 
 // Schedules each pair's next review from its answers: learning steps of 1 and 10 minutes, a

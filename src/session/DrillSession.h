@@ -64,6 +64,7 @@ public:
     // The kind of the game that reached its report last.
     GameKind reportedKind() const { return reported; }
     GameRecorder& recorder() { return record; }
+    const Scheduler& reviewScheduler() const { return scheduler; }
     const GameRecorder& recorder() const { return record; }
 
     // Only between games.

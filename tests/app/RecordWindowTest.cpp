@@ -131,6 +131,15 @@ private slots:
         f->record.progress[{"KAWA", "kawa"}] = missed(3, "kaw");
         f->record.progress[{"SORA", "sora"}] = missed(1, "");
         f->record.progress[{"UMI", "umi"}] = missed(5, ""); // of another file
+        // Reviewed three days ago, and due on a day of its own.
+        const QDateTime due(QDate(2030, 1, 2), QTime(3, 4), QTimeZone::utc());
+        f->record.schedules[{"KAWA", "kawa"}] = {
+            PairState::Review,
+            0,
+            10,
+            5,
+            ScheduleTime::instantOf(due),
+            ScheduleTime::instantOf(QDateTime::currentDateTimeUtc().addDays(-3))};
         showWithSample(2);
         QCOMPARE(window().MenuNote->text(), QStringLiteral("間違いﾉｰﾄ(&M)"));
         QStringList level0;
@@ -152,10 +161,12 @@ private slots:
         window().MenuNote->trigger();
         // Closed, it holds none of the record's rows.
         QCOMPARE(window().findChild<TFrmNotebook*>()->ListView1->model()->rowCount(), 0);
-        QCOMPARE(headers,
-                 (QStringList{"問題", "答え", "時間切れ", "正解", "正解平均", "最後の入力"}));
-        QCOMPARE(level0, (QStringList{"KAWA", "kawa", "3", "1", "6.5秒", "kaw"}));
-        QCOMPARE(level1, (QStringList{"SORA", "sora", "1", "1", "6.5秒", ""}));
+        QCOMPARE(headers, (QStringList{"問題", "答え", "時間切れ", "正解", "正解平均", "最後の入力",
+                                       "次の復習", "思い出せる見込み"}));
+        // After 3 days at a stability of 10 days, recall stands at 96 %.
+        QCOMPARE(level0, (QStringList{"KAWA", "kawa", "3", "1", "6.5秒", "kaw",
+                                      due.toLocalTime().toString("yyyy/MM/dd HH:mm"), "96%"}));
+        QCOMPARE(level1, (QStringList{"SORA", "sora", "1", "1", "6.5秒", "", "-", "-"}));
     }
 
     void reviewGameDrawsOnlyNotebookPairs()

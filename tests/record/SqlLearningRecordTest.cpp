@@ -413,5 +413,8 @@ void SqlLearningRecordTest::upgradeLogsPastAnswersAndReplaysTheirSchedules()
              (QVariantList{int(PairState::Review), DefaultWeights[3]}));
     QCOMPARE(record.dueSummary(Now.addSecs(60)).due, 1); // the missed pair's first step
     QCOMPARE(record.scheduledPairs().size(), 2);
+    const QList<NotebookEntry> notebook = record.notebook();
+    QCOMPARE(notebook.size(), 1);
+    QCOMPARE(notebook[0].schedule->state, PairState::Learning);
     QCOMPARE(RecordQuery::value(path(), "SELECT value FROM record_state"), 0);
 }

@@ -93,8 +93,13 @@ public:
     {
         QList<NotebookEntry> entries;
         for (auto it = progress.cbegin(); it != progress.cend(); ++it) {
-            if (it.value().inNotebook)
-                entries.append({{it.key().first, it.key().second}, it.value()});
+            if (!it.value().inNotebook)
+                continue;
+            const auto schedule = schedules.constFind(it.key());
+            entries.append(
+                {{it.key().first, it.key().second},
+                 it.value(),
+                 schedule == schedules.cend() ? std::nullopt : std::optional(*schedule)});
         }
         return entries;
     }
