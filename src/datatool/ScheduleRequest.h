@@ -4,9 +4,22 @@
 
 #include <QString>
 
-// A run of tazune-data schedule replay, as the command line asks for it.
+// A run of tazune-data schedule, as the command line asks for it.
 struct ScheduleRequest
 {
-    QString log;
+    enum class Action
+    {
+        Replay,
+        ExportLog,
+        Reschedule
+    };
+
+    Action action = Action::Replay;
+    QString log; // the review log replay reads
+    // Where export-log writes; empty for standard output.
+    QString output;
+    bool force = false;
+    // The record export-log reads and reschedule rewrites; empty for the program's own.
+    QString record;
     SchedulerParameters parameters;
 };

@@ -12,13 +12,15 @@ struct Entry
 };
 
 // Not constexpr: a sanitizer build cannot evaluate the views of the group name at compile time.
-const std::array<Entry, 6> Table{{
+const std::array<Entry, 8> Table{{
     {Subcommand::Import, {}, u"import"},
     {Subcommand::Export, {}, u"export"},
     {Subcommand::Check, {}, u"check"},
     {Subcommand::ResultsExport, ResultsGroup, u"export"},
     {Subcommand::ResultsMerge, ResultsGroup, u"merge"},
     {Subcommand::ScheduleReplay, ScheduleGroup, u"replay"},
+    {Subcommand::ScheduleExportLog, ScheduleGroup, u"export-log"},
+    {Subcommand::ScheduleReschedule, ScheduleGroup, u"reschedule"},
 }};
 
 } // namespace

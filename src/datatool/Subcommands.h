@@ -14,7 +14,9 @@ enum class Subcommand
     Check,
     ResultsExport,
     ResultsMerge,
-    ScheduleReplay
+    ScheduleReplay,
+    ScheduleExportLog,
+    ScheduleReschedule
 };
 
 inline constexpr char16_t ResultsGroup[] = u"results";

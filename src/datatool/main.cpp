@@ -1,7 +1,7 @@
 // tazune-data: question files to and from spreadsheet tables, a check of a question file, the
-// recorded results as tables and review logs replayed through the scheduler. The rules live in
-// tazune_datatool; this only picks the language and wires the console, the record, the settings
-// and the class report's painter.
+// recorded results as tables, review logs replayed through the scheduler and the record's own log
+// exported or replayed. The rules live in tazune_datatool; this only picks the language and wires
+// the console, the record, the settings, the clock and the class report's painter.
 
 #include "ProductInfo.h"
 #include "datatool/CommandLine.h"
@@ -68,8 +68,17 @@ int main(int argc, char** argv)
         return outcome.exitCode;
     }
     const Console console{out, err, language};
-    if (outcome.schedule)
-        return runSchedule(*outcome.schedule, console);
+    if (outcome.schedule) {
+        const ScheduleSources sources{[](const QString& path, ScheduleSources::Access access) {
+                                          return std::make_unique<SqlLearningRecord>(
+                                              path, access == ScheduleSources::Access::ReadOnly
+                                                        ? SqlLearningRecord::Access::ReadOnly
+                                                        : SqlLearningRecord::Access::ReadWrite);
+                                      },
+                                      SqlLearningRecord::defaultPath(),
+                                      [] { return QDateTime::currentDateTimeUtc(); }};
+        return runSchedule(*outcome.schedule, console, sources);
+    }
     if (outcome.results) {
         QSettingsBackend settings;
         const ResultsSources sources{

@@ -77,6 +77,20 @@ struct AnswerOutcome
     ReviewMark review;
 };
 
+// A counted, graded line of the review log: a pair's first showing in its game, which moves the
+// pair's schedule.
+struct LoggedReview
+{
+    qint64 pair = 0;
+    qint64 atMs = 0; // since 1970 UTC
+    Grade grade = Grade::Again;
+    bool timedOut = false;
+    std::optional<qint64> matchMs; // none but for an answer whose timing was measured
+    qint32 limitMs = 0;            // 0 where an earlier version logged no limit
+
+    friend bool operator==(const LoggedReview&, const LoggedReview&) = default;
+};
+
 // A pair of any file, with its review schedule.
 struct ScheduledPair
 {
@@ -239,4 +253,10 @@ public:
     virtual qint64 pairsFirstMetSince(const QDateTime& since) = 0;
     // The learner's latest correct answers in one input mode, oldest first, for the grade's pace.
     virtual std::vector<AnswerTimingSample> correctTimings(InputMode mode) = 0;
+    // The review log's counted, graded lines in the order they happened: what the schedules are
+    // replayed from.
+    virtual std::vector<LoggedReview> reviewLog() = 0;
+    // Grades the log's lines that have none yet and replays every counted graded line through the
+    // scheduler, in one transaction: after the upgrade that began the log, or with new settings.
+    virtual bool reschedule() = 0;
 };

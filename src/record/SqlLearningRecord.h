@@ -56,10 +56,8 @@ public:
     QList<QuestionItem> scheduledPairs() override;
     qint64 pairsFirstMetSince(const QDateTime& since) override;
     std::vector<AnswerTimingSample> correctTimings(InputMode mode) override;
-    // Grades the log's lines that have none yet and replays every graded first showing through
-    // the scheduler, in one transaction: after the upgrade that began the log, or with new
-    // settings.
-    bool reschedule();
+    std::vector<LoggedReview> reviewLog() override;
+    bool reschedule() override;
 
     // The version the schema is at once open() has upgraded it.
     static int schemaVersion();

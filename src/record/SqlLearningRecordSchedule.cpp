@@ -195,6 +195,26 @@ bool SqlLearningRecord::replayReviews()
     return storeLast();
 }
 
+std::vector<LoggedReview> SqlLearningRecord::reviewLog()
+{
+    failure = {};
+    std::vector<LoggedReview> log;
+    if (!opened)
+        return log;
+    SqliteRows rows(database(), "SELECT pair_id, at_ms, grade, outcome, match_ms, limit_ms"
+                                " FROM reviews WHERE counted AND grade IS NOT NULL"
+                                " ORDER BY at_ms, id");
+    while (rows.next()) {
+        const int grade = std::clamp(int(rows.integer(2)), 1, 4);
+        log.push_back({rows.integer(0), rows.integer(1), static_cast<Grade>(grade),
+                       rows.integer(3) == qint64(Logged::TimedOut), rows.optionalInteger(4),
+                       qint32(rows.integer(5))});
+    }
+    if (rows.error().isValid())
+        fail(rows.error());
+    return log;
+}
+
 DueSummary SqlLearningRecord::dueSummary(const QDateTime& by)
 {
     failure = {};

@@ -6,6 +6,8 @@
 
 #include <QMap>
 
+#include <algorithm>
+
 // The learning record in memory, with the SQL record's rules; a test can make it refuse to open
 // or to write, and say why, and find damage.
 class MemoryLearningRecord : public LearningRecord
@@ -57,13 +59,7 @@ public:
             games[game].outcomes.append(outcome);
             progress[key] = NotebookRule::after(progress[key], outcome);
         }
-        if (outcome.review.firstInGame && outcome.review.grade) {
-            if (!schedules.contains(key))
-                firstMet[key] = outcome.at;
-            schedules[key] = scheduler.review(schedules.value(key), *outcome.review.grade,
-                                              ScheduleTime::instantOf(outcome.at),
-                                              static_cast<quint64>(qHash(key)));
-        }
+        moveSchedule(outcome);
         return true;
     }
 
@@ -184,6 +180,31 @@ public:
 
     std::vector<AnswerTimingSample> correctTimings(InputMode) override { return timings; }
 
+    std::vector<LoggedReview> reviewLog() override
+    {
+        std::vector<LoggedReview> log;
+        for (const AnswerOutcome& outcome : showingsInTimeOrder()) {
+            if (outcome.review.firstInGame && outcome.review.grade)
+                log.push_back({qint64(pairId(outcome.pair)), outcome.at.toMSecsSinceEpoch(),
+                               *outcome.review.grade,
+                               !outcome.correctTicks && !outcome.review.gameEndedOnIt,
+                               outcome.timing.matchMs, outcome.review.limitMs});
+        }
+        return log;
+    }
+
+    // Replays the graded showings; unlike the SQL record it has no pace to grade the rest by.
+    bool reschedule() override
+    {
+        if (!writable)
+            return false;
+        schedules.clear();
+        firstMet.clear();
+        for (const AnswerOutcome& outcome : showingsInTimeOrder())
+            moveSchedule(outcome);
+        return true;
+    }
+
     OpenOutcome openOutcome = OpenOutcome::Opened;
     std::optional<RecordRescue> rescued;
     bool writable = true;
@@ -201,6 +222,31 @@ public:
     std::vector<AnswerTimingSample> timings;
 
 private:
+    static quint64 pairId(const QuestionItem& pair)
+    {
+        return static_cast<quint64>(qHash(std::pair{pair.question, pair.answer}));
+    }
+
+    void moveSchedule(const AnswerOutcome& outcome)
+    {
+        if (!outcome.review.firstInGame || !outcome.review.grade)
+            return;
+        const std::pair key{outcome.pair.question, outcome.pair.answer};
+        if (!schedules.contains(key))
+            firstMet[key] = outcome.at;
+        schedules[key] =
+            scheduler.review(schedules.value(key), *outcome.review.grade,
+                             ScheduleTime::instantOf(outcome.at), pairId(outcome.pair));
+    }
+
+    QList<AnswerOutcome> showingsInTimeOrder() const
+    {
+        QList<AnswerOutcome> ordered = showings;
+        std::stable_sort(ordered.begin(), ordered.end(),
+                         [](const auto& a, const auto& b) { return a.at < b.at; });
+        return ordered;
+    }
+
     // As the SQL record counts them: fewer answers than questions, or fewer correct ones.
     static bool answersMissing(const Game& game)
     {
