@@ -229,6 +229,9 @@ public:
 
     // Review schedules: the scheduler the writes use, and what today's review reads.
     virtual void setScheduler(const Scheduler& scheduler) = 0;
+    // Works every pair's schedule out again from the review log with the scheduler set; one
+    // transaction, false when it could not be written.
+    virtual bool reschedule() = 0;
     virtual DueSummary dueSummary(const QDateTime& by) = 0;
     // At most `limit` of the pairs due, the least likely to be recalled at `by` first.
     virtual QList<ScheduledPair> duePairs(const QDateTime& by, qsizetype limit) = 0;

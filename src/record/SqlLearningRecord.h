@@ -59,7 +59,7 @@ public:
     // Grades the log's lines that have none yet and replays every graded first showing through
     // the scheduler, in one transaction: after the upgrade that began the log, or with new
     // settings.
-    bool reschedule();
+    bool reschedule() override;
 
     // The version the schema is at once open() has upgraded it.
     static int schemaVersion();

@@ -76,22 +76,21 @@ void TFrmReviewSetting::createControls()
     // The buddy of a row's label is its first field: the line, not the button beside it.
     static_cast<QLabel*>(form->labelForField(weightsRow))->setBuddy(weightsEdit);
 
-    okButton = WindowParts::glyphButton(this, QStringLiteral("okButton"), QStyle::SP_DialogOkButton,
-                                        QStringLiteral("OK"), {});
-    okButton->setDefault(true);
-    cancelButton =
-        WindowParts::glyphButton(this, QStringLiteral("cancelButton"),
-                                 QStyle::SP_DialogCancelButton, QStringLiteral("キャンセル"), {});
-    helpButton =
-        WindowParts::glyphButton(this, QStringLiteral("helpButton"), QStyle::SP_DialogHelpButton,
-                                 QStringLiteral("ヘルプ(&H)"), {});
-    helpButton->setAccessibleName(QStringLiteral("ヘルプ"));
-    helpButton->setAutoDefault(false);
-    HelpRouting::setContext(helpButton, HelpTopics::ReviewSettingsContext);
+    BitBtn1 = WindowParts::glyphButton(this, QStringLiteral("BitBtn1"), QStyle::SP_DialogOkButton,
+                                       QStringLiteral("OK"), {});
+    BitBtn1->setDefault(true);
+    BitBtn2 =
+        WindowParts::glyphButton(this, QStringLiteral("BitBtn2"), QStyle::SP_DialogCancelButton,
+                                 QStringLiteral("キャンセル"), {});
+    BitBtn3 = WindowParts::glyphButton(this, QStringLiteral("BitBtn3"), QStyle::SP_DialogHelpButton,
+                                       QStringLiteral("ヘルプ(&H)"), {});
+    BitBtn3->setAccessibleName(QStringLiteral("ヘルプ"));
+    BitBtn3->setAutoDefault(false);
+    HelpRouting::setContext(BitBtn3, HelpTopics::ReviewSettingsContext);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton* button : {okButton, cancelButton, helpButton})
+    for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3})
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -102,9 +101,9 @@ void TFrmReviewSetting::createControls()
     layout->addStretch(1);
     layout->addLayout(buttons);
 
-    connect(okButton, &QPushButton::clicked, this, &TFrmReviewSetting::okButtonClick);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpButton, &QPushButton::clicked, this, &TFrmReviewSetting::helpButtonClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFrmReviewSetting::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BitBtn3, &QPushButton::clicked, this, &TFrmReviewSetting::BitBtn3Click);
     connect(defaultWeightsButton, &QPushButton::clicked, this,
             &TFrmReviewSetting::defaultWeightsButtonClick);
 }
@@ -118,7 +117,7 @@ void TFrmReviewSetting::FormShow()
     retentionBox->setFocus();
 }
 
-void TFrmReviewSetting::okButtonClick()
+void TFrmReviewSetting::BitBtn1Click()
 {
     for (QAbstractSpinBox* box :
          std::initializer_list<QAbstractSpinBox*>{retentionBox, longestIntervalBox, newPairsBox})
@@ -149,7 +148,7 @@ void TFrmReviewSetting::defaultWeightsButtonClick()
     weightsEdit->setFocus();
 }
 
-void TFrmReviewSetting::helpButtonClick()
+void TFrmReviewSetting::BitBtn3Click()
 {
-    HelpKeys::ask(helpButton);
+    HelpKeys::ask(BitBtn3);
 }

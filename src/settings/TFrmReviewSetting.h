@@ -34,14 +34,14 @@ public:
     QSpinBox* newPairsBox;
     QLineEdit* weightsEdit;
     QPushButton* defaultWeightsButton;
-    QPushButton* okButton;
-    QPushButton* cancelButton;
-    QPushButton* helpButton;
+    QPushButton* BitBtn1; // OK
+    QPushButton* BitBtn2; // キャンセル
+    QPushButton* BitBtn3; // ヘルプ
 
     void FormShow() override;
-    void okButtonClick();
+    void BitBtn1Click();
     void defaultWeightsButtonClick();
-    void helpButtonClick();
+    void BitBtn3Click();
 
 private:
     void createControls();

@@ -205,7 +205,7 @@ void TFrmReviewSettingTest::everyFieldHasItsLabelAndSpokenName()
         QCOMPARE(ScreenReader::name(field), spoken.remove(QRegularExpression("\\(&.\\)$")));
     }
     QCOMPARE(ScreenReader::name(dialog.defaultWeightsButton), QStringLiteral("既定値に戻す"));
-    QCOMPARE(ScreenReader::name(dialog.helpButton), QStringLiteral("ヘルプ"));
+    QCOMPARE(ScreenReader::name(dialog.BitBtn3), QStringLiteral("ヘルプ"));
 }
 
 QTEST_MAIN(TFrmReviewSettingTest)

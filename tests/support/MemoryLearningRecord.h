@@ -57,13 +57,7 @@ public:
             games[game].outcomes.append(outcome);
             progress[key] = NotebookRule::after(progress[key], outcome);
         }
-        if (outcome.review.firstInGame && outcome.review.grade) {
-            if (!schedules.contains(key))
-                firstMet[key] = outcome.at;
-            schedules[key] = scheduler.review(schedules.value(key), *outcome.review.grade,
-                                              ScheduleTime::instantOf(outcome.at),
-                                              static_cast<quint64>(qHash(key)));
-        }
+        schedule(outcome);
         return true;
     }
 
@@ -135,6 +129,18 @@ public:
 
     void setScheduler(const Scheduler& given) override { scheduler = given; }
 
+    bool reschedule() override
+    {
+        if (!writable)
+            return false;
+        ++reschedules;
+        schedules.clear();
+        firstMet.clear();
+        for (const AnswerOutcome& outcome : showings)
+            schedule(outcome);
+        return true;
+    }
+
     DueSummary dueSummary(const QDateTime& by) override
     {
         DueSummary summary;
@@ -186,6 +192,7 @@ public:
     bool sound = true;
     int opens = 0;
     int freshStarts = 0;
+    int reschedules = 0;
     QList<Game> games;
     QMap<std::pair<QByteArray, QByteArray>, PairProgress> progress;
     // Every showing handed to the record, a game ended on it too, as the review log keeps them.
@@ -196,6 +203,19 @@ public:
     std::vector<AnswerTimingSample> timings;
 
 private:
+    // As the review log replays: the first showing of a pair in a game, once it has a grade.
+    void schedule(const AnswerOutcome& outcome)
+    {
+        if (!outcome.review.firstInGame || !outcome.review.grade)
+            return;
+        const std::pair key{outcome.pair.question, outcome.pair.answer};
+        if (!schedules.contains(key))
+            firstMet[key] = outcome.at;
+        schedules[key] =
+            scheduler.review(schedules.value(key), *outcome.review.grade,
+                             ScheduleTime::instantOf(outcome.at), static_cast<quint64>(qHash(key)));
+    }
+
     // As the SQL record counts them: fewer answers than questions, or fewer correct ones.
     static bool answersMissing(const Game& game)
     {
