@@ -187,6 +187,8 @@ void MainWindowUi::createLevelMenu(QMenuBar* bar)
     MenuResults =
         addItem(MenuLevel, QStringLiteral("MenuResults"), QStringLiteral("成績の記録(&R)"));
     MenuToday = addItem(MenuLevel, QStringLiteral("MenuToday"), QStringLiteral("今日の復習(&T)"));
+    MenuReviewSetting = addItem(MenuLevel, QStringLiteral("MenuReviewSetting"),
+                                QStringLiteral("復習の設定(&V)..."));
 }
 
 void MainWindowUi::createEtcMenu(QMenuBar* bar)
@@ -219,6 +221,7 @@ void MainWindowUi::installHelpKeys(HelpViewer& viewer)
     HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuRomaji, HelpTopics::RomajiContext);
     HelpRouting::setContext(MenuToday, HelpTopics::TodaysReviewContext);
+    HelpRouting::setContext(MenuReviewSetting, HelpTopics::ReviewSettingsContext);
     for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuHelp})
         HelpKeys::installOnMenu(menu, viewer);
 }

@@ -52,6 +52,7 @@ struct MainWindowUi
     QAction* MenuScor;
     QAction* MenuNote;
     QAction* MenuToday;
+    QAction* MenuReviewSetting;
     QAction* MenuResults;
     QMenu* MenuEtc;
     QAction* MenuBgColor;

@@ -30,11 +30,12 @@ TFrmMain::TFrmMain(const Services& services)
       windows({session.recorder(), services.fileDialog, services.messageBox, services.helpViewer,
                services.resultsWindows},
               this),
-      today(session, services.messageBox),
+      today(session, services.messageBox, services.helpViewer),
       programFolder(QFileInfo(services.executablePath).absoluteDir())
 {
     setupUi(this);
     today.showIn(*MenuToday, *MenuLevel, [this] { return gameSettings(); });
+    today.showSettingsIn(*MenuReviewSetting, *this);
     connect(&today, &TodaysReviewCommand::started, this, &TFrmMain::RefreshWindow);
     connectControls();
     connectMenus();
@@ -102,12 +103,14 @@ QString TFrmMain::loadSettings()
     MenuRomaji->setChecked(loaded.settings.romajiInput);
     MenuRomajiClick();
     learnerName = loaded.settings.learnerName;
+    today.useStored(loaded.settings.review);
     return loaded.firstError.value_or(QString());
 }
 
 void TFrmMain::saveSettings()
 {
-    const StoredSettings stored{settings, recent.all(), romajiInput->isActive(), learnerName};
+    const StoredSettings stored{settings, recent.all(), romajiInput->isActive(), learnerName,
+                                today.reviewSettings()};
     if (const Outcome<QString> saved = store.saveAll(stored); !saved)
         services.messageBox.showError(saved.failure());
 }

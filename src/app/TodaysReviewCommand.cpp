@@ -1,6 +1,8 @@
 #include "app/TodaysReviewCommand.h"
 
 #include "platform/MessageBox.h"
+#include "settings/TFrmReviewSetting.h"
+#include "widgets/HelpKeys.h"
 
 #include <QAction>
 #include <QLocale>
@@ -15,8 +17,9 @@ QString whenText(const QDateTime& due)
 
 } // namespace
 
-TodaysReviewCommand::TodaysReviewCommand(DrillSession& session, MessageBox& messages)
-    : session(session), messages(messages)
+TodaysReviewCommand::TodaysReviewCommand(DrillSession& session, MessageBox& messages,
+                                         HelpViewer& help)
+    : session(session), messages(messages), help(help)
 {}
 
 void TodaysReviewCommand::showIn(QAction& menuItem, QMenu& menu,
@@ -28,10 +31,44 @@ void TodaysReviewCommand::showIn(QAction& menuItem, QMenu& menu,
     connect(item, &QAction::triggered, this, &TodaysReviewCommand::start);
 }
 
+void TodaysReviewCommand::showSettingsIn(QAction& settingsItem, QWidget& owner)
+{
+    window = &owner;
+    connect(&settingsItem, &QAction::triggered, this, &TodaysReviewCommand::editSettings);
+}
+
+void TodaysReviewCommand::useStored(const ReviewSettings& stored)
+{
+    review = stored;
+    useScheduler();
+}
+
+void TodaysReviewCommand::editSettings()
+{
+    if (!settingsDialog) {
+        settingsDialog = new TFrmReviewSetting(messages, window);
+        HelpKeys::installOnDialog(settingsDialog, help);
+    }
+    settingsDialog->setValues(review);
+    if (settingsDialog->exec() != QDialog::Accepted || settingsDialog->values() == review)
+        return;
+    const bool scheduleChanged = settingsDialog->values().schedulesDifferFrom(review);
+    review = settingsDialog->values();
+    if (!scheduleChanged)
+        return;
+    useScheduler();
+    session.recorder().reschedule();
+}
+
+void TodaysReviewCommand::useScheduler()
+{
+    session.useScheduler(Scheduler(review.schedulerParameters()));
+}
+
 void TodaysReviewCommand::start()
 {
     const DrillSession::StartOutcome outcome =
-        session.startTodaysReview(settings(), NewPairsPerDay);
+        session.startTodaysReview(settings(), review.newPairsPerDay);
     if (outcome == DrillSession::StartOutcome::EmptyLevel)
         messages.tell(nothingToPlay(session.due()));
     else if (outcome == DrillSession::StartOutcome::Started)

@@ -27,6 +27,8 @@ std::optional<QString> identifierFor(int context)
         return QStringLiteral("tazune.results");
     case TodaysReviewContext:
         return QStringLiteral("tazune.today");
+    case ReviewSettingsContext:
+        return QStringLiteral("tazune.reviewsettings");
     }
     return std::nullopt;
 }

@@ -107,6 +107,16 @@ void GameRecorder::clear()
     hand(RecordWrites::Clearing{});
 }
 
+void GameRecorder::useScheduler(const Scheduler& scheduler)
+{
+    onWriter([this, scheduler] { writer->opener().record().setScheduler(scheduler); });
+}
+
+void GameRecorder::reschedule()
+{
+    hand(RecordWrites::Rescheduling{});
+}
+
 void GameRecorder::hand(RecordWrite write)
 {
     waiting.push(std::move(write));

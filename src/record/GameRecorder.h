@@ -62,6 +62,12 @@ public:
     // Everything the record holds goes, after whatever still waits to be stored.
     void clear();
 
+    // The scheduler the record's writes and reads use from now on.
+    void useScheduler(const Scheduler& scheduler);
+    // Every schedule is worked out again with the scheduler in use, after whatever still waits to
+    // be stored; the game never waits for it.
+    void reschedule();
+
     // What the windows read; the notebook's window removes through this recorder. A read waits
     // for the write being stored, and sees every answer stored once waitingAnswers() is 0.
     RecordQueries& queries() { return reader; }

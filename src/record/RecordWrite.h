@@ -35,7 +35,12 @@ struct Removal
 struct Clearing
 {};
 
+// The schedules are worked out again from the review log with the record's scheduler as it is now.
+struct Rescheduling
+{};
+
 } // namespace RecordWrites
 
-using RecordWrite = std::variant<RecordWrites::Start, RecordWrites::Answer, RecordWrites::Finish,
-                                 RecordWrites::Removal, RecordWrites::Clearing>;
+using RecordWrite =
+    std::variant<RecordWrites::Start, RecordWrites::Answer, RecordWrites::Finish,
+                 RecordWrites::Removal, RecordWrites::Clearing, RecordWrites::Rescheduling>;

@@ -91,6 +91,8 @@ bool RecordWriter::store(const RecordWrite& write)
             storedGames.remove(finish->game);
     } else if (const auto* removal = std::get_if<RecordWrites::Removal>(&write)) {
         stored = record.removeFromNotebook(removal->pair);
+    } else if (std::holds_alternative<RecordWrites::Rescheduling>(write)) {
+        stored = record.reschedule();
     } else {
         stored = record.clear();
     }

@@ -69,6 +69,12 @@ bool DrillSession::startReview(int level, const GameSettings& settings)
     return false;
 }
 
+void DrillSession::useScheduler(const Scheduler& chosen)
+{
+    scheduler = chosen;
+    record.useScheduler(chosen);
+}
+
 DrillSession::StartOutcome DrillSession::startTodaysReview(const GameSettings& settings,
                                                            int newPerDay)
 {

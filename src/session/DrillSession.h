@@ -77,6 +77,8 @@ public:
     StartOutcome startTodaysReview(const GameSettings& settings, int newPerDay);
     // The pairs due now, and when the next comes due, for the menu.
     DueSummary due();
+    // Orders today's review and schedules the answers that follow, here and in the record.
+    void useScheduler(const Scheduler& chosen);
     // The report of the game last played, with the settings as they are now, as the menu shows
     // it again: today's review is as long as its list whatever they say, and counts its grades.
     ReportInputs lastReport(const GameSettings& current) const;

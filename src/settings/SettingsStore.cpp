@@ -1,5 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include <QLocale>
+
 #include <limits>
 #include <variant>
 
@@ -8,11 +10,16 @@ namespace {
 using IntegerField = qint32& (*)(StoredSettings&);
 using TextField = QString& (*)(StoredSettings&);
 using FlagField = bool& (*)(StoredSettings&);
+using RealField = double& (*)(StoredSettings&);
+using WeightsField = Weights& (*)(StoredSettings&);
 
+// An integer outside its range is damage, as one of another type.
 struct IntegerValue
 {
     IntegerField field;
     qint32 defaultValue;
+    qint32 lowest = std::numeric_limits<qint32>::min();
+    qint32 highest = std::numeric_limits<qint32>::max();
 };
 
 // Every text defaults to the empty text.
@@ -27,11 +34,25 @@ struct FlagValue
     FlagField field;
 };
 
+// Stored as the shortest text that reads back exactly; outside its bounds it is damage.
+struct RealValue
+{
+    RealField field;
+    double defaultValue;
+    Bounds bounds;
+};
+
+// The memory model's weights as one line of text; they default to the fitted ones.
+struct WeightsValue
+{
+    WeightsField field;
+};
+
 struct StoredValue
 {
     const char* name;
     int writePosition;
-    std::variant<IntegerValue, TextValue, FlagValue> kind;
+    std::variant<IntegerValue, TextValue, FlagValue, RealValue, WeightsValue> kind;
 };
 
 template <int index> QString& recentEntry(StoredSettings& settings)
@@ -40,7 +61,7 @@ template <int index> QString& recentEntry(StoredSettings& settings)
 }
 
 // In the order load all reads them; save all writes them in the order of writePosition.
-const std::array<StoredValue, 10> StoredValues{{
+const std::array<StoredValue, 14> StoredValues{{
     {"Sec", 0,
      IntegerValue{[](StoredSettings& s) -> qint32& { return s.drill.secondsPerQuestion; },
                   DrillSettings::DefaultSeconds}},
@@ -55,6 +76,17 @@ const std::array<StoredValue, 10> StoredValues{{
     {"Hist2", 4, TextValue{recentEntry<2>}},
     {"Romaji", 8, FlagValue{[](StoredSettings& s) -> bool& { return s.romajiInput; }}},
     {"Learner", 9, TextValue{[](StoredSettings& s) -> QString& { return s.learnerName; }}},
+    {"ReviewRetention", 10,
+     RealValue{[](StoredSettings& s) -> double& { return s.review.retention; },
+               ReviewSettings{}.retention, RetentionBounds}},
+    {"ReviewMaxDays", 11,
+     IntegerValue{[](StoredSettings& s) -> qint32& { return s.review.maximumIntervalDays; },
+                  ReviewSettings{}.maximumIntervalDays, 1, MaximumIntervalLimit}},
+    {"ReviewNewPerDay", 12,
+     IntegerValue{[](StoredSettings& s) -> qint32& { return s.review.newPairsPerDay; },
+                  ReviewSettings{}.newPairsPerDay, 0, ReviewSettings::MostNewPairsPerDay}},
+    {"ReviewWeights", 13,
+     WeightsValue{[](StoredSettings& s) -> Weights& { return s.review.weights; }}},
 }};
 
 QString typeError(const QString& name)
@@ -116,11 +148,100 @@ std::optional<bool> flagOf(const QVariant& stored)
     return *number == 1;
 }
 
+std::optional<double> realOf(const QVariant& stored, Bounds bounds)
+{
+    bool isNumber = stored.typeId() == QMetaType::Double;
+    double value = stored.toDouble();
+    if (stored.typeId() == QMetaType::QString)
+        value = QLocale::c().toDouble(stored.toString(), &isNumber);
+    // Written so that NaN falls outside.
+    if (!isNumber || !(value >= bounds.lower && value <= bounds.upper))
+        return std::nullopt;
+    return value;
+}
+
+// A settings file edited by hand may hold the line without quotes, which reads as a list.
+std::optional<Weights> weightsOf(const QVariant& stored)
+{
+    QString line;
+    if (stored.typeId() == QMetaType::QString)
+        line = stored.toString();
+    else if (stored.typeId() == QMetaType::QStringList)
+        line = stored.toStringList().join(u',');
+    else
+        return std::nullopt;
+    return parseWeights(line.toStdString()).weights;
+}
+
 QString textOf(const std::optional<QVariant>& stored)
 {
     if (!stored || stored->typeId() != QMetaType::QString)
         return QString();
     return stored->toString();
+}
+
+// Each sets its field from the stored value, or its default when none is stored; false when the
+// stored value is damaged and its default was taken.
+bool load(const IntegerValue& value, const std::optional<QVariant>& stored, StoredSettings& into)
+{
+    std::optional<qint32> number = stored ? integerOf(*stored) : value.defaultValue;
+    if (number && (*number < value.lowest || *number > value.highest))
+        number.reset();
+    value.field(into) = number.value_or(value.defaultValue);
+    return number.has_value();
+}
+
+bool load(const FlagValue& value, const std::optional<QVariant>& stored, StoredSettings& into)
+{
+    const std::optional<bool> on = stored ? flagOf(*stored) : false;
+    value.field(into) = on.value_or(false);
+    return on.has_value();
+}
+
+// A text of another type is taken as no text, silently.
+bool load(const TextValue& value, const std::optional<QVariant>& stored, StoredSettings& into)
+{
+    value.field(into) = textOf(stored);
+    return true;
+}
+
+bool load(const RealValue& value, const std::optional<QVariant>& stored, StoredSettings& into)
+{
+    const std::optional<double> real = stored ? realOf(*stored, value.bounds) : value.defaultValue;
+    value.field(into) = real.value_or(value.defaultValue);
+    return real.has_value();
+}
+
+bool load(const WeightsValue& value, const std::optional<QVariant>& stored, StoredSettings& into)
+{
+    const std::optional<Weights> weights = stored ? weightsOf(*stored) : DefaultWeights;
+    value.field(into) = weights.value_or(DefaultWeights);
+    return weights.has_value();
+}
+
+QVariant storable(const IntegerValue& value, StoredSettings& from)
+{
+    return value.field(from);
+}
+
+QVariant storable(const FlagValue& value, StoredSettings& from)
+{
+    return qint32(value.field(from) ? 1 : 0);
+}
+
+QVariant storable(const TextValue& value, StoredSettings& from)
+{
+    return value.field(from);
+}
+
+QVariant storable(const RealValue& value, StoredSettings& from)
+{
+    return QString::number(value.field(from), 'g', QLocale::FloatingPointShortest);
+}
+
+QVariant storable(const WeightsValue& value, StoredSettings& from)
+{
+    return weightsText(value.field(from));
 }
 
 } // namespace
@@ -131,19 +252,10 @@ LoadedSettings SettingsStore::loadAll() const
     for (const StoredValue& value : StoredValues) {
         const QString name = QString::fromLatin1(value.name);
         const std::optional<QVariant> stored = backend.read(name);
-        if (const auto* integer = std::get_if<IntegerValue>(&value.kind)) {
-            std::optional<qint32> number = stored ? integerOf(*stored) : integer->defaultValue;
-            if (!number)
-                keepFirst(loaded.firstError, typeError(name));
-            integer->field(loaded.settings) = number.value_or(integer->defaultValue);
-        } else if (const auto* flag = std::get_if<FlagValue>(&value.kind)) {
-            const std::optional<bool> on = stored ? flagOf(*stored) : false;
-            if (!on)
-                keepFirst(loaded.firstError, typeError(name));
-            flag->field(loaded.settings) = on.value_or(false);
-        } else {
-            std::get<TextValue>(value.kind).field(loaded.settings) = textOf(stored);
-        }
+        const bool sound = std::visit(
+            [&](const auto& kind) { return load(kind, stored, loaded.settings); }, value.kind);
+        if (!sound)
+            keepFirst(loaded.firstError, typeError(name));
     }
     return loaded;
 }
@@ -158,13 +270,8 @@ Outcome<QString> SettingsStore::saveAll(const StoredSettings& settings) const
             if (value.writePosition != position)
                 continue;
             const QString name = QString::fromLatin1(value.name);
-            QVariant data;
-            if (const auto* integer = std::get_if<IntegerValue>(&value.kind))
-                data = integer->field(values);
-            else if (const auto* flag = std::get_if<FlagValue>(&value.kind))
-                data = qint32(flag->field(values) ? 1 : 0);
-            else
-                data = std::get<TextValue>(value.kind).field(values);
+            const QVariant data =
+                std::visit([&](const auto& kind) { return storable(kind, values); }, value.kind);
             if (!backend.write(name, data))
                 keepFirst(firstError, writeError(name));
         }

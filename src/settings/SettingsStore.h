@@ -3,6 +3,7 @@
 #include "platform/Outcome.h"
 #include "platform/SettingsBackend.h"
 #include "settings/DrillSettings.h"
+#include "settings/ReviewSettings.h"
 
 #include <QString>
 
@@ -18,6 +19,7 @@ struct StoredSettings
     bool romajiInput = false;
     // The name printed on the results report and written into exported results; asked once.
     QString learnerName{};
+    ReviewSettings review{};
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };
@@ -30,8 +32,8 @@ struct LoadedSettings
 };
 
 // Reads all stored values once at start and writes all of them once at shutdown, under the
-// names "Sec", "Cnt", "SE1" to "SE3", "Hist0" to "Hist2", "Romaji"
-// and "Learner".
+// names "Sec", "Cnt", "SE1" to "SE3", "Hist0" to "Hist2", "Romaji", "Learner" and, for today's
+// review, "ReviewRetention", "ReviewMaxDays", "ReviewNewPerDay" and "ReviewWeights".
 class SettingsStore
 {
 public:
@@ -40,11 +42,14 @@ public:
     // A missing value gives its default (20 seconds, 10 questions, empty texts). An integer
     // stored as anything but a 32-bit integer gives its default too, with the message
     // "'Sec' のデータ型が不正です"; a text stored as another type gives its default silently.
-    // Integers are taken as stored, without a range check. "Romaji" is 0 or 1; anything else
-    // gives 0 and the same message.
+    // The drill's integers are taken as stored, without a range check. "Romaji" is 0 or 1;
+    // anything else gives 0 and the same message. The review's values are damaged outside the
+    // ranges its dialog takes too (retention 0.7 to 0.97, longest interval 1 to 36500 days, new
+    // pairs 0 to 999, 21 weights each within its bounds) and then give their defaults, with the
+    // same message.
     LoadedSettings loadAll() const;
 
-    // Writes all ten values, also after one has failed; fails with the message of the first
+    // Writes all fourteen values, also after one has failed; fails with the message of the first
     // failure ("'Sec' の設定に失敗しました").
     Outcome<QString> saveAll(const StoredSettings& settings) const;
 

@@ -86,6 +86,9 @@ private slots:
                                 << "TFrmDataMake" << HelpTopics::EditorContext;
         QTest::addRow("import") << "MenuImport"
                                 << "TFrmImport" << HelpTopics::ImportContext;
+        QTest::addRow("review_settings")
+            << "MenuReviewSetting"
+            << "TFrmReviewSetting" << HelpTopics::ReviewSettingsContext;
     }
 
     void helpButtonsAskForTheirDialogsContext()
@@ -121,6 +124,9 @@ private slots:
                                << "context 0";
         QTest::addRow("todays_review")
             << "MenuToday" << QStringLiteral("context %1").arg(HelpTopics::TodaysReviewContext);
+        QTest::addRow("review_settings")
+            << "MenuReviewSetting"
+            << QStringLiteral("context %1").arg(HelpTopics::ReviewSettingsContext);
     }
 
     void f1InAnOpenMenuTakesTheHighlightedItem()

@@ -8,13 +8,16 @@
 #include "record/ScheduleTime.h"
 #include "record/TFrmNotebook.h"
 #include "record/TFrmTimeOuts.h"
+#include "settings/TFrmReviewSetting.h"
 #include "widgets/BevelPanel.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 
 #include <functional>
@@ -230,6 +233,43 @@ private slots:
         QCOMPARE(window().drill().state(), DrillState::Ready);
         QCOMPARE(f->messageBox.told.size(), 1);
         QVERIFY(f->messageBox.told[0].startsWith(QStringLiteral("いま復習する問題はありません")));
+    }
+
+    void reviewSettingsChangedInTheirDialogReachTodaysReview()
+    {
+        showWithSample(5);
+        ModalScript settings({[](QWidget* modal) {
+            auto* dialog = static_cast<TFrmReviewSetting*>(modal);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("復習の設定"));
+            for (auto [box, keys] : {std::pair{static_cast<QWidget*>(dialog->retentionBox), "0.85"},
+                                     std::pair{static_cast<QWidget*>(dialog->newPairsBox), "1"}}) {
+                box->setFocus();
+                QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(box, keys);
+            }
+            QTest::keyClick(dialog->newPairsBox, Qt::Key_Return);
+        }});
+        window().MenuReviewSetting->trigger();
+        QCOMPARE(f->record.scheduler.parameters().retention, 0.85);
+        QCOMPARE(f->record.reschedules, 1);
+
+        // Two pairs never met, one brought in a day.
+        window().MenuToday->trigger();
+        QCOMPARE(window().drill().state(), DrillState::Running);
+        window().Timer1Timer();
+        QStringList grades;
+        ModalScript report({[&](QWidget* modal) {
+            for (BevelPanel* panel : static_cast<TFrmReport*>(modal)->GPanel)
+                grades << ScreenReader::name(panel);
+            modal->close();
+        }});
+        QTest::keyClicks(window().Edit1, window().Panel1->text().toLower());
+        window().Timer1Timer();
+        QTRY_COMPARE(grades, (QStringList{"0問", "0問", "0問", "1問"}));
+
+        window().close();
+        QCOMPARE(f->settings.values.value("ReviewNewPerDay"), QVariant("1"));
+        QCOMPARE(f->settings.values.value("ReviewRetention"), QVariant("0.85"));
     }
 
     void removedPairLeavesTheNotebook()

@@ -521,8 +521,10 @@ private slots:
         window().MenuLoad->trigger();
         f->settings.writes.clear();
         window().close();
-        QCOMPARE(f->settings.writes, (QStringList{"Sec", "Cnt", "Hist0", "Hist1", "Hist2", "SE1",
-                                                  "SE2", "SE3", "Romaji", "Learner"}));
+        QCOMPARE(f->settings.writes,
+                 (QStringList{"Sec", "Cnt", "Hist0", "Hist1", "Hist2", "SE1", "SE2", "SE3",
+                              "Romaji", "Learner", "ReviewRetention", "ReviewMaxDays",
+                              "ReviewNewPerDay", "ReviewWeights"}));
         QCOMPARE(f->settings.values["Hist0"].toString(), path);
         QCOMPARE(f->settings.values["Hist1"].toString(), f->folder.filePath("A.DAT"));
         QCOMPARE(f->settings.values["Sec"].toInt(), 30);

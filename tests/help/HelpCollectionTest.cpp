@@ -70,6 +70,8 @@ void HelpCollectionTest::topicOpensItsPage_data()
                              << "成績の記録";
     QTest::addRow("todays_review") << topic(HelpTopics::TodaysReviewContext) << "today.html"
                                    << "今日の復習";
+    QTest::addRow("review_settings") << topic(HelpTopics::ReviewSettingsContext) << "today.html"
+                                     << "今日の復習";
     QTest::addRow("contents") << HelpTopics::ContentsIdentifier << "index.html"
                               << "Tazune ヘルプ";
 }
@@ -86,6 +88,10 @@ void HelpCollectionTest::topicOpensItsPage()
     const QString html = QString::fromUtf8(engine->fileData(links.first().url));
     QVERIFY2(html.contains(QStringLiteral("<h1>") + heading + QStringLiteral("</h1>")),
              qPrintable(page));
+    // A topic of a section lands on its anchor.
+    const QString anchor = links.first().url.fragment();
+    QVERIFY2(anchor.isEmpty() || html.contains(QStringLiteral("id=\"%1\"").arg(anchor)),
+             qPrintable(anchor));
     QVERIFY(
         !engine->fileData(links.first().url.resolved(QUrl(QStringLiteral("style.css")))).isEmpty());
 }

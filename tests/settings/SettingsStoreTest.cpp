@@ -22,8 +22,8 @@ private slots:
     void textOfAnotherTypeGivesEmptyTextSilently_data();
     void textOfAnotherTypeGivesEmptyTextSilently();
     void failedWriteDoesNotStopTheOthers();
-    void romajiInputIsZeroOrOne_data();
-    void romajiInputIsZeroOrOne();
+    void rangedValueReadsBackOrGivesDefault_data();
+    void rangedValueReadsBackOrGivesDefault();
 };
 
 namespace {
@@ -31,10 +31,18 @@ namespace {
 constexpr qint32 Min = std::numeric_limits<qint32>::min();
 constexpr qint32 Max = std::numeric_limits<qint32>::max();
 
-const QStringList ReadOrder{"Sec",   "Cnt",   "SE1",   "SE2",    "SE3",
-                            "Hist0", "Hist1", "Hist2", "Romaji", "Learner"};
-const QStringList WriteOrder{"Sec", "Cnt", "Hist0", "Hist1",  "Hist2",
-                             "SE1", "SE2", "SE3",   "Romaji", "Learner"};
+const QStringList ReviewNames{"ReviewRetention", "ReviewMaxDays", "ReviewNewPerDay",
+                              "ReviewWeights"};
+const QStringList ReadOrder =
+    QStringList{"Sec", "Cnt", "SE1", "SE2", "SE3", "Hist0", "Hist1", "Hist2", "Romaji", "Learner"} +
+    ReviewNames;
+const QStringList WriteOrder =
+    QStringList{"Sec", "Cnt", "Hist0", "Hist1", "Hist2", "SE1", "SE2", "SE3", "Romaji", "Learner"} +
+    ReviewNames;
+const QString FittedWeights = QStringLiteral("0.212, 1.2931, 2.3065, 8.2956, 6.4133, 0.8334, "
+                                             "3.0194, 0.001, 1.8722, 0.1666, 0.796, 1.4835, "
+                                             "0.0614, 0.2629, 1.6483, 0.6014, 1.8729, 0.5425, "
+                                             "0.0912, 0.0658, 0.1542");
 
 StoredSettings someSettings()
 {
@@ -47,6 +55,11 @@ StoredSettings someSettings()
         {QStringLiteral("/データ/漢字.DAT"), QStringLiteral("/data/b.dat"), QString()}};
     settings.romajiInput = true;
     settings.learnerName = QStringLiteral("山田 花子");
+    settings.review.retention = 0.85;
+    settings.review.maximumIntervalDays = 180;
+    settings.review.newPairsPerDay = 0;
+    settings.review.weights[0] = 0.123456789;
+    settings.review.weights[20] = 0.8;
     return settings;
 }
 
@@ -245,42 +258,92 @@ void SettingsStoreTest::failedWriteDoesNotStopTheOthers()
     QVERIFY(!backend.values.contains("SE1"));
 }
 
-void SettingsStoreTest::romajiInputIsZeroOrOne_data()
+// Read, then written back as the text it is stored as; a damaged value gives its default.
+void SettingsStoreTest::rangedValueReadsBackOrGivesDefault_data()
 {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<bool>("expected");
-    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<bool>("damaged");
 
-    const QString typeError = QStringLiteral("'Romaji' のデータ型が不正です");
-    QTest::addRow("missing") << QVariant() << false << QString();
-    QTest::addRow("zero") << QVariant(qint32(0)) << false << QString();
-    QTest::addRow("one") << QVariant(qint32(1)) << true << QString();
-    QTest::addRow("text_one") << QVariant("1") << true << QString();
-    QTest::addRow("text_zero") << QVariant("0") << false << QString();
-    QTest::addRow("two") << QVariant(qint32(2)) << false << typeError;
-    QTest::addRow("minus_one") << QVariant(qint32(-1)) << false << typeError;
-    QTest::addRow("text_true") << QVariant("true") << false << typeError;
-    QTest::addRow("boolean") << QVariant(true) << false << typeError;
-    QTest::addRow("empty_text") << QVariant("") << false << typeError;
+    QTest::addRow("romaji_missing") << "Romaji" << QVariant() << "0" << false;
+    QTest::addRow("romaji_zero") << "Romaji" << QVariant(qint32(0)) << "0" << false;
+    QTest::addRow("romaji_one") << "Romaji" << QVariant(qint32(1)) << "1" << false;
+    QTest::addRow("romaji_text_one") << "Romaji" << QVariant("1") << "1" << false;
+    QTest::addRow("romaji_text_zero") << "Romaji" << QVariant("0") << "0" << false;
+    QTest::addRow("romaji_two") << "Romaji" << QVariant(qint32(2)) << "0" << true;
+    QTest::addRow("romaji_minus_one") << "Romaji" << QVariant(qint32(-1)) << "0" << true;
+    QTest::addRow("romaji_text_true") << "Romaji" << QVariant("true") << "0" << true;
+    QTest::addRow("romaji_boolean") << "Romaji" << QVariant(true) << "0" << true;
+    QTest::addRow("romaji_empty_text") << "Romaji" << QVariant("") << "0" << true;
+
+    const QString retention = "ReviewRetention";
+    QTest::addRow("retention_missing") << retention << QVariant() << "0.9" << false;
+    QTest::addRow("retention_text") << retention << QVariant("0.85") << "0.85" << false;
+    QTest::addRow("retention_real") << retention << QVariant(0.8) << "0.8" << false;
+    QTest::addRow("retention_lowest") << retention << QVariant("0.7") << "0.7" << false;
+    QTest::addRow("retention_highest") << retention << QVariant("0.97") << "0.97" << false;
+    QTest::addRow("retention_below") << retention << QVariant("0.69") << "0.9" << true;
+    QTest::addRow("retention_above") << retention << QVariant("0.98") << "0.9" << true;
+    QTest::addRow("retention_percent") << retention << QVariant("90") << "0.9" << true;
+    QTest::addRow("retention_nan") << retention << QVariant("nan") << "0.9" << true;
+    QTest::addRow("retention_letters") << retention << QVariant("abc") << "0.9" << true;
+    QTest::addRow("retention_list")
+        << retention << QVariant(QStringList{"0", "9"}) << "0.9" << true;
+
+    const QString longest = "ReviewMaxDays";
+    QTest::addRow("longest_missing") << longest << QVariant() << "365" << false;
+    QTest::addRow("longest_one_day") << longest << QVariant("1") << "1" << false;
+    QTest::addRow("longest_hundred_years")
+        << longest << QVariant(qint32(36500)) << "36500" << false;
+    QTest::addRow("longest_zero") << longest << QVariant("0") << "365" << true;
+    QTest::addRow("longest_above") << longest << QVariant("36501") << "365" << true;
+    QTest::addRow("longest_fraction") << longest << QVariant("30.5") << "365" << true;
+
+    const QString fresh = "ReviewNewPerDay";
+    QTest::addRow("new_missing") << fresh << QVariant() << "10" << false;
+    QTest::addRow("new_none") << fresh << QVariant("0") << "0" << false;
+    QTest::addRow("new_most") << fresh << QVariant("999") << "999" << false;
+    QTest::addRow("new_negative") << fresh << QVariant("-1") << "10" << true;
+    QTest::addRow("new_above") << fresh << QVariant("1000") << "10" << true;
+
+    const QString weights = "ReviewWeights";
+    QString spaced = FittedWeights;
+    spaced.remove(u',');
+    QString changed = FittedWeights;
+    changed.replace(QStringLiteral("0.212,"), QStringLiteral("0.4,"));
+    QString outOfRange = FittedWeights;
+    outOfRange.replace(QStringLiteral("6.4133"), QStringLiteral("12"));
+    QTest::addRow("weights_missing") << weights << QVariant() << FittedWeights << false;
+    QTest::addRow("weights_one_changed") << weights << QVariant(changed) << changed << false;
+    QTest::addRow("weights_spaces_only") << weights << QVariant(spaced) << FittedWeights << false;
+    // A settings file edited by hand with the line unquoted reads back as a list.
+    QTest::addRow("weights_unquoted")
+        << weights << QVariant(changed.split(QStringLiteral(", "))) << changed << false;
+    QTest::addRow("weights_twenty")
+        << weights << QVariant(FittedWeights.section(u',', 0, 19)) << FittedWeights << true;
+    QTest::addRow("weights_out_of_range")
+        << weights << QVariant(outOfRange) << FittedWeights << true;
+    QTest::addRow("weights_integer") << weights << QVariant(qint32(1)) << FittedWeights << true;
 }
 
-void SettingsStoreTest::romajiInputIsZeroOrOne()
+void SettingsStoreTest::rangedValueReadsBackOrGivesDefault()
 {
+    QFETCH(QString, name);
     QFETCH(QVariant, stored);
-    QFETCH(bool, expected);
-    QFETCH(QString, error);
+    QFETCH(QString, written);
+    QFETCH(bool, damaged);
 
     MemorySettingsBackend backend;
     if (stored.isValid())
-        backend.values.insert("Romaji", stored);
+        backend.values.insert(name, stored);
 
     const LoadedSettings loaded = SettingsStore(backend).loadAll();
 
-    QCOMPARE(loaded.settings.romajiInput, expected);
-    QCOMPARE(loaded.firstError, error.isEmpty() ? std::nullopt : std::optional(error));
-    // Stored back as the integer it stands for.
+    const QString typeError = QStringLiteral("'%1' のデータ型が不正です").arg(name);
+    QCOMPARE(loaded.firstError, damaged ? std::optional(typeError) : std::nullopt);
     SettingsStore(backend).saveAll(loaded.settings);
-    QCOMPARE(backend.values.value("Romaji"), QVariant(expected ? "1" : "0"));
+    QCOMPARE(backend.values.value(name), QVariant(written));
 }
 
 QTEST_APPLESS_MAIN(SettingsStoreTest)

@@ -198,6 +198,7 @@ public:
     {
         if (!writable)
             return false;
+        ++reschedules;
         schedules.clear();
         firstMet.clear();
         for (const AnswerOutcome& outcome : showingsInTimeOrder())
@@ -212,6 +213,7 @@ public:
     bool sound = true;
     int opens = 0;
     int freshStarts = 0;
+    int reschedules = 0;
     QList<Game> games;
     QMap<std::pair<QByteArray, QByteArray>, PairProgress> progress;
     // Every showing handed to the record, a game ended on it too, as the review log keeps them.
@@ -227,6 +229,7 @@ private:
         return static_cast<quint64>(qHash(std::pair{pair.question, pair.answer}));
     }
 
+    // As the review log replays: the first showing of a pair in a game, once it has a grade.
     void moveSchedule(const AnswerOutcome& outcome)
     {
         if (!outcome.review.firstInGame || !outcome.review.grade)
