@@ -155,6 +155,14 @@ void CommandLineTest::refusesWrongCommandLines_data()
     QTest::addRow("separator_on_package")
         << "import --from apkg --term-separator ; in.apkg -o q.DAT"
         << "--term-separator";
+    QTest::addRow("unknown_schedule_command") << "schedule export log.csv"
+                                              << "replay, export-log or reschedule";
+    QTest::addRow("file_on_reschedule") << "schedule reschedule log.csv"
+                                        << "schedule reschedule takes no file";
+    QTest::addRow("output_on_reschedule") << "schedule reschedule -o log.csv"
+                                          << "--output";
+    QTest::addRow("record_on_replay") << "schedule replay --record r.sqlite log.csv"
+                                      << "--record";
 }
 
 void CommandLineTest::refusesWrongCommandLines()
