@@ -50,14 +50,14 @@ void TodaysReviewCommand::editSettings()
         HelpKeys::installOnDialog(settingsDialog, help);
     }
     settingsDialog->setValues(review);
-    if (settingsDialog->exec() != QDialog::Accepted || settingsDialog->values() == review)
+    if (settingsDialog->exec() != QDialog::Accepted)
         return;
     const bool scheduleChanged = settingsDialog->values().schedulesDifferFrom(review);
     review = settingsDialog->values();
-    if (!scheduleChanged)
-        return;
-    useScheduler();
-    session.recorder().reschedule();
+    if (scheduleChanged) {
+        useScheduler();
+        session.recorder().reschedule();
+    }
 }
 
 void TodaysReviewCommand::useScheduler()

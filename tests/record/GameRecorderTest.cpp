@@ -82,6 +82,7 @@ class GameRecorderTest : public QObject
 
 private slots:
     void init();
+    void newSchedulerReplaysTheStoredReviewsOnTheWriter();
     void answersWaitForAHeldLock();
     void failedWriteHoldsBackWhatFollows();
     void damageFoundAfterStartUpStartsAFreshRecord();
@@ -98,6 +99,29 @@ void GameRecorderTest::init()
 {
     folder = std::make_unique<QTemporaryDir>();
     QVERIFY(folder->isValid());
+}
+
+void GameRecorderTest::newSchedulerReplaysTheStoredReviewsOnTheWriter()
+{
+    SqlLearningRecord record(path());
+    GameRecorder recorder(record);
+    recorder.open();
+    recorder.useFile({QStringLiteral("/data/Q.DAT"), QByteArray(32, 0)});
+    recorder.gameStarted(0, 20, 10, false);
+    recorder.answered(numbered(0), 90, {}, ReviewMark{Grade::Easy});
+    recorder.gameEnded();
+    QVERIFY(recorder.retryNow());
+    const QString interval = QStringLiteral("SELECT due_ms - last_review_ms FROM schedules");
+    const qint64 day = 24 * 60 * 60 * 1000;
+    QVERIFY(RecordQuery::value(path(), interval).toLongLong() > day);
+
+    SchedulerParameters oneDay;
+    oneDay.maximumIntervalDays = 1;
+    recorder.useScheduler(Scheduler(oneDay));
+    recorder.reschedule();
+    QVERIFY(recorder.retryNow());
+
+    QCOMPARE(RecordQuery::value(path(), interval).toLongLong(), day);
 }
 
 void GameRecorderTest::answersWaitForAHeldLock()
