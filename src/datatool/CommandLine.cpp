@@ -184,13 +184,6 @@ Options makeOptions(Language language)
     };
 }
 
-CommandLineOutcome usageError(const QString& message, Language language)
-{
-    const QString hint = wording(language, "Try \"tazune-data --help\".",
-                                 "使い方は「tazune-data --help」で表示されます。");
-    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt, std::nullopt};
-}
-
 // The commands outside any group; the results group has a parser of its own.
 std::optional<Command> commandNamed(const QString& name)
 {
@@ -377,7 +370,7 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
         "file", wording(language, "The table on import, the question file otherwise.",
                         "import では表、それ以外では問題ファイル。"));
     if (!parser.parse(arguments))
-        return usageError(parser.errorText(), language);
+        return usageError(parser.errorText(), QStringLiteral("tazune-data"), language);
     if (parser.isSet(options.help))
         return {std::nullopt, parser.helpText(), ExitDone, std::nullopt, std::nullopt};
     if (parser.isSet(options.version))
@@ -386,6 +379,14 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
                     '\n',
                 ExitDone, std::nullopt, std::nullopt};
     if (const std::optional<QString> problem = usageProblem(parser, options, language))
-        return usageError(*problem, language);
+        return usageError(*problem, QStringLiteral("tazune-data"), language);
     return {requestFrom(parser, options), {}, ExitDone, std::nullopt, std::nullopt};
+}
+
+CommandLineOutcome usageError(const QString& message, const QString& command, Language language)
+{
+    const QString hint =
+        wording(language, "Try \"%1 --help\".", "使い方は「%1 --help」で表示されます。")
+            .arg(command);
+    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt, std::nullopt};
 }

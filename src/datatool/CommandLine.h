@@ -80,3 +80,7 @@ struct CommandLineOutcome
 };
 
 CommandLineOutcome parseCommandLine(const QStringList& arguments, Language language);
+
+// A command line refused: the reason, and where the help of the command (e.g. "tazune-data
+// schedule") is found.
+CommandLineOutcome usageError(const QString& message, const QString& command, Language language);

@@ -119,13 +119,6 @@ Options makeOptions(Language language)
     };
 }
 
-CommandLineOutcome usageError(const QString& message, Language language)
-{
-    const QString hint = wording(language, "Try \"tazune-data results --help\".",
-                                 "使い方は「tazune-data results --help」で表示されます。");
-    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt, std::nullopt};
-}
-
 std::optional<CsvText::Encoding> encodingNamed(const QString& name)
 {
     const QString lower = name.toLower();
@@ -253,7 +246,7 @@ CommandLineOutcome parseResultsCommandLine(const QStringList& arguments, Languag
         "tables", wording(language, "On merge, the tables to merge.", "merge でまとめる表。"),
         wording(language, "[tables…]", "[表…]"));
     if (!parser.parse(arguments))
-        return usageError(parser.errorText(), language);
+        return usageError(parser.errorText(), QStringLiteral("tazune-data results"), language);
     if (parser.isSet(options.help))
         return {std::nullopt, parser.helpText(), ExitDone, std::nullopt, std::nullopt};
     if (parser.isSet(options.version))
@@ -262,6 +255,6 @@ CommandLineOutcome parseResultsCommandLine(const QStringList& arguments, Languag
                     '\n',
                 ExitDone, std::nullopt, std::nullopt};
     if (const std::optional<QString> problem = usageProblem(parser, options, language))
-        return usageError(*problem, language);
+        return usageError(*problem, QStringLiteral("tazune-data results"), language);
     return {std::nullopt, {}, ExitDone, requestFrom(parser, options), std::nullopt};
 }

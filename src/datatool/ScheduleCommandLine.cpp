@@ -122,13 +122,6 @@ Options makeOptions(Language language)
     };
 }
 
-CommandLineOutcome usageError(const QString& message, Language language)
-{
-    const QString hint = wording(language, "Try \"tazune-data schedule --help\".",
-                                 "使い方は「tazune-data schedule --help」で表示されます。");
-    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt, std::nullopt};
-}
-
 std::optional<QString> positionalProblem(const QStringList& positional, Language language)
 {
     const std::optional<Subcommand> subcommand =
@@ -230,7 +223,7 @@ CommandLineOutcome parseScheduleCommandLine(const QStringList& arguments, Langua
                                          "replay で再生するレビューの記録。"),
                                  wording(language, "[log]", "[記録]"));
     if (!parser.parse(arguments))
-        return usageError(parser.errorText(), language);
+        return usageError(parser.errorText(), QStringLiteral("tazune-data schedule"), language);
     if (parser.isSet(options.help))
         return {std::nullopt, parser.helpText(), ExitDone, std::nullopt, std::nullopt};
     if (parser.isSet(options.version))
@@ -240,13 +233,13 @@ CommandLineOutcome parseScheduleCommandLine(const QStringList& arguments, Langua
                 ExitDone, std::nullopt, std::nullopt};
     const QStringList positional = parser.positionalArguments();
     if (const std::optional<QString> problem = positionalProblem(positional, language))
-        return usageError(*problem, language);
+        return usageError(*problem, QStringLiteral("tazune-data schedule"), language);
     const Subcommand subcommand = *subcommandNamed(ScheduleGroup, positional[1]);
     if (const std::optional<QString> option = misplacedOption(parser, options, subcommand))
         return usageError(wording(language, "%1 does not apply to schedule %2.",
                                   "%1 は schedule %2 には使えません。")
                               .arg(*option, positional[1]),
-                          language);
+                          QStringLiteral("tazune-data schedule"), language);
     ScheduleRequest request;
     request.action = actionOf(subcommand);
     request.log = positional.value(2);
@@ -255,6 +248,6 @@ CommandLineOutcome parseScheduleCommandLine(const QStringList& arguments, Langua
     request.record = parser.value(options.record);
     if (const std::optional<QString> problem =
             readParameters(parser, options, language, request.parameters))
-        return usageError(*problem, language);
+        return usageError(*problem, QStringLiteral("tazune-data schedule"), language);
     return {std::nullopt, {}, ExitDone, std::nullopt, request};
 }
