@@ -16,6 +16,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <numeric>
+
 namespace {
 
 constexpr int PairCount = 100'000;
@@ -116,6 +118,25 @@ void dueCountOverMillionReviews(benchmark::State& state)
     state.counters["due"] = static_cast<double>(due);
 }
 BENCHMARK(dueCountOverMillionReviews)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// 復習の予定's page: the whole log replayed pair by pair into the coming days, the calendar and
+// the retention achieved.
+void reviewPlanOverMillionReviews(benchmark::State& state)
+{
+    LargeReviewRecord& large = largeRecord();
+    SqlLearningRecord record(large.path);
+    if (!large.ready || record.open() != LearningRecord::OpenOutcome::Opened) {
+        state.SkipWithError("could not fill the record");
+        return;
+    }
+    ReviewPlan plan;
+    for (auto _ : state)
+        plan = record.reviewPlan(large.now);
+    state.counters["due_today"] = plan.dueByDay.empty() ? 0 : double(plan.dueByDay.front());
+    state.counters["reviews_in_year"] =
+        double(std::accumulate(plan.reviewsByDay.begin(), plan.reviewsByDay.end(), 0));
+}
+BENCHMARK(reviewPlanOverMillionReviews)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 class QuietView : public SessionView
 {

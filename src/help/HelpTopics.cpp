@@ -29,6 +29,8 @@ std::optional<QString> identifierFor(int context)
         return QStringLiteral("tazune.today");
     case ReviewSettingsContext:
         return QStringLiteral("tazune.reviewsettings");
+    case ReviewPlanContext:
+        return QStringLiteral("tazune.reviewplan");
     }
     return std::nullopt;
 }

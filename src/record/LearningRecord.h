@@ -4,6 +4,7 @@
 #include "questions/QuestionItem.h"
 #include "schedule/Grade.h"
 #include "schedule/GradeThresholds.h"
+#include "schedule/ReviewPlan.h"
 #include "schedule/Scheduler.h"
 
 #include <QByteArray>
@@ -253,6 +254,9 @@ public:
     virtual qint64 pairsFirstMetSince(const QDateTime& since) = 0;
     // The learner's latest correct answers in one input mode, oldest first, for the grade's pace.
     virtual std::vector<AnswerTimingSample> correctTimings(InputMode mode) = 0;
+    // The coming days' due counts, the past year's reviews and the retention they achieved, by
+    // the scheduler the writes use.
+    virtual ReviewPlan reviewPlan(const QDateTime& now) = 0;
     // The review log's counted, graded lines in the order they happened: what the schedules are
     // replayed from.
     virtual std::vector<LoggedReview> reviewLog() = 0;

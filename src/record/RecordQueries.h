@@ -25,6 +25,8 @@ public:
     virtual QList<QuestionItem> scheduledPairs() = 0;
     virtual qint64 pairsFirstMetSince(const QDateTime& since) = 0;
     virtual std::vector<AnswerTimingSample> correctTimings(InputMode mode) = 0;
+    // 復習の予定: the coming days' due counts, the past year's reviews and the retention achieved.
+    virtual ReviewPlan reviewPlan(const QDateTime& now) = 0;
 };
 
 // The one write the notebook's window makes. The removal is kept in order with the game's writes

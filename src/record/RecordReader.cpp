@@ -76,3 +76,8 @@ std::vector<AnswerTimingSample> RecordReader::correctTimings(InputMode mode)
     return readValue<std::vector<AnswerTimingSample>>(
         [&](LearningRecord& record) { return record.correctTimings(mode); });
 }
+
+ReviewPlan RecordReader::reviewPlan(const QDateTime& now)
+{
+    return readValue<ReviewPlan>([&](LearningRecord& record) { return record.reviewPlan(now); });
+}

@@ -26,6 +26,7 @@ public:
     QList<QuestionItem> scheduledPairs() override;
     qint64 pairsFirstMetSince(const QDateTime& since) override;
     std::vector<AnswerTimingSample> correctTimings(InputMode mode) override;
+    ReviewPlan reviewPlan(const QDateTime& now) override;
 
 private:
     template <typename Rows, typename Read> Rows read(Read reading);

@@ -52,6 +52,7 @@ public:
 
     void setScheduler(const Scheduler& scheduler) override { reviews = scheduler; }
     DueSummary dueSummary(const QDateTime& by) override;
+    ReviewPlan reviewPlan(const QDateTime& now) override;
     QList<ScheduledPair> duePairs(const QDateTime& by, qsizetype limit) override;
     QList<QuestionItem> scheduledPairs() override;
     qint64 pairsFirstMetSince(const QDateTime& since) override;

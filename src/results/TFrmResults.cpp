@@ -1,5 +1,6 @@
 #include "results/TFrmResults.h"
 
+#include "help/HelpRouting.h"
 #include "help/HelpTopics.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
@@ -9,10 +10,12 @@
 #include "questions/LevelNames.h"
 #include "questions/QuestionBank.h"
 #include "record/RecordQueries.h"
+#include "record/ReviewPlanDays.h"
 #include "results/HistoryChart.h"
 #include "results/HistorySummary.h"
 #include "results/MostMissed.h"
 #include "results/ResultsCsv.h"
+#include "results/ReviewPlanPage.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/HelpKeys.h"
 #include "widgets/WindowParts.h"
@@ -25,6 +28,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -78,23 +82,40 @@ TFrmResults* TFrmResults::make(const Services& services, ReportPrinter& printer,
 
 void TFrmResults::createControls()
 {
-    ComboBox1 = selector(this, QStringLiteral("ComboBox1"), QStringLiteral("問題ファイル"));
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->addTab(createGamesPage(), QStringLiteral("成績(&G)"));
+    ReviewPlan1 = new ReviewPlanPage(PageControl1);
+    HelpRouting::setContext(ReviewPlan1, HelpTopics::ReviewPlanContext);
+    PageControl1->addTab(ReviewPlan1, QStringLiteral("復習の予定(&S)"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(PageControl1);
+    layout->addLayout(createButtons());
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TFrmResults::PageControl1Change);
+}
+
+// The games of one file and level: the table, its chart and its summary line.
+QWidget* TFrmResults::createGamesPage()
+{
+    auto* page = new QWidget(this);
+    ComboBox1 = selector(page, QStringLiteral("ComboBox1"), QStringLiteral("問題ファイル"));
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBox1->setMinimumContentsLength(40);
-    ComboBox2 = selector(this, QStringLiteral("ComboBox2"), QStringLiteral("レベル"));
+    ComboBox2 = selector(page, QStringLiteral("ComboBox2"), QStringLiteral("レベル"));
     for (int level = 0; level < QuestionBank::LevelCount; ++level)
         ComboBox2->addItem(LevelNames::name(level));
-    auto* fileCaption = new QLabel(QStringLiteral("ファイル(&I)"), this);
+    auto* fileCaption = new QLabel(QStringLiteral("ファイル(&I)"), page);
     fileCaption->setBuddy(ComboBox1);
-    auto* levelCaption = new QLabel(QStringLiteral("レベル(&V)"), this);
+    auto* levelCaption = new QLabel(QStringLiteral("レベル(&V)"), page);
     levelCaption->setBuddy(ComboBox2);
 
-    Panel1 = new BevelPanel(this, QStringLiteral("Panel1"));
+    Panel1 = new BevelPanel(page, QStringLiteral("Panel1"));
     Panel1->setCaption(QStringLiteral("成績のまとめ"));
 
     sortedGames.setSourceModel(&games);
     sortedGames.setSortRole(HistoryModel::SortRole);
-    ListView1 = new QTableView(this);
+    ListView1 = new QTableView(page);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setModel(&sortedGames);
     ListView1->setSortingEnabled(true);
@@ -111,15 +132,15 @@ void TFrmResults::createControls()
     top->addWidget(levelCaption);
     top->addWidget(ComboBox2);
     chartPlace = new QVBoxLayout;
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);
     layout->addLayout(chartPlace, 3);
     layout->addWidget(Panel1);
     layout->addWidget(ListView1, 2);
-    layout->addLayout(createButtons());
 
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TFrmResults::ComboBoxChange);
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TFrmResults::ComboBoxChange);
+    return page;
 }
 
 // The report's buttons first, then the one that changes the name on it; closing and help last.
@@ -152,7 +173,8 @@ QHBoxLayout* TFrmResults::createButtons()
     connect(BitBtn6, &QPushButton::clicked, this, &TFrmResults::BitBtn6Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TFrmResults::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtn5, &QPushButton::clicked, this, [this] { HelpKeys::ask(this); });
+    connect(BitBtn5, &QPushButton::clicked, this,
+            [this] { HelpKeys::ask(PageControl1->currentWidget()); });
     return buttons;
 }
 
@@ -167,6 +189,8 @@ void TFrmResults::showRecord(const QString& loadedFile, int level, const QString
     ComboBox1->setCurrentIndex(std::max(0, ComboBox1->findData(loadedFile)));
     ComboBox2->setCurrentIndex(level);
     ComboBoxChange();
+    planShown = false;
+    PageControl1Change();
 }
 
 GameFilter TFrmResults::filter() const
@@ -179,11 +203,28 @@ void TFrmResults::ComboBoxChange()
     games.setGames(ComboBox1->count() > 0 ? recorder.finishedGames(filter())
                                           : QList<FinishedGame>{});
     Panel1->setPanelText(HistorySummary::line(games.games()));
-    BitBtn1->setEnabled(!games.games().isEmpty());
-    BitBtn2->setEnabled(!games.games().isEmpty());
-    BitBtn6->setEnabled(!games.games().isEmpty());
+    enableGameButtons();
     if (ChartView1)
         showChart();
+}
+
+// The report, the PDF and the CSV are of the games on the first page.
+void TFrmResults::enableGameButtons()
+{
+    const bool any = PageControl1->currentIndex() == 0 && !games.games().isEmpty();
+    for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn6})
+        button->setEnabled(any);
+}
+
+// The plan replays the whole review log, so it is read only when its page is first looked at.
+void TFrmResults::PageControl1Change()
+{
+    enableGameButtons();
+    if (PageControl1->currentWidget() != ReviewPlan1 || planShown)
+        return;
+    const QDateTime now = QDateTime::currentDateTime();
+    ReviewPlan1->setPlan(recorder.reviewPlan(now), ReviewPlanDays::learnerDate(now));
+    planShown = true;
 }
 
 // Qt Charts is set up only for a window the learner opens, not for every start of the program.

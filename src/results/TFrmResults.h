@@ -15,9 +15,11 @@ class QChartView;
 class QComboBox;
 class QHBoxLayout;
 class QPushButton;
+class QTabWidget;
 class QTableView;
 class QVBoxLayout;
 class ReportPrinter;
+class ReviewPlanPage;
 
 // "成績の記録": every finished game of one file and level from the learning record, as a table,
 // a chart and a summary line, and the same as a one-page report on paper or in a PDF file.
@@ -47,6 +49,8 @@ public:
     void showRecord(const QString& loadedFile, int level, const QString& learnerName) override;
     QString learnerName() const override { return learner; }
 
+    QTabWidget* PageControl1; // 成績, 復習の予定
+    ReviewPlanPage* ReviewPlan1;
     QComboBox* ComboBox1;             // file
     QComboBox* ComboBox2;             // level
     QChartView* ChartView1 = nullptr; // made the first time the window shows
@@ -60,6 +64,7 @@ public:
     QPushButton* BitBtn6; // CSV書き出し
 
     void ComboBoxChange();
+    void PageControl1Change();
     void BitBtn1Click();
     void BitBtn2Click();
     bool BitBtn3Click();
@@ -70,6 +75,8 @@ protected:
 
 private:
     void createControls();
+    QWidget* createGamesPage();
+    void enableGameButtons();
     QHBoxLayout* createButtons();
     void showChart();
     GameFilter filter() const;
@@ -80,6 +87,7 @@ private:
     MessageBox& messageBox;
     ReportPrinter& printer;
     QString learner;
+    bool planShown = false;
     HistoryModel games;
     QSortFilterProxyModel sortedGames;
     QVBoxLayout* chartPlace;

@@ -72,6 +72,8 @@ void HelpCollectionTest::topicOpensItsPage_data()
                                    << "今日の復習";
     QTest::addRow("review_settings") << topic(HelpTopics::ReviewSettingsContext) << "today.html"
                                      << "今日の復習";
+    QTest::addRow("review_plan") << topic(HelpTopics::ReviewPlanContext) << "today.html"
+                                 << "今日の復習";
     QTest::addRow("contents") << HelpTopics::ContentsIdentifier << "index.html"
                               << "Tazune ヘルプ";
 }

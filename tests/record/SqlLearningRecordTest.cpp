@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <numeric>
+
 namespace {
 
 const QDateTime Now = QDateTime(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
@@ -412,6 +414,11 @@ void SqlLearningRecordTest::upgradeLogsPastAnswersAndReplaysTheirSchedules()
                  " JOIN pairs p ON p.id = s.pair_id WHERE p.answer = CAST('quick' AS BLOB)"),
              (QVariantList{int(PairState::Review), DefaultWeights[3]}));
     QCOMPARE(record.dueSummary(Now.addSecs(60)).due, 1); // the missed pair's first step
+    // The plan replays the same log: both reviews were today's, one pair due today, one later.
+    const ReviewPlan plan = record.reviewPlan(Now.addSecs(60));
+    QCOMPARE(plan.reviewsByDay.back(), 2);
+    QCOMPARE(plan.dueByDay.front(), 1);
+    QCOMPARE(std::accumulate(plan.dueByDay.begin(), plan.dueByDay.end(), 0), 2);
     QCOMPARE(record.scheduledPairs().size(), 2);
     const QList<NotebookEntry> notebook = record.notebook();
     QCOMPARE(notebook.size(), 1);

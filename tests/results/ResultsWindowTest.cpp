@@ -6,8 +6,10 @@
 #include "drill/TFrmReport.h"
 #include "help/HelpTopics.h"
 #include "questions/TextCodec.h"
+#include "record/ReviewPlanDays.h"
 #include "results/ResultsCsvReader.h"
 #include "results/ResultsModule.h"
+#include "results/ReviewPlanPage.h"
 #include "results/TFrmResults.h"
 #include "widgets/BevelPanel.h"
 
@@ -18,6 +20,8 @@
 #include <QMenu>
 #include <QPdfDocument>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 
 #include <functional>
@@ -46,6 +50,14 @@ QStringList figureHeaders(QTableView* view)
     for (int column = HistoryModel::CorrectRateColumn; column < HistoryModel::ColumnCount; ++column)
         texts << view->model()->headerData(column, Qt::Horizontal).toString();
     return texts;
+}
+
+// A table's cell as a screen reader reads it.
+QString cellName(QTableView* view, const QModelIndex& index)
+{
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(view)->tableInterface();
+    return table->cellAt(index.row(), index.column())->text(QAccessible::Name);
 }
 
 QString pdfText(QPdfDocument& document, int page)
@@ -316,6 +328,50 @@ private slots:
 
     // The program's window comes from its module, which links its own copy of the window's class
     // and of the help keys: ヘルプ and F1 there each still send one request.
+    // After a game, its pairs fall due in the coming days and today's reviews are on the calendar;
+    // every figure is a table cell a screen reader names with its day.
+    void reviewPlanPageReadsTheRecordAsTables()
+    {
+        showWithSample(1);
+        play({7});
+        const QDate today = ReviewPlanDays::learnerDate(QDateTime::currentDateTime());
+        const QString todayText = ReviewPlanText::dayText(today);
+        inResults([&](TFrmResults& dialog) {
+            QTabBar* tabs = dialog.PageControl1->tabBar();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+            const ReviewPlanPage& page = *dialog.ReviewPlan1;
+            QVERIFY(page.isVisible());
+            QVERIFY(!dialog.BitBtn1->isEnabled());
+
+            QAbstractItemModel* forecast = page.ForecastView->model();
+            QCOMPARE(forecast->columnCount(), ReviewPlanDays::ForecastDays);
+            int due = 0;
+            for (int day = 0; day < forecast->columnCount(); ++day)
+                due += forecast->index(0, day).data().toInt();
+            QCOMPARE(due, 1);
+            QVERIFY(cellName(page.ForecastView, forecast->index(0, 0)).startsWith(todayText));
+
+            const auto* calendar = static_cast<ReviewCalendarModel*>(page.CalendarView->model());
+            QCOMPARE(cellName(page.CalendarView, calendar->indexOf(today)),
+                     todayText + QStringLiteral(" 復習1回"));
+            QCOMPARE(cellName(page.CalendarView, calendar->indexOf(today.addDays(-1))),
+                     ReviewPlanText::dayText(today.addDays(-1)) + QStringLiteral(" 復習0回"));
+
+            QAbstractItemModel* retention = page.RetentionView->model();
+            QCOMPARE(cellName(page.RetentionView, retention->index(0, 2)), QStringLiteral("―"));
+            QCOMPARE(cellName(page.RetentionView, retention->index(1, 3)), QStringLiteral("90.0%"));
+            QCOMPARE(ScreenReader::name(page.RunPanel), QStringLiteral("1日"));
+            QCOMPARE(ScreenReader::description(page.RunPanel),
+                     QStringLiteral("期日の復習を終えた日の連続"));
+
+            dialog.BitBtn5->click();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+            QVERIFY(dialog.BitBtn1->isEnabled());
+        });
+        QCOMPARE(f->helpViewer.requests,
+                 QStringList{QStringLiteral("context %1").arg(HelpTopics::ReviewPlanContext)});
+    }
+
     void helpButtonAndF1InTheModulesWindowOpenTheResultsPage()
     {
         ResultsModule module(QStringLiteral(TAZUNE_RESULTS_WINDOW_MODULE_FILE));

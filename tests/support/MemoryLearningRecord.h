@@ -2,6 +2,7 @@
 
 #include "record/LearningRecord.h"
 #include "record/NotebookRule.h"
+#include "record/ReviewPlanDays.h"
 #include "record/ScheduleTime.h"
 
 #include <QMap>
@@ -179,6 +180,11 @@ public:
     }
 
     std::vector<AnswerTimingSample> correctTimings(InputMode) override { return timings; }
+
+    ReviewPlan reviewPlan(const QDateTime& now) override
+    {
+        return ReviewPlanDays::replay(reviewLog(), scheduler, now);
+    }
 
     std::vector<LoggedReview> reviewLog() override
     {
