@@ -22,6 +22,15 @@ constexpr qsizetype ReadingColumn = 3;
 constexpr qsizetype AlternativesColumn = 4;
 constexpr qsizetype CheckColumn = 5;
 
+CompanionProblem problemOf(CompanionProblem::Kind kind, qsizetype line, QString detail = {})
+{
+    CompanionProblem problem;
+    problem.kind = kind;
+    problem.line = line;
+    problem.detail = std::move(detail);
+    return problem;
+}
+
 QString escaped(const QString& text)
 {
     QString out;
@@ -98,7 +107,7 @@ public:
         decoder.resetState();
         QString text = decoder.decode(content);
         if (decoder.hasError()) {
-            file.problems.append({.kind = CompanionProblem::Kind::NotUtf8, .line = number});
+            file.problems.append(problemOf(CompanionProblem::Kind::NotUtf8, number));
             return;
         }
         if (number == 1 || text.isEmpty())
@@ -111,28 +120,29 @@ private:
     {
         const QStringList fields = text.split(QLatin1Char('\t'));
         if (fields.size() < RequiredColumns) {
-            file.problems.append({.kind = CompanionProblem::Kind::TooFewColumns,
-                                  .line = number,
-                                  .detail = QString::number(fields.size())});
+            file.problems.append(problemOf(CompanionProblem::Kind::TooFewColumns, number,
+                                           QString::number(fields.size())));
             return std::nullopt;
         }
         const std::optional<int> level = levelNamed(fields[0].trimmed());
         if (!level) {
-            file.problems.append({.kind = CompanionProblem::Kind::UnknownLevel,
-                                  .line = number,
-                                  .detail = fields[0]});
+            file.problems.append(
+                problemOf(CompanionProblem::Kind::UnknownLevel, number, fields[0]));
             return std::nullopt;
         }
-        CompanionRow row{
-            .level = *level, .question = unescaped(fields[1]), .answer = unescaped(fields[2])};
+        CompanionRow row;
+        row.level = *level;
+        row.question = unescaped(fields[1]);
+        row.answer = unescaped(fields[2]);
         row.reading.reading = unescaped(fields[ReadingColumn]).trimmed();
         if (fields.size() > AlternativesColumn)
             row.reading.alternatives = Alternatives::split(unescaped(fields[AlternativesColumn]));
         row.reading.needsCheck =
             fields.size() > CheckColumn && !fields[CheckColumn].trimmed().isEmpty();
-        if (std::optional<ReadingFault> fault = ReadingCheck::faultOf(row.reading))
-            file.problems.append(
-                {.kind = CompanionProblem::Kind::BadReading, .line = number, .fault = fault});
+        if (std::optional<ReadingFault> fault = ReadingCheck::faultOf(row.reading)) {
+            file.problems.append(problemOf(CompanionProblem::Kind::BadReading, number));
+            file.problems.last().fault = std::move(fault);
+        }
         return row;
     }
 
@@ -220,8 +230,10 @@ private:
 
 CompanionFile refused(CompanionProblem::Kind kind, const QString& detail)
 {
-    CompanionFile file{.exists = true, .refused = true};
-    file.problems.append({.kind = kind, .detail = detail});
+    CompanionFile file;
+    file.exists = true;
+    file.refused = true;
+    file.problems.append(problemOf(kind, 0, detail));
     return file;
 }
 
@@ -273,7 +285,8 @@ CompanionFile read(const QString& questionFile)
 
 Matched match(const CompanionFile& file, const QuestionBank& bank)
 {
-    Matched matched{.readings = ReadingsTable(bank)};
+    Matched matched;
+    matched.readings = ReadingsTable(bank);
     RowQueues rows(file);
     QList<bool> taken(file.lines.size(), false);
     for (int level = 0; level < QuestionBank::LevelCount; ++level) {
@@ -286,10 +299,10 @@ Matched match(const CompanionFile& file, const QuestionBank& bank)
         }
     }
     for (qsizetype line = 0; line < file.lines.size(); ++line) {
-        if (file.lines[line].row && !taken[line])
-            matched.orphans.append({.kind = CompanionProblem::Kind::NoPair,
-                                    .line = line + 1,
-                                    .row = file.lines[line].row});
+        if (!file.lines[line].row || taken[line])
+            continue;
+        matched.orphans.append(problemOf(CompanionProblem::Kind::NoPair, line + 1));
+        matched.orphans.last().row = file.lines[line].row;
     }
     return matched;
 }

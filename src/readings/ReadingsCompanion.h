@@ -47,7 +47,7 @@ struct CompanionProblem
         NoPair
     };
 
-    Kind kind;
+    Kind kind = Kind::CannotOpen;
     qsizetype line = 0; // from 1; 0 for the file as a whole
     QString detail;     // the reason, the level or the question, as the kind needs
     std::optional<ReadingFault> fault;

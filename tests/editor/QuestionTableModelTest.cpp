@@ -51,11 +51,12 @@ QuestionBank threePairs()
 void QuestionTableModelTest::rowsFollowTheLevelAndTheBank()
 {
     QuestionBank bank;
-    QuestionTableModel model(bank);
+    ReadingsTable readings;
+    QuestionTableModel model(bank, readings);
     Tester tester(&model, Tester::FailureReportingMode::QtTest);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
 
-    model.replaceBank(threePairs());
+    model.replaceBank(threePairs(), ReadingsTable(threePairs()));
     QCOMPARE(rowsOf(model), QStringList{QStringLiteral("山/")});
     // Both cells read the whole pair, wherever in the row the focus stands.
     for (int column : {0, 1})
@@ -90,7 +91,8 @@ void QuestionTableModelTest::editsKeepRowsAndItemsInStep()
     QFETCH(int, row);
     QFETCH(QStringList, rows);
     QuestionBank bank = threePairs();
-    QuestionTableModel model(bank);
+    ReadingsTable readings(bank);
+    QuestionTableModel model(bank, readings);
     model.setLevel(1);
     const QStringList before = rowsOf(model);
     Tester tester(&model, Tester::FailureReportingMode::QtTest);
@@ -109,6 +111,7 @@ void QuestionTableModelTest::editsKeepRowsAndItemsInStep()
     QCOMPARE(done, !rows.isEmpty());
     QCOMPARE(rowsOf(model), done ? rows : before);
     QCOMPARE(itemsOf(bank, 1), rowsOf(model));
+    QCOMPARE(readings.count(1), bank.Count(1));
     QCOMPARE(bank.Count(0), 1);
     // A view hears of each change by the one signal that fits it.
     const QSignalSpy& expected = edit == "replace"  ? changed

@@ -341,29 +341,33 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), d().Edit2);
         QTest::keyClick(dialog.get(), Qt::Key_M, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), d().Edit1);
+        QTest::keyClick(dialog.get(), Qt::Key_Y, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), d().Edit3);
+        QTest::keyClick(dialog.get(), Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), d().Edit4);
 
         d().RadioGroup1Items[0]->setFocus();
         QStringList visited{QApplication::focusWidget()->objectName()};
-        for (int step = 0; step < 11; ++step) {
+        for (int step = 0; step < 13; ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, QStringList({"RadioGroup1Item1", "ListView1", "BitBtn1", "BitBtn2",
-                                       "BitBtn3", "Edit1", "Edit2", "Button1", "Button2", "Button3",
-                                       "Button4", "RadioGroup1Item1"}));
+                                       "BitBtn3", "Edit1", "Edit2", "Edit3", "Edit4", "Button1",
+                                       "Button2", "Button3", "Button4", "RadioGroup1Item1"}));
     }
 
     void screenReadersNameEveryControlAndReadRowsAsPairs()
     {
         openWithSample();
         QStringList names;
-        const QList<QWidget*> controls{d().ListView1, d().Edit1,   d().Edit2,   d().BitBtn1,
-                                       d().BitBtn2,   d().BitBtn3, d().Button1, d().Button2,
-                                       d().Button3,   d().Button4};
+        const QList<QWidget*> controls{d().ListView1, d().Edit1,   d().Edit2,   d().Edit3,
+                                       d().Edit4,     d().BitBtn1, d().BitBtn2, d().BitBtn3,
+                                       d().Button1,   d().Button2, d().Button3, d().Button4};
         for (QWidget* widget : controls)
             names << QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-        QCOMPARE(names, QStringList({"問題と回答", "問題", "回答", "OK", "キャンセル", "ヘルプ",
-                                     "設定", "ロード", "削除", "追加"}));
+        QCOMPARE(names, QStringList({"問題と回答", "問題", "回答", "よみ", "別解", "OK",
+                                     "キャンセル", "ヘルプ", "設定", "ロード", "削除", "追加"}));
         QAccessibleTableInterface* table =
             QAccessible::queryAccessibleInterface(d().ListView1)->tableInterface();
         QCOMPARE(table->cellAt(1, 1)->text(QAccessible::Name),
