@@ -25,7 +25,8 @@ RubySegments parse(const QString& text)
         const qsizetype close = text.indexOf(QLatin1Char(']'), open + 1);
         if (close < 0)
             break;
-        const qsizetype space = text.lastIndexOf(QLatin1Char(' '), open - 1);
+        // lastIndexOf from -1 would search from the end.
+        const qsizetype space = open > from ? text.lastIndexOf(QLatin1Char(' '), open - 1) : -1;
         const qsizetype baseStart = space >= from ? space + 1 : from;
         const QString ruby = text.sliced(open + 1, close - open - 1);
         if (baseStart == open || ruby.isEmpty() || ruby.contains(QLatin1Char('['))) {
