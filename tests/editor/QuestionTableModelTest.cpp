@@ -14,7 +14,11 @@ private slots:
     void rowsFollowTheLevelAndTheBank();
     void editsKeepRowsAndItemsInStep_data();
     void editsKeepRowsAndItemsInStep();
+    void readingByHandIsConfirmedNewTextsAskForACheck_data();
+    void readingByHandIsConfirmedNewTextsAskForACheck();
 };
+
+Q_DECLARE_METATYPE(PairReading)
 
 namespace {
 
@@ -119,6 +123,62 @@ void QuestionTableModelTest::editsKeepRowsAndItemsInStep()
                                                     : inserted;
     QCOMPARE(changed.size() + removed.size() + inserted.size(), expected.size());
     QCOMPARE(expected.size(), done ? 1 : 0);
+}
+
+void QuestionTableModelTest::readingByHandIsConfirmedNewTextsAskForACheck_data()
+{
+    QTest::addColumn<bool>("waiting"); // the reading read from the file waits for a check
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<PairReading>("after");
+    QTest::addColumn<QString>("spoken");
+    const PairReading yama{"やま", {}, false};
+    const PairReading yamaWaiting{"やま", {}, true};
+    const QString spokenYama = QStringLiteral("問題 YAMA、回答 yama、よみ やま");
+    QTest::addRow("new_reading_typed")
+        << true << "set_reading" << PairReading{"さん", {"サン"}, false}
+        << QStringLiteral("問題 YAMA、回答 yama、よみ さん、別解 サン");
+    QTest::addRow("same_texts_same_reading")
+        << true << "set_same" << yamaWaiting << spokenYama + QStringLiteral("、要確認");
+    QTest::addRow("new_texts_same_reading")
+        << false << "set_texts" << yamaWaiting
+        << QStringLiteral("問題 Q、回答 yama、よみ やま、要確認");
+    QTest::addRow("reading_cleared")
+        << false << "set_cleared" << PairReading{} << QStringLiteral("問題 YAMA、回答 yama");
+    QTest::addRow("mark_unchecked") << true << "uncheck" << yama << spokenYama;
+    QTest::addRow("mark_cannot_be_set") << false << "check" << yama << spokenYama;
+}
+
+void QuestionTableModelTest::readingByHandIsConfirmedNewTextsAskForACheck()
+{
+    QFETCH(bool, waiting);
+    QFETCH(QString, edit);
+    QFETCH(PairReading, after);
+    QuestionBank bank = threePairs();
+    ReadingsTable readings(bank);
+    readings.attach(1, 0, {"やま", {}, waiting}, 1);
+    QuestionTableModel model(bank, readings);
+    Tester tester(&model, Tester::FailureReportingMode::QtTest);
+    model.setLevel(1);
+    const QModelIndex mark = model.index(0, QuestionTableModel::CheckColumn);
+
+    if (edit == "set_reading")
+        model.replacePair(0, {"YAMA", "yama"}, {"さん", {"サン"}, true});
+    else if (edit == "set_same")
+        model.replacePair(0, {"YAMA", "yama"}, {"やま"});
+    else if (edit == "set_texts")
+        model.replacePair(0, {"Q", "yama"}, {"やま"});
+    else if (edit == "set_cleared")
+        model.replacePair(0, {"YAMA", "yama"}, {});
+    else
+        QCOMPARE(model.setData(mark, edit == "uncheck" ? Qt::Unchecked : Qt::Checked,
+                               Qt::CheckStateRole),
+                 edit == "uncheck");
+
+    QCOMPARE(readings.reading(1, 0), after);
+    QCOMPARE(model.index(0, QuestionTableModel::ReadingColumn).data().toString(), after.reading);
+    QCOMPARE(mark.data(Qt::CheckStateRole).isValid(), !after.isEmpty());
+    QCOMPARE(bool(model.flags(mark) & Qt::ItemIsUserCheckable), after.needsCheck);
+    QTEST(model.index(0, 0).data(Qt::AccessibleTextRole).toString(), "spoken");
 }
 
 QTEST_GUILESS_MAIN(QuestionTableModelTest)
