@@ -98,7 +98,8 @@ struct Matched
 };
 
 // Each row goes to the first pair not yet taken with the same level, question and answer, so
-// rows for a pair that is in the bank twice apply in their order. The row's texts are encoded
+// rows for a pair that is in the bank twice apply in their order: a reading written for only the
+// second of two identical pairs is read back as the first one's. The row's texts are encoded
 // to CP932 and compared as bytes; a pair written with the second code of a character (an NEC
 // or IBM row) is compared by its usual code when nothing matched it as it stands.
 Matched match(const CompanionFile& file, const QuestionBank& bank);
