@@ -25,6 +25,8 @@ struct CompanionRow
     QString question;
     QString answer;
     PairReading reading;
+
+    friend bool operator==(const CompanionRow&, const CompanionRow&) = default;
 };
 
 struct CompanionLine
@@ -52,6 +54,15 @@ struct CompanionProblem
     QString detail;     // the reason, the level or the question, as the kind needs
     std::optional<ReadingFault> fault;
     std::optional<CompanionRow> row; // the row of NoPair
+
+    static CompanionProblem at(Kind kind, qsizetype line, QString detail = {})
+    {
+        CompanionProblem problem;
+        problem.kind = kind;
+        problem.line = line;
+        problem.detail = std::move(detail);
+        return problem;
+    }
 
     friend bool operator==(const CompanionProblem&, const CompanionProblem&) = default;
 };

@@ -164,9 +164,9 @@ void QuestionTableModelTest::readingByHandIsConfirmedNewTextsAskForACheck()
     if (edit == "set_reading")
         model.replacePair(0, {"YAMA", "yama"}, {"さん", {"サン"}, true});
     else if (edit == "set_same")
-        model.replacePair(0, {"YAMA", "yama"}, {"やま"});
+        model.replacePair(0, {"YAMA", "yama"}, {"やま", {}, false});
     else if (edit == "set_texts")
-        model.replacePair(0, {"Q", "yama"}, {"やま"});
+        model.replacePair(0, {"Q", "yama"}, {"やま", {}, false});
     else if (edit == "set_cleared")
         model.replacePair(0, {"YAMA", "yama"}, {});
     else

@@ -241,7 +241,7 @@ private slots:
         } else if (edit == "add_tabbed") {
             bank.Add(2, "a\tb\\", "c");
             readings.append(2);
-            readings.setReading(2, 0, {"えー"});
+            readings.setReading(2, 0, {"えー", {}, false});
         }
         const std::optional<QByteArray> bytes = ReadingsCompanion::write(file, bank, readings);
         QCOMPARE(bytes.value_or(QByteArray()), written);
