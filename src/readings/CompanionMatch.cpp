@@ -4,19 +4,32 @@
 
 #include <QHash>
 
-#include <deque>
+#include <algorithm>
+#include <vector>
 
 namespace ReadingsCompanion {
 
 namespace {
 
-// Rows waiting for their pair, by level and the CP932 bytes of both texts.
+// Bytes that start a character of the NEC and IBM rows, whose characters CP932 also holds under
+// another code. They may be second bytes as well, so this only rules out the texts that surely
+// hold none.
+bool mayHoldSecondCodes(QByteArrayView text)
+{
+    return std::any_of(text.begin(), text.end(), [](char byte) {
+        const uchar code = uchar(byte);
+        return code == 0x87 || code == 0xED || code == 0xEE || code >= 0xFA;
+    });
+}
+
+// Rows waiting for their pair, by level and the CP932 bytes of both texts: for each key the
+// first waiting line, and from each line the next one with the same key.
 class RowQueues
 {
 public:
-    explicit RowQueues(const CompanionFile& file)
+    explicit RowQueues(const CompanionFile& file) : next(std::size_t(file.lines.size()), -1)
     {
-        for (qsizetype line = 0; line < file.lines.size(); ++line) {
+        for (qsizetype line = file.lines.size() - 1; line >= 0; --line) {
             const std::optional<CompanionRow>& row = file.lines[line].row;
             if (!row)
                 continue;
@@ -24,7 +37,9 @@ public:
             const std::optional<QByteArray> answer = TextCodec::encode(row->answer);
             if (!question || !answer)
                 continue;
-            queues[keyOf(row->level, *question, *answer)].push_back(line);
+            qsizetype& head = first[keyOf(row->level, *question, *answer)];
+            next[std::size_t(line)] = head - 1;
+            head = line + 1;
             ++waiting;
         }
     }
@@ -35,6 +50,8 @@ public:
             return std::nullopt;
         if (std::optional<qsizetype> line = takeKey(keyOf(level, pair.question, pair.answer)))
             return line;
+        if (!mayHoldSecondCodes(pair.question) && !mayHoldSecondCodes(pair.answer))
+            return std::nullopt;
         const QByteArray question = TextCodec::canonical(pair.question.toByteArray());
         const QByteArray answer = TextCodec::canonical(pair.answer.toByteArray());
         if (question == pair.question && answer == pair.answer)
@@ -51,16 +68,18 @@ private:
 
     std::optional<qsizetype> takeKey(const QByteArray& key)
     {
-        const auto found = queues.find(key);
-        if (found == queues.end() || found->empty())
+        const auto found = first.find(key);
+        if (found == first.end() || *found == 0)
             return std::nullopt;
-        const qsizetype line = found->front();
-        found->pop_front();
+        const qsizetype line = *found - 1;
+        *found = next[std::size_t(line)] + 1;
         --waiting;
         return line;
     }
 
-    QHash<QByteArray, std::deque<qsizetype>> queues;
+    // Lines counted from 1 here, so that 0, what a new key starts with, means none waiting.
+    QHash<QByteArray, qsizetype> first;
+    std::vector<qsizetype> next; // from 0, -1 for none
     qsizetype waiting = 0;
 };
 

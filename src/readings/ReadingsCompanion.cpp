@@ -115,10 +115,12 @@ CompanionFile parse(QByteArrayView bytes, const CompanionLimits& limits)
 {
     if (bytes.size() > limits.maxBytes)
         return refused(CompanionProblem::Kind::TooLarge, QString::number(limits.maxBytes));
-    if (bytes.count('\n') + 1 > limits.maxLines)
+    const qsizetype lines = bytes.count('\n') + 1;
+    if (lines > limits.maxLines)
         return refused(CompanionProblem::Kind::TooManyLines, QString::number(limits.maxLines));
     CompanionFile file;
     file.exists = true;
+    file.lines.reserve(lines);
     LineReader reader(file);
     for (qsizetype start = 0; start < bytes.size();) {
         const qsizetype end = bytes.indexOf('\n', start);
