@@ -85,7 +85,9 @@ QString firstNonKana(QStringView text)
 {
     for (qsizetype at = 0; at < text.size();) {
         const char32_t character = nextCharacter(text, at);
-        if (!isKanaCharacter(character))
+        // In a reading the marks that need one in a text are kana like any other (いすゞ).
+        if (!isKanaCharacter(character) && !isKanaIterationMark(character) &&
+            character != SmallKa && character != SmallKe)
             return QString::fromUcs4(&character, 1);
     }
     return {};

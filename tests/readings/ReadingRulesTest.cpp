@@ -47,6 +47,7 @@ private slots:
         QTest::addRow("hiragana") << "きんようび" << QStringList{"金曜"} << none;
         QTest::addRow("katakana_and_long_vowel") << "コーヒー" << QStringList() << none;
         QTest::addRow("empty") << "" << QStringList() << none;
+        QTest::addRow("iteration_mark_and_small_ke") << "いすゞヶ" << QStringList() << none;
         QTest::addRow("kanji_in_reading")
             << "やま川" << QStringList()
             << std::optional(ReadingFault{Kind::ReadingNotKana, "やま川", "川"});
