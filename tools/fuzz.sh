@@ -16,6 +16,7 @@ fuzzers=(
     table
     settings
     results-csv
+    readings-companion
     romaji-judge
     anki-text
     anki-package

@@ -7,6 +7,9 @@
 #include "platform/MessageBox.h"
 #include "questions/LevelNames.h"
 #include "questions/QuestionFileRequest.h"
+#include "readings/CompanionMessages.h"
+#include "readings/Kana.h"
+#include "readings/ReadingCheck.h"
 #include "widgets/HelpKeys.h"
 #include "widgets/WindowParts.h"
 
@@ -64,7 +67,7 @@ QPushButton* glyphButton(QWidget* parent, const QString& name, QStyle::StandardP
 
 TFrmDataMake::TFrmDataMake(FileDialog& fileDialog, MessageBox& messageBox, QWidget* parent)
     : ProgramDialog(
-          {QStringLiteral("TFrmDataMake"), HelpTopics::EditorContext, Caption, {409, 335}}, parent),
+          {QStringLiteral("TFrmDataMake"), HelpTopics::EditorContext, Caption, {409, 399}}, parent),
       fileDialog(fileDialog), messageBox(messageBox)
 {
     createControls();
@@ -84,6 +87,9 @@ void TFrmDataMake::createControls()
     HelpRouting::setContext(BitBtn3, HelpTopics::EditorContext);
     createEditRow(272, Panel1, Edit1, QStringLiteral("1"), QStringLiteral("問題(&M)"));
     createEditRow(304, Panel2, Edit2, QStringLiteral("2"), QStringLiteral("回答(&K)"));
+    createEditRow(336, Panel3, Edit3, QStringLiteral("3"), QStringLiteral("よみ(&Y)"));
+    createEditRow(368, Panel4, Edit4, QStringLiteral("4"), QStringLiteral("別解(&B)"));
+    Edit4->setPlaceholderText(QStringLiteral("区切りは「%1」").arg(Alternatives::Separator));
     Button1 =
         button(this, QStringLiteral("Button1"), QStringLiteral("設定(&S)"), {328, 304, 75, 25});
     Button1->setDefault(true);
@@ -123,6 +129,8 @@ void TFrmDataMake::createList()
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(8, 16, 313, 241);
     ListView1->setAccessibleName(QStringLiteral("問題と回答"));
+    ListView1->setAccessibleDescription(
+        QStringLiteral("よみ、別解、要確認の列もあります。要確認はスペースキーで外せます。"));
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -175,6 +183,8 @@ void TFrmDataMake::chainTabOrder()
                               BitBtn3,
                               Edit1,
                               Edit2,
+                              Edit3,
+                              Edit4,
                               Button1,
                               Button2,
                               Button3,
@@ -192,8 +202,12 @@ void TFrmDataMake::FormCreate()
 // editor's first opening, so the main window is not kept waiting for it at start-up.
 void TFrmDataMake::FormShow()
 {
-    if (!ListView1->model())
-        ListView1->setModel(&editor.model());
+    if (ListView1->model())
+        return;
+    ListView1->setModel(&editor.model());
+    ListView1->setColumnWidth(QuestionTableModel::ReadingColumn, 120);
+    ListView1->setColumnWidth(QuestionTableModel::AlternativesColumn, 120);
+    ListView1->setColumnWidth(QuestionTableModel::CheckColumn, 60);
 }
 
 void TFrmDataMake::FillList()
@@ -216,6 +230,8 @@ void TFrmDataMake::ListView1Click()
     const QuestionTableModel& model = editor.model();
     Edit1->setText(model.index(*row, QuestionTableModel::QuestionColumn).data().toString());
     Edit2->setText(model.index(*row, QuestionTableModel::AnswerColumn).data().toString());
+    Edit3->setText(model.index(*row, QuestionTableModel::ReadingColumn).data().toString());
+    Edit4->setText(model.index(*row, QuestionTableModel::AlternativesColumn).data().toString());
 }
 
 void TFrmDataMake::Button1Click()
@@ -223,10 +239,10 @@ void TFrmDataMake::Button1Click()
     const std::optional<int> row = selectedRow();
     if (!row)
         return;
-    std::optional<QuestionItem> pair = typedPair();
+    std::optional<TypedPair> pair = typedPair();
     if (!pair)
         return;
-    editor.model().replacePair(*row, std::move(*pair));
+    editor.model().replacePair(*row, std::move(pair->item), std::move(pair->reading));
     clearBoxes();
 }
 
@@ -242,6 +258,8 @@ void TFrmDataMake::Button2Click()
     else
         messageBox.showError(QuestionFile::messageFor(outcome));
     FillList();
+    if (const QString report = editor.companionReport(); !report.isEmpty())
+        messageBox.showError(report);
 }
 
 void TFrmDataMake::Button3Click()
@@ -257,17 +275,17 @@ void TFrmDataMake::Button3Click()
 
 void TFrmDataMake::Button4Click()
 {
-    std::optional<QuestionItem> pair = typedPair();
+    std::optional<TypedPair> pair = typedPair();
     if (!pair)
         return;
-    editor.model().appendPair(std::move(*pair));
+    editor.model().appendPair(std::move(pair->item), std::move(pair->reading));
     clearBoxes();
 }
 
 void TFrmDataMake::BitBtn1Click()
 {
-    if (!editor.save())
-        messageBox.showError(QuestionFile::SaveFailedMessage);
+    if (const Outcome<QString> saved = editor.save(); !saved)
+        messageBox.showError(saved.failure());
     accept();
 }
 
@@ -291,16 +309,25 @@ std::optional<int> TFrmDataMake::selectedRow() const
     return first;
 }
 
-std::optional<QuestionItem> TFrmDataMake::typedPair()
+std::optional<TFrmDataMake::TypedPair> TFrmDataMake::typedPair()
 {
     PairText::Encoded pair = PairText::encode(Edit1->text(), Edit2->text());
-    if (!pair.item)
+    if (!pair.item) {
         messageBox.showError(pair.refusal);
-    return std::move(pair.item);
+        return std::nullopt;
+    }
+    // A reading typed in katakana is the same reading.
+    const PairReading reading{Kana::toHiragana(Edit3->text().trimmed()),
+                              Alternatives::split(Edit4->text())};
+    if (const std::optional<ReadingFault> fault = ReadingCheck::faultOf(reading)) {
+        messageBox.showError(CompanionMessages::describe(*fault));
+        return std::nullopt;
+    }
+    return TypedPair{std::move(*pair.item), reading};
 }
 
 void TFrmDataMake::clearBoxes()
 {
-    Edit1->clear();
-    Edit2->clear();
+    for (QLineEdit* box : {Edit1, Edit2, Edit3, Edit4})
+        box->clear();
 }

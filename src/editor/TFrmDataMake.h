@@ -2,6 +2,7 @@
 
 #include "editor/EditorDocument.h"
 #include "questions/QuestionItem.h"
+#include "readings/PairReading.h"
 
 #include "widgets/ProgramDialog.h"
 
@@ -18,9 +19,9 @@ class QPushButton;
 class QRadioButton;
 class QTableView;
 
-// "データ編集": the user's own question files, one level at a time as a list of pairs, changed
-// pair by pair and saved back to the file they came from. Created once and hidden between
-// openings, so the bank, the list, the boxes and the path stay as the user left them.
+// "データ編集": the user's own question files, one level at a time as a list of pairs with their
+// readings, changed pair by pair and saved back to the file they came from. Created once and hidden
+// between openings, so the bank, the list, the boxes and the path stay as the user left them.
 class TFrmDataMake : public ProgramDialog
 {
     Q_OBJECT
@@ -42,6 +43,10 @@ public:
     QLineEdit* Edit1;
     QLabel* Panel2;
     QLineEdit* Edit2;
+    QLabel* Panel3;
+    QLineEdit* Edit3; // the reading
+    QLabel* Panel4;
+    QLineEdit* Edit4; // the alternatives
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;
@@ -71,8 +76,14 @@ private:
     int selectedLevel() const;
     // The first selected row from the top; the view's selection is the only record of it.
     std::optional<int> selectedRow() const;
-    // The two boxes as a pair the file can hold, or nothing once the user has been told why not.
-    std::optional<QuestionItem> typedPair();
+    struct TypedPair
+    {
+        QuestionItem item;
+        PairReading reading;
+    };
+    // The boxes as a pair the file can hold with a reading that can be used, or nothing once
+    // the user has been told why not.
+    std::optional<TypedPair> typedPair();
     void clearBoxes();
 
     FileDialog& fileDialog;

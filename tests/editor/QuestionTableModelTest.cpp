@@ -14,7 +14,11 @@ private slots:
     void rowsFollowTheLevelAndTheBank();
     void editsKeepRowsAndItemsInStep_data();
     void editsKeepRowsAndItemsInStep();
+    void readingByHandIsConfirmedNewTextsAskForACheck_data();
+    void readingByHandIsConfirmedNewTextsAskForACheck();
 };
+
+Q_DECLARE_METATYPE(PairReading)
 
 namespace {
 
@@ -51,11 +55,12 @@ QuestionBank threePairs()
 void QuestionTableModelTest::rowsFollowTheLevelAndTheBank()
 {
     QuestionBank bank;
-    QuestionTableModel model(bank);
+    ReadingsTable readings;
+    QuestionTableModel model(bank, readings);
     Tester tester(&model, Tester::FailureReportingMode::QtTest);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
 
-    model.replaceBank(threePairs());
+    model.replaceBank(threePairs(), ReadingsTable(threePairs()));
     QCOMPARE(rowsOf(model), QStringList{QStringLiteral("山/")});
     // Both cells read the whole pair, wherever in the row the focus stands.
     for (int column : {0, 1})
@@ -90,7 +95,8 @@ void QuestionTableModelTest::editsKeepRowsAndItemsInStep()
     QFETCH(int, row);
     QFETCH(QStringList, rows);
     QuestionBank bank = threePairs();
-    QuestionTableModel model(bank);
+    ReadingsTable readings(bank);
+    QuestionTableModel model(bank, readings);
     model.setLevel(1);
     const QStringList before = rowsOf(model);
     Tester tester(&model, Tester::FailureReportingMode::QtTest);
@@ -109,6 +115,7 @@ void QuestionTableModelTest::editsKeepRowsAndItemsInStep()
     QCOMPARE(done, !rows.isEmpty());
     QCOMPARE(rowsOf(model), done ? rows : before);
     QCOMPARE(itemsOf(bank, 1), rowsOf(model));
+    QCOMPARE(readings.count(1), bank.Count(1));
     QCOMPARE(bank.Count(0), 1);
     // A view hears of each change by the one signal that fits it.
     const QSignalSpy& expected = edit == "replace"  ? changed
@@ -116,6 +123,62 @@ void QuestionTableModelTest::editsKeepRowsAndItemsInStep()
                                                     : inserted;
     QCOMPARE(changed.size() + removed.size() + inserted.size(), expected.size());
     QCOMPARE(expected.size(), done ? 1 : 0);
+}
+
+void QuestionTableModelTest::readingByHandIsConfirmedNewTextsAskForACheck_data()
+{
+    QTest::addColumn<bool>("waiting"); // the reading read from the file waits for a check
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<PairReading>("after");
+    QTest::addColumn<QString>("spoken");
+    const PairReading yama{"やま", {}, false};
+    const PairReading yamaWaiting{"やま", {}, true};
+    const QString spokenYama = QStringLiteral("問題 YAMA、回答 yama、よみ やま");
+    QTest::addRow("new_reading_typed")
+        << true << "set_reading" << PairReading{"さん", {"サン"}, false}
+        << QStringLiteral("問題 YAMA、回答 yama、よみ さん、別解 サン");
+    QTest::addRow("same_texts_same_reading")
+        << true << "set_same" << yamaWaiting << spokenYama + QStringLiteral("、要確認");
+    QTest::addRow("new_texts_same_reading")
+        << false << "set_texts" << yamaWaiting
+        << QStringLiteral("問題 Q、回答 yama、よみ やま、要確認");
+    QTest::addRow("reading_cleared")
+        << false << "set_cleared" << PairReading{} << QStringLiteral("問題 YAMA、回答 yama");
+    QTest::addRow("mark_unchecked") << true << "uncheck" << yama << spokenYama;
+    QTest::addRow("mark_cannot_be_set") << false << "check" << yama << spokenYama;
+}
+
+void QuestionTableModelTest::readingByHandIsConfirmedNewTextsAskForACheck()
+{
+    QFETCH(bool, waiting);
+    QFETCH(QString, edit);
+    QFETCH(PairReading, after);
+    QuestionBank bank = threePairs();
+    ReadingsTable readings(bank);
+    readings.attach(1, 0, {"やま", {}, waiting}, 1);
+    QuestionTableModel model(bank, readings);
+    Tester tester(&model, Tester::FailureReportingMode::QtTest);
+    model.setLevel(1);
+    const QModelIndex mark = model.index(0, QuestionTableModel::CheckColumn);
+
+    if (edit == "set_reading")
+        model.replacePair(0, {"YAMA", "yama"}, {"さん", {"サン"}, true});
+    else if (edit == "set_same")
+        model.replacePair(0, {"YAMA", "yama"}, {"やま", {}, false});
+    else if (edit == "set_texts")
+        model.replacePair(0, {"Q", "yama"}, {"やま", {}, false});
+    else if (edit == "set_cleared")
+        model.replacePair(0, {"YAMA", "yama"}, {});
+    else
+        QCOMPARE(model.setData(mark, edit == "uncheck" ? Qt::Unchecked : Qt::Checked,
+                               Qt::CheckStateRole),
+                 edit == "uncheck");
+
+    QCOMPARE(readings.reading(1, 0), after);
+    QCOMPARE(model.index(0, QuestionTableModel::ReadingColumn).data().toString(), after.reading);
+    QCOMPARE(mark.data(Qt::CheckStateRole).isValid(), !after.isEmpty());
+    QCOMPARE(bool(model.flags(mark) & Qt::ItemIsUserCheckable), after.needsCheck);
+    QTEST(model.index(0, 0).data(Qt::AccessibleTextRole).toString(), "spoken");
 }
 
 QTEST_GUILESS_MAIN(QuestionTableModelTest)

@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +24,8 @@ namespace {
 const QString SaveFailed = QStringLiteral("ファイルを保存できませんでした");
 
 const QuestionBank Sample = upperCaseBank({{"yama", "kawa", "sora"}, {"umi"}});
+
+const QByteArray ReadingsHeader = "レベル\t問題\t回答\tよみ\t別解\t要確認\n";
 
 } // namespace
 
@@ -108,6 +111,8 @@ private slots:
     void cleanup()
     {
         dialog.reset();
+        // Each test starts without readings beside its question file.
+        QFile::remove(folder.filePath("Q1.DAT.yomi.tsv"));
         files = {};
         messages.messages.clear();
     }
@@ -136,6 +141,116 @@ private slots:
         QVERIFY(files.requests[0].mustExist);
         QCOMPARE(files.requests[1].presetFile, folder.filePath("Q1.DAT"));
         click(d().BitBtn1);
+        QCOMPARE(fileBytes("Q1.DAT"), QuestionFile::encode(Sample));
+        QVERIFY(!QFile::exists(folder.filePath("Q1.DAT.yomi.tsv")));
+    }
+
+    void typedReadingIsSavedBesideTheUnchangedQuestionFile()
+    {
+        openWithSample();
+        clickRow(1);
+        commit(d().Edit3, QStringLiteral("カワ"));
+        commit(d().Edit4, QStringLiteral("川 |かわ"));
+        QTest::keyClick(d().Edit4, Qt::Key_Return);
+        QCOMPARE(d().ListView1->model()->index(1, QuestionTableModel::ReadingColumn).data(),
+                 QStringLiteral("かわ"));
+        click(d().BitBtn1);
+
+        const QByteArray companion = ReadingsHeader + "初級\tKAWA\tkawa\tかわ\t川 | かわ\t\n";
+        QCOMPARE(fileBytes("Q1.DAT.yomi.tsv"), companion);
+        QCOMPARE(fileBytes("Q1.DAT"), QuestionFile::encode(Sample));
+        d().show();
+        load(folder.filePath("Q1.DAT"));
+        clickRow(1);
+        QCOMPARE(boxes() + QStringList({d().Edit3->text(), d().Edit4->text()}),
+                 QStringList({"KAWA", "kawa", "かわ", "川 | かわ"}));
+        click(d().BitBtn1);
+        QCOMPARE(fileBytes("Q1.DAT.yomi.tsv"), companion);
+        QCOMPARE(fileBytes("Q1.DAT"), QuestionFile::encode(Sample));
+        QCOMPARE(messages.messages, QStringList());
+    }
+
+    void unusableReadingChangesNothing_data()
+    {
+        QTest::addColumn<QString>("reading");
+        QTest::addColumn<QString>("alternatives");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("reading_not_kana")
+            << "かわ川"
+            << ""
+            << "よみ「かわ川」にかなでない文字「川」があります。よみはひらがなで書いてください。";
+        QTest::addRow("alternative_not_cp932")
+            << "かわ"
+            << "kawa | ka😀"
+            << "別解「ka😀」の「😀」はファイルに保存できない文字のため、答えにできません。";
+    }
+
+    void unusableReadingChangesNothing()
+    {
+        QFETCH(QString, reading);
+        QFETCH(QString, alternatives);
+        openWithSample();
+        clickRow(1);
+        commit(d().Edit3, reading);
+        commit(d().Edit4, alternatives);
+        click(d().Button1);
+        click(d().Button4);
+
+        QFETCH(QString, message);
+        QCOMPARE(messages.messages, QStringList({message, message}));
+        QCOMPARE(d().document().bank(), Sample);
+        QVERIFY(!d().document().readings().hasReadings());
+        QCOMPARE(d().Edit3->text() + '/' + d().Edit4->text(), reading + '/' + alternatives);
+    }
+
+    void companionFaultsAreReportedAndItsLinesKept()
+    {
+        const QByteArray companion = ReadingsHeader + "初級\tKAWA\tkawa\tかわ\t\t✓\n" +
+                                     "初級\t\xff\n" + "中級\tGONE\tgone\tない\n";
+        writeFile("Q1.DAT.yomi.tsv", companion);
+        openWithSample();
+        QCOMPARE(messages.messages,
+                 QStringList{"よみのファイル " + folder.filePath("Q1.DAT.yomi.tsv") +
+                             ":\n3 行目: UTF-8 のテキストではありません。この行は読まずに残します。"
+                             "\n4 行目: 中級の問題「GONE」と回答「gone」の組は問題ファイルにありま"
+                             "せん。この行は消さずに残します。"});
+        QCOMPARE(d().ListView1->model()->index(1, QuestionTableModel::ReadingColumn).data(),
+                 QStringLiteral("かわ"));
+        click(d().BitBtn1);
+        QCOMPARE(fileBytes("Q1.DAT.yomi.tsv"), companion);
+        QCOMPARE(fileBytes("Q1.DAT"), QuestionFile::encode(Sample));
+    }
+
+    void spaceOnTheMarkConfirmsTheReading()
+    {
+        writeFile("Q1.DAT.yomi.tsv", ReadingsHeader + "初級\tSORA\tsora\tそら\t\t✓\n");
+        openWithSample();
+        const QModelIndex mark = d().ListView1->model()->index(2, QuestionTableModel::CheckColumn);
+        QCOMPARE(mark.data(Qt::CheckStateRole), QVariant(int(Qt::Checked)));
+        d().ListView1->setFocus();
+        d().ListView1->setCurrentIndex(mark);
+        QTest::keyClick(d().ListView1, Qt::Key_Space);
+        QCOMPARE(mark.data(Qt::CheckStateRole), QVariant(int(Qt::Unchecked)));
+        click(d().BitBtn1);
+        QCOMPARE(fileBytes("Q1.DAT.yomi.tsv"), ReadingsHeader + "初級\tSORA\tsora\tそら\t\t\n");
+    }
+
+    void companionTooLargeIsLeftAsItIs()
+    {
+        const QByteArray companion(1024 * 1024 + 1, 'x');
+        writeFile("Q1.DAT.yomi.tsv", companion);
+        openWithSample();
+        QCOMPARE(messages.messages.size(), 1);
+        QVERIFY(messages.messages[0].contains(QStringLiteral("読み込みませんでした")));
+        clickRow(0);
+        commit(d().Edit3, QStringLiteral("やま"));
+        click(d().Button1);
+        click(d().BitBtn1);
+        QCOMPARE(messages.messages.last(),
+                 "よみのファイル " + folder.filePath("Q1.DAT.yomi.tsv") +
+                     " は読み込めなかったため、書き換えていません。入力したよみは保存されていま"
+                     "せん。");
+        QCOMPARE(fileBytes("Q1.DAT.yomi.tsv"), companion);
         QCOMPARE(fileBytes("Q1.DAT"), QuestionFile::encode(Sample));
     }
 
@@ -341,29 +456,33 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), d().Edit2);
         QTest::keyClick(dialog.get(), Qt::Key_M, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), d().Edit1);
+        QTest::keyClick(dialog.get(), Qt::Key_Y, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), d().Edit3);
+        QTest::keyClick(dialog.get(), Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), d().Edit4);
 
         d().RadioGroup1Items[0]->setFocus();
         QStringList visited{QApplication::focusWidget()->objectName()};
-        for (int step = 0; step < 11; ++step) {
+        for (int step = 0; step < 13; ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, QStringList({"RadioGroup1Item1", "ListView1", "BitBtn1", "BitBtn2",
-                                       "BitBtn3", "Edit1", "Edit2", "Button1", "Button2", "Button3",
-                                       "Button4", "RadioGroup1Item1"}));
+                                       "BitBtn3", "Edit1", "Edit2", "Edit3", "Edit4", "Button1",
+                                       "Button2", "Button3", "Button4", "RadioGroup1Item1"}));
     }
 
     void screenReadersNameEveryControlAndReadRowsAsPairs()
     {
         openWithSample();
         QStringList names;
-        const QList<QWidget*> controls{d().ListView1, d().Edit1,   d().Edit2,   d().BitBtn1,
-                                       d().BitBtn2,   d().BitBtn3, d().Button1, d().Button2,
-                                       d().Button3,   d().Button4};
+        const QList<QWidget*> controls{d().ListView1, d().Edit1,   d().Edit2,   d().Edit3,
+                                       d().Edit4,     d().BitBtn1, d().BitBtn2, d().BitBtn3,
+                                       d().Button1,   d().Button2, d().Button3, d().Button4};
         for (QWidget* widget : controls)
             names << QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-        QCOMPARE(names, QStringList({"問題と回答", "問題", "回答", "OK", "キャンセル", "ヘルプ",
-                                     "設定", "ロード", "削除", "追加"}));
+        QCOMPARE(names, QStringList({"問題と回答", "問題", "回答", "よみ", "別解", "OK",
+                                     "キャンセル", "ヘルプ", "設定", "ロード", "削除", "追加"}));
         QAccessibleTableInterface* table =
             QAccessible::queryAccessibleInterface(d().ListView1)->tableInterface();
         QCOMPARE(table->cellAt(1, 1)->text(QAccessible::Name),
