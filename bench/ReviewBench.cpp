@@ -142,7 +142,7 @@ class QuietView : public SessionView
 {
 public:
     void setBarPosition(int) override {}
-    void showQuestion(const QByteArray&) override {}
+    void showQuestion(const QByteArray&, const RubySegments&) override {}
     void clearInput() override {}
     void playSound(SoundEvent) override {}
     void questionAnswered(const AnsweredQuestion&) override {}

@@ -14,7 +14,9 @@
 #include "widgets/HelpKeys.h"
 #include "widgets/JapaneseFont.h"
 #include "widgets/MarkImages.h"
+#include "widgets/RubyPanel.h"
 
+#include <QActionGroup>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -119,7 +121,7 @@ void MainWindowUi::createControls(QMainWindow* window)
     showBar(0);
     ProgressBar1->hide();
 
-    Panel1 = new BevelPanel(client, QStringLiteral("Panel1"));
+    Panel1 = new RubyPanel(client, QStringLiteral("Panel1"));
     Panel1->setGeometry(88, 32, 361, 25);
     Panel1->setCaption(Label2->text());
 
@@ -202,8 +204,32 @@ void MainWindowUi::createEtcMenu(QMenuBar* bar)
     addSeparator(MenuEtc, QStringLiteral("N13"));
     MenuRomaji = addItem(MenuEtc, QStringLiteral("MenuRomaji"), QStringLiteral("ﾛｰﾏ字入力(&R)"));
     MenuRomaji->setCheckable(true);
+    createReadingItems();
     MenuClearRecord =
         addItem(MenuEtc, QStringLiteral("MenuClearRecord"), QStringLiteral("学習記録の消去(&R)"));
+}
+
+// How the loaded file's readings are used: over the question, and as answers.
+void MainWindowUi::createReadingItems()
+{
+    MenuFurigana = MenuEtc->addMenu(QStringLiteral("ふりがな(&U)"));
+    MenuFurigana->setObjectName(QStringLiteral("MenuFurigana"));
+    auto* modes = new QActionGroup(MenuFurigana);
+    const std::array<std::pair<const char*, QString>, 3> items{{
+        {"MenuFuriganaNever", QStringLiteral("表示しない(&N)")},
+        {"MenuFuriganaAlways", QStringLiteral("常に(&A)")},
+        {"MenuFuriganaAfterMiss", QStringLiteral("間違えた後(&M)")},
+    }};
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        MenuFuriganaMode[k] =
+            addItem(MenuFurigana, QString::fromLatin1(items[k].first), items[k].second);
+        MenuFuriganaMode[k]->setCheckable(true);
+        modes->addAction(MenuFuriganaMode[k]);
+    }
+    MenuFuriganaMode[0]->setChecked(true);
+    MenuByReading =
+        addItem(MenuEtc, QStringLiteral("MenuByReading"), QStringLiteral("読みで答える(&Y)"));
+    MenuByReading->setCheckable(true);
 }
 
 void MainWindowUi::createHelpMenu(QMenuBar* bar)
@@ -220,9 +246,13 @@ void MainWindowUi::installHelpKeys(HelpViewer& viewer)
 {
     HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuRomaji, HelpTopics::RomajiContext);
+    for (QAction* item : {MenuFurigana->menuAction(), MenuByReading})
+        HelpRouting::setContext(item, HelpTopics::ReadingsContext);
+    for (QAction* item : MenuFuriganaMode)
+        HelpRouting::setContext(item, HelpTopics::ReadingsContext);
     HelpRouting::setContext(MenuToday, HelpTopics::TodaysReviewContext);
     HelpRouting::setContext(MenuReviewSetting, HelpTopics::ReviewSettingsContext);
-    for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuHelp})
+    for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuFurigana, MenuHelp})
         HelpKeys::installOnMenu(menu, viewer);
 }
 
@@ -249,7 +279,7 @@ void MainWindowUi::showState(DrillState state, bool startedUp)
     else if (!Timer1->isActive())
         Timer1->start();
     Panel2->setPanelText(startedUp ? statusText(state) : PreparingText);
-    Panel1->setPanelText(QString());
+    Panel1->setRubyText(QString(), {});
 }
 
 void MainWindowUi::showLoading(const QString& file)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drill/DrillState.h"
+#include "widgets/RubyPanel.h"
 
 #include <QPixmap>
 #include <QString>
@@ -31,7 +32,7 @@ struct MainWindowUi
     QLabel* Label3;
     BevelPanel* Panel2;
     QProgressBar* ProgressBar1;
-    BevelPanel* Panel1;
+    RubyPanel* Panel1;
     QLineEdit* Edit1;
     QLabel* Image1;
     std::array<QPixmap, 2> ImageList1;
@@ -60,6 +61,9 @@ struct MainWindowUi
     QAction* MenuSound;
     QAction* MenuData;
     QAction* MenuRomaji;
+    QMenu* MenuFurigana;
+    std::array<QAction*, 3> MenuFuriganaMode; // in the order of Furigana's values
+    QAction* MenuByReading;
     QAction* MenuClearRecord;
     QMenu* MenuHelp;
     QAction* MenuContents;
@@ -88,5 +92,6 @@ private:
     void createFileMenu(QMenuBar* bar);
     void createLevelMenu(QMenuBar* bar);
     void createEtcMenu(QMenuBar* bar);
+    void createReadingItems();
     void createHelpMenu(QMenuBar* bar);
 };

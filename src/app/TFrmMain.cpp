@@ -37,6 +37,9 @@ TFrmMain::TFrmMain(const Services& services)
     today.showIn(*MenuToday, *MenuLevel, [this] { return gameSettings(); });
     today.showSettingsIn(*MenuReviewSetting, *this);
     connect(&today, &TodaysReviewCommand::started, this, &TFrmMain::RefreshWindow);
+    readings = new ReadingsCommand(session, *Panel1, services.messageBox);
+    readings->setParent(this);
+    readings->showIn(MenuFuriganaMode, *MenuByReading);
     connectControls();
     connectMenus();
     frmSound = new TSoundDialog(services.fileDialog, this);
@@ -104,13 +107,19 @@ QString TFrmMain::loadSettings()
     MenuRomajiClick();
     learnerName = loaded.settings.learnerName;
     today.useStored(loaded.settings.review);
+    readings->useStored(loaded.settings.furigana, loaded.settings.answerByReading);
     return loaded.firstError.value_or(QString());
 }
 
 void TFrmMain::saveSettings()
 {
-    const StoredSettings stored{settings, recent.all(), romajiInput->isActive(), learnerName,
-                                today.reviewSettings()};
+    const StoredSettings stored{settings,
+                                recent.all(),
+                                romajiInput->isActive(),
+                                learnerName,
+                                today.reviewSettings(),
+                                readings->furigana(),
+                                readings->answerByReading()};
     if (const Outcome<QString> saved = store.saveAll(stored); !saved)
         services.messageBox.showError(saved.failure());
 }
@@ -134,6 +143,7 @@ void TFrmMain::LoadQuestionFile(const QString& path)
     }
     setWindowTitle(WindowParts::captionWithFile(ProductInfo::Name, path));
     recent.update(path);
+    readings->tellLoadProblems(path);
 }
 
 void TFrmMain::MenuLoadClick()

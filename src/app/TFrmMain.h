@@ -3,6 +3,7 @@
 #include "ProductInfo.h"
 #include "app/MainWindowUi.h"
 #include "app/OnDemandWindows.h"
+#include "app/ReadingsCommand.h"
 #include "app/TodaysReviewCommand.h"
 #include "media/SoundEffects.h"
 #include "session/DrillSession.h"
@@ -112,7 +113,7 @@ private:
     void tellRecordMessage();
 
     void setBarPosition(int position) override;
-    void showQuestion(const QByteArray& question) override;
+    void showQuestion(const QByteArray& question, const RubySegments& ruby) override;
     void clearInput() override;
     void playSound(SoundEvent sound) override;
     void questionAnswered(const AnsweredQuestion& answered) override;
@@ -129,6 +130,7 @@ private:
     DrillSession session;
     OnDemandWindows windows;
     TodaysReviewCommand today;
+    ReadingsCommand* readings; // owned as a child
     QDir programFolder;
     bool shown = false;
     bool started = false;

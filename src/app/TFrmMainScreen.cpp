@@ -1,8 +1,8 @@
 #include "app/TFrmMain.h"
 
 #include "questions/TextCodec.h"
-#include "widgets/BevelPanel.h"
 #include "widgets/RomajiLineInput.h"
+#include "widgets/RubyPanel.h"
 
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -14,8 +14,10 @@ void TFrmMain::connectControls()
     // emptying of the line is no answer.
     connect(Edit1, &QLineEdit::textEdited, this, &TFrmMain::Edit1Change);
     Edit1->installEventFilter(this);
-    romajiInput = new RomajiLineInput(
-        Edit1, [this] { return TextCodec::decode(session.drill().currentQuestion().answer); });
+    romajiInput = new RomajiLineInput(Edit1, [this] {
+        return session.readings().romajiTarget(session.drill().currentQuestion());
+    });
+    connect(readings, &ReadingsCommand::answersChanged, romajiInput, &RomajiLineInput::follow);
     connect(Timer1, &QTimer::timeout, this, &TFrmMain::Timer1Timer);
 }
 
@@ -43,9 +45,9 @@ void TFrmMain::setBarPosition(int position)
     showBar(position);
 }
 
-void TFrmMain::showQuestion(const QByteArray& question)
+void TFrmMain::showQuestion(const QByteArray& question, const RubySegments& ruby)
 {
-    Panel1->setPanelText(TextCodec::decode(question));
+    Panel1->setRubyText(TextCodec::decode(question), ruby);
     romajiInput->follow();
 }
 

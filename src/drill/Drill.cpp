@@ -90,8 +90,9 @@ void Drill::checkAnswer(const std::optional<QByteArray>& typed)
 {
     // The typed text comes from the encoder, which writes each character under its one canonical
     // code; an answer saved by another program may hold a second code of the same character.
-    if (currentState != DrillState::Running || !typed ||
-        *typed != TextCodec::canonical(question.answer))
+    if (currentState != DrillState::Running || !typed)
+        return;
+    if (answers ? !answers(question, *typed) : *typed != TextCodec::canonical(question.answer))
         return;
     screen.drawMark(DrillMark::Correct);
     drawQuestionIndex();

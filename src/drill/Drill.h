@@ -4,6 +4,7 @@
 #include "drill/DrillState.h"
 #include "questions/PackedPairs.h"
 
+#include <functional>
 #include <optional>
 
 class RandomSource;
@@ -25,7 +26,11 @@ public:
         Unavailable
     };
 
+    // Whether the typed text (CP932) answers the pair; unset, only the pair's own answer does.
+    using AnswerCheck = std::function<bool(const QuestionItem& pair, const QByteArray& typed)>;
+
     Drill(RandomSource& random, DrillScreen& screen);
+    void setAnswerCheck(AnswerCheck check) { answers = std::move(check); }
 
     DrillState state() const { return currentState; }
     int barPosition() const { return bar; }
@@ -65,4 +70,5 @@ private:
     QuestionItem question;
     int bar = 0;
     DrillTally counters;
+    AnswerCheck answers;
 };

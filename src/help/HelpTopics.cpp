@@ -31,6 +31,8 @@ std::optional<QString> identifierFor(int context)
         return QStringLiteral("tazune.reviewsettings");
     case ReviewPlanContext:
         return QStringLiteral("tazune.reviewplan");
+    case ReadingsContext:
+        return QStringLiteral("tazune.readings");
     }
     return std::nullopt;
 }

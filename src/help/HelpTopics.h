@@ -22,6 +22,7 @@ inline constexpr int ResultsContext = 22;
 inline constexpr int TodaysReviewContext = 23;
 inline constexpr int ReviewSettingsContext = 24;
 inline constexpr int ReviewPlanContext = 25;
+inline constexpr int ReadingsContext = 26;
 
 // The topic of a window's help context; nothing for a number no window carries, such as 0.
 std::optional<QString> identifierFor(int context);

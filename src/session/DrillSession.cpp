@@ -19,13 +19,18 @@ DrillSession::DrillSession(RandomSource& random, LearningRecord& record, Session
                            MonotonicClock clock, GameRecorder::Clock wallClock)
     : view(view), clock(std::move(clock)), wallClock(wallClock), draws(random), game(draws, *this),
       record(record, std::move(wallClock))
-{}
+{
+    game.setAnswerCheck([this](const QuestionItem& pair, const QByteArray& typed) {
+        return pairReadings.accepts(pair, typed);
+    });
+}
 
 QuestionFile::ReadOutcome DrillSession::load(const QString& path)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     const QuestionFile::ReadOutcome outcome = QuestionFile::read(path, fileBank, &hash);
     if (outcome) {
+        pairReadings.load(path, fileBank);
         record.useFile({path, hash.result()});
         game.setReady();
     }
@@ -111,6 +116,7 @@ DueSummary DrillSession::due()
 DrillSession::StartOutcome DrillSession::startGame(const PackedPairs& pairs,
                                                    const GameSettings& settings)
 {
+    pairReadings.rememberMissesFrom(record.queries());
     const Drill::StartOutcome started = game.start(pairs, settings.questionsPerGame);
     if (started == Drill::StartOutcome::EmptyLevel)
         return StartOutcome::EmptyLevel;
@@ -213,7 +219,7 @@ void DrillSession::setBarPosition(int position)
 void DrillSession::showQuestion(const QByteArray& question)
 {
     timer.questionShown(clock());
-    view.showQuestion(question);
+    view.showQuestion(question, pairReadings.rubyFor(game.currentQuestion()));
 }
 
 void DrillSession::clearInput()
@@ -233,6 +239,7 @@ void DrillSession::drawMark(DrillMark mark)
         view.questionAnswered(answered);
     } else {
         const TimedOutQuestion timedOut{pair, lastTyped, timer.timing(std::nullopt, inputMode)};
+        pairReadings.missed(pair);
         record.timedOut(timedOut.pair, timedOut.typed, timedOut.timing,
                         grader.timedOut(timedOut.pair, timedOut.timing));
         view.questionTimedOut(timedOut);

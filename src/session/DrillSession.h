@@ -6,6 +6,7 @@
 #include "record/GameRecorder.h"
 #include "session/AnswerTimer.h"
 #include "session/DrawOrder.h"
+#include "session/QuestionReadings.h"
 #include "session/SessionView.h"
 #include "session/ShowingGrader.h"
 
@@ -55,6 +56,9 @@ public:
     QuestionFile::ReadOutcome load(const QString& path);
 
     const QuestionBank& bank() const { return fileBank; }
+    // The readings and accepted answers of the loaded file's pairs, and how the game uses them.
+    QuestionReadings& readings() { return pairReadings; }
+    const QuestionReadings& readings() const { return pairReadings; }
     const Drill& drill() const { return game; }
     DrillState state() const { return game.state(); }
     bool inGame() const { return state() == DrillState::Running || state() == DrillState::Paused; }
@@ -113,6 +117,7 @@ private:
     MonotonicClock clock;
     GameRecorder::Clock wallClock;
     QuestionBank fileBank;
+    QuestionReadings pairReadings;
     PackedPairs reviewList;
     DrawOrder draws;
     Drill game;

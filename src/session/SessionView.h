@@ -2,6 +2,7 @@
 
 #include "drill/ReportFigures.h"
 #include "media/SoundEvent.h"
+#include "readings/RubyText.h"
 #include "record/LearningRecord.h"
 
 // A question of the game answered correctly: the pair, the bar's position then and the timing.
@@ -29,7 +30,8 @@ public:
     virtual ~SessionView() = default;
 
     virtual void setBarPosition(int position) = 0;
-    virtual void showQuestion(const QByteArray& question) = 0;
+    // The question with its reading over it, or no ruby to show it bare.
+    virtual void showQuestion(const QByteArray& question, const RubySegments& ruby) = 0;
     // Empties the input line. This is not an input: the window does not report it back.
     virtual void clearInput() = 0;
     virtual void playSound(SoundEvent sound) = 0;

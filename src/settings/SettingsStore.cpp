@@ -1,5 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include "readings/Furigana.h"
+
 #include <QLocale>
 
 #include <limits>
@@ -61,7 +63,7 @@ template <int index> QString& recentEntry(StoredSettings& settings)
 }
 
 // In the order load all reads them; save all writes them in the order of writePosition.
-const std::array<StoredValue, 14> StoredValues{{
+const std::array<StoredValue, 16> StoredValues{{
     {"Sec", 0,
      IntegerValue{[](StoredSettings& s) -> qint32& { return s.drill.secondsPerQuestion; },
                   DrillSettings::DefaultSeconds}},
@@ -87,6 +89,10 @@ const std::array<StoredValue, 14> StoredValues{{
                   ReviewSettings{}.newPairsPerDay, 0, ReviewSettings::MostNewPairsPerDay}},
     {"ReviewWeights", 13,
      WeightsValue{[](StoredSettings& s) -> Weights& { return s.review.weights; }}},
+    {"Furigana", 14,
+     IntegerValue{[](StoredSettings& s) -> qint32& { return s.furigana; }, 0, 0,
+                  qint32(Furigana::AfterMiss)}},
+    {"ByReading", 15, FlagValue{[](StoredSettings& s) -> bool& { return s.answerByReading; }}},
 }};
 
 QString typeError(const QString& name)

@@ -20,6 +20,9 @@ struct StoredSettings
     // The name printed on the results report and written into exported results; asked once.
     QString learnerName{};
     ReviewSettings review{};
+    // When the question wears its reading, as a Furigana value; and whether the reading answers.
+    qint32 furigana = 0;
+    bool answerByReading = false;
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };
@@ -33,7 +36,8 @@ struct LoadedSettings
 
 // Reads all stored values once at start and writes all of them once at shutdown, under the
 // names "Sec", "Cnt", "SE1" to "SE3", "Hist0" to "Hist2", "Romaji", "Learner" and, for today's
-// review, "ReviewRetention", "ReviewMaxDays", "ReviewNewPerDay" and "ReviewWeights".
+// review, "ReviewRetention", "ReviewMaxDays", "ReviewNewPerDay" and "ReviewWeights"; for the
+// readings, "Furigana" and "ByReading".
 class SettingsStore
 {
 public:

@@ -9,7 +9,11 @@ class FakeSessionView : public SessionView
 {
 public:
     void setBarPosition(int position) override { bar = position; }
-    void showQuestion(const QByteArray& question) override { shownQuestion = question; }
+    void showQuestion(const QByteArray& question, const RubySegments& ruby) override
+    {
+        shownQuestion = question;
+        shownRuby = ruby;
+    }
     void clearInput() override { ++clears; }
     void playSound(SoundEvent sound) override { sounds << sound; }
     void questionAnswered(const AnsweredQuestion& question) override { answered << question; }
@@ -18,6 +22,7 @@ public:
 
     int bar = 0;
     QByteArray shownQuestion;
+    RubySegments shownRuby;
     int clears = 0;
     QList<SoundEvent> sounds;
     QList<AnsweredQuestion> answered;

@@ -32,7 +32,7 @@ constexpr qint32 Min = std::numeric_limits<qint32>::min();
 constexpr qint32 Max = std::numeric_limits<qint32>::max();
 
 const QStringList ReviewNames{"ReviewRetention", "ReviewMaxDays", "ReviewNewPerDay",
-                              "ReviewWeights"};
+                              "ReviewWeights",   "Furigana",      "ByReading"};
 const QStringList ReadOrder =
     QStringList{"Sec", "Cnt", "SE1", "SE2", "SE3", "Hist0", "Hist1", "Hist2", "Romaji", "Learner"} +
     ReviewNames;
@@ -290,6 +290,9 @@ void SettingsStoreTest::rangedValueReadsBackOrGivesDefault_data()
     QTest::addRow("retention_letters") << retention << QVariant("abc") << "0.9" << true;
     QTest::addRow("retention_list")
         << retention << QVariant(QStringList{"0", "9"}) << "0.9" << true;
+
+    QTest::addRow("furigana_after_miss") << "Furigana" << QVariant("2") << "2" << false;
+    QTest::addRow("furigana_unknown_choice") << "Furigana" << QVariant("3") << "0" << true;
 
     const QString longest = "ReviewMaxDays";
     QTest::addRow("longest_missing") << longest << QVariant() << "365" << false;

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "readings/AcceptedAnswers.h"
+#include "readings/Furigana.h"
+#include "readings/ReadingsCompanion.h"
+
+#include <QSet>
+
+class LearningRecord;
+class RecordQueries;
+
+// The loaded file's readings as a game uses them: which typed texts answer a pair, the reading
+// over a question as the learner chose to see it, and what the companion file could not give.
+class QuestionReadings
+{
+public:
+    // The companion beside the question file just read into the bank; without one, nothing is
+    // read or kept.
+    void load(const QString& questionFile, const QuestionBank& bank);
+    const QList<CompanionProblem>& problems() const { return loadProblems; }
+    bool any() const { return hasReadings; }
+
+    void setFurigana(Furigana mode) { furigana = mode; }
+    void setAnswerByReading(bool on) { byReading = on; }
+    bool answerByReading() const { return byReading; }
+
+    bool accepts(const QuestionItem& pair, const QByteArray& typed) const;
+    std::optional<AnswerForm> formOf(const QuestionItem& pair, const QByteArray& typed) const;
+    RubySegments rubyFor(const QuestionItem& pair) const;
+    QString romajiTarget(const QuestionItem& pair) const;
+
+    // A pair the learner missed wears its reading from then on, when that is the choice; the
+    // notebook tells the pairs missed before, read once when first needed.
+    void missed(const QuestionItem& pair);
+    void rememberMissesFrom(RecordQueries& queries);
+
+private:
+    AcceptedAnswers answers;
+    QList<CompanionProblem> loadProblems;
+    QSet<std::pair<QByteArray, QByteArray>> missedPairs;
+    Furigana furigana = Furigana::Never;
+    bool byReading = false;
+    bool hasReadings = false;
+    bool notebookRead = false;
+};
