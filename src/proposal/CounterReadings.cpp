@@ -52,14 +52,14 @@ const std::array<Counter, 19> Counters{{
 
 // 一ヶ月, 一か月, 一カ月, 一箇月: months counted, not named.
 const std::array<QStringView, 4> MonthsCounted{u"ヶ月", u"か月", u"カ月", u"箇月"};
-constexpr std::array<QStringView, 11> MonthsCountedForms{
+const std::array<QStringView, 11> MonthsCountedForms{
     u"いっかげつ",  {}, {}, {}, {}, u"ろっかげつ", {}, u"はっかげつ", {}, u"じゅっかげつ",
     u"ひゃっかげつ"};
 
-constexpr std::array<QStringView, 10> Digits{u"",   u"いち", u"に",   u"さん", u"よん",
-                                             u"ご", u"ろく", u"なな", u"はち", u"きゅう"};
-constexpr std::array<QStringView, 10> OldDigits{u"",   u"いち", u"に",   u"さん", u"し",
-                                                u"ご", u"ろく", u"しち", u"はち", u"く"};
+const std::array<QStringView, 10> Digits{u"",   u"いち", u"に",   u"さん", u"よん",
+                                         u"ご", u"ろく", u"なな", u"はち", u"きゅう"};
+const std::array<QStringView, 10> OldDigits{u"",   u"いち", u"に",   u"さん", u"し",
+                                            u"ご", u"ろく", u"しち", u"はち", u"く"};
 
 std::optional<int> digitOf(QChar c)
 {
