@@ -17,6 +17,7 @@ fuzzers=(
     settings
     results-csv
     romaji-judge
+    readings
     anki-text
     anki-package
     kvtml

@@ -30,30 +30,59 @@ std::vector<Run> runsOf(QStringView word)
     return runs;
 }
 
-bool match(const std::vector<Run>& runs, std::size_t index, QStringView reading,
-           QStringList& kanjiReadings)
+// Each place a run may start at in the reading fails or succeeds the same way however it was
+// reached: remembering the failures keeps words of many runs over a long reading from taking
+// time that grows with the number of ways to cut it.
+class Matcher
 {
-    if (index == runs.size())
-        return reading.isEmpty();
-    const Run& run = runs[index];
-    if (!run.kanji)
-        return reading.startsWith(run.text) &&
-               match(runs, index + 1, reading.mid(run.text.size()), kanjiReadings);
-    for (qsizetype length = 1; length <= reading.size(); ++length) {
-        kanjiReadings.append(reading.left(length).toString());
-        if (match(runs, index + 1, reading.mid(length), kanjiReadings))
+public:
+    Matcher(const std::vector<Run>& runs, QStringView reading)
+        : runs(runs), reading(reading), failed((runs.size() + 1) * std::size_t(reading.size() + 1))
+    {}
+
+    bool match(std::size_t index, qsizetype from, QStringList& kanjiReadings)
+    {
+        if (index == runs.size())
+            return from == reading.size();
+        std::vector<bool>::reference knownToFail =
+            failed[index * std::size_t(reading.size() + 1) + std::size_t(from)];
+        if (knownToFail)
+            return false;
+        if (matchRun(index, from, kanjiReadings))
             return true;
-        kanjiReadings.removeLast();
+        knownToFail = true;
+        return false;
     }
-    return false;
-}
+
+private:
+    bool matchRun(std::size_t index, qsizetype from, QStringList& kanjiReadings)
+    {
+        const Run& run = runs[index];
+        const QStringView rest = reading.mid(from);
+        if (!run.kanji)
+            return rest.startsWith(run.text) &&
+                   match(index + 1, from + run.text.size(), kanjiReadings);
+        for (qsizetype length = 1; length <= rest.size(); ++length) {
+            kanjiReadings.append(rest.left(length).toString());
+            if (match(index + 1, from + length, kanjiReadings))
+                return true;
+            kanjiReadings.removeLast();
+        }
+        return false;
+    }
+
+    const std::vector<Run>& runs;
+    QStringView reading;
+    std::vector<bool> failed;
+};
 
 } // namespace
 
 std::optional<QStringList> align(QStringView word, QStringView reading)
 {
+    const std::vector<Run> runs = runsOf(word);
     QStringList kanjiReadings;
-    if (!match(runsOf(word), 0, reading, kanjiReadings))
+    if (!Matcher(runs, reading).match(0, 0, kanjiReadings))
         return std::nullopt;
     return kanjiReadings;
 }
