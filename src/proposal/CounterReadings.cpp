@@ -84,21 +84,28 @@ std::optional<Number> numberAt(QStringView text)
     int value = 0;
     qsizetype i = 0;
     bool kanjiForm = false;
+    int smallestUnit = 1000;
     for (; i < text.size(); ++i) {
         if (text[i] == u'十' || text[i] == u'百') {
             const int unit = text[i] == u'十' ? 10 : 100;
+            // 十十 is no number, and neither is 十百.
+            if (unit >= smallestUnit)
+                break;
+            smallestUnit = unit;
             const int multiplier =
                 value % 10 == 0 && (i == 0 || !digitOf(text[i - 1])) ? 1 : value % 10;
             value = value - value % 10 + multiplier * unit;
             kanjiForm = true;
-            continue;
-        }
-        const std::optional<int> digit = digitOf(text[i]);
-        if (!digit)
+        } else if (const std::optional<int> digit = digitOf(text[i])) {
+            value = kanjiForm ? value + *digit : value * 10 + *digit;
+        } else {
             break;
-        value = kanjiForm ? value + *digit : value * 10 + *digit;
+        }
+        // No longer a number of the table, however many digits follow.
+        if (value > 100)
+            return std::nullopt;
     }
-    if (i == 0 || value < 1 || value > 100)
+    if (i == 0 || value < 1)
         return std::nullopt;
     return Number{value, i};
 }
