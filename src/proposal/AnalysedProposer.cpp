@@ -8,6 +8,10 @@
 
 namespace {
 
+// A text of many counters read two ways (七人 and 七人 and …) would otherwise double them each
+// time; the teacher checks such a word anyway.
+constexpr qsizetype MostReadings = 8;
+
 void appendToEach(QStringList& readings, const QStringList& parts)
 {
     QStringList longer;
@@ -15,7 +19,7 @@ void appendToEach(QStringList& readings, const QStringList& parts)
         for (const QString& part : parts)
             longer << reading + part;
     }
-    readings = longer;
+    readings = longer.mid(0, MostReadings);
 }
 
 bool readPiece(Analyser& analyser, const QString& piece, QStringList& readings)
@@ -39,8 +43,9 @@ QStringList fitting(const QString& word, const QStringList& readings)
     return fit;
 }
 
-} // namespace
-
+// The readings of the word by one analyser, with the numbers and counters in it read from the
+// counter table (more than one reading where a counter reads two ways); those that do not fit the
+// word's kana are dropped.
 QStringList readingsBy(Analyser& analyser, const QString& word)
 {
     QStringList readings{QString()};
@@ -55,6 +60,8 @@ QStringList readingsBy(Analyser& analyser, const QString& word)
         return {};
     return fitting(word, readings);
 }
+
+} // namespace
 
 AnalysedProposer::AnalysedProposer(WordDictionary dictionary, std::unique_ptr<Analyser> analyser,
                                    std::unique_ptr<Analyser> secondAnalyser)
@@ -85,7 +92,6 @@ ReadingEvidence AnalysedProposer::evidenceFor(const QString& word)
     ReadingEvidence evidence;
     if (const std::optional<WordDictionary::Entry> entry = dictionary.find(word)) {
         evidence.dictionary = fitting(word, entry->readings);
-        evidence.commonInDictionary = 0;
         for (qsizetype i = 0; i < entry->common; ++i)
             evidence.commonInDictionary += evidence.dictionary.contains(entry->readings[i]);
     }

@@ -25,8 +25,3 @@ private:
     std::unique_ptr<Analyser> analyser;
     std::unique_ptr<Analyser> secondAnalyser;
 };
-
-// The readings of the word by one analyser, with the numbers and counters in it read from the
-// counter table (more than one reading where a counter reads two ways); those that do not fit the
-// word's kana are dropped.
-QStringList readingsBy(Analyser& analyser, const QString& word);

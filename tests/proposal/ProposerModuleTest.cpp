@@ -16,6 +16,7 @@ private slots:
     void proposes_data();
     void proposes();
     void answersEveryWordInOrder();
+    void offersAFewReadingsOfManyCountersReadTwoWays();
     void namesThePackageOfAMissingFile_data();
     void namesThePackageOfAMissingFile();
     void namesTheLibrariesWhenTheModuleDoesNotLoad();
@@ -82,6 +83,16 @@ void ProposerModuleTest::answersEveryWordInOrder()
     QCOMPARE(batch.proposals[1].reading, "");
     QCOMPARE(batch.proposals[2].reading, "やま");
     QCOMPARE(batch.proposals[3], batch.proposals[0]);
+}
+
+void ProposerModuleTest::offersAFewReadingsOfManyCountersReadTwoWays()
+{
+    const ProposalBatch batch = proposer->propose({QStringLiteral("七人").repeated(20)});
+
+    QCOMPARE(batch.proposals.size(), 1u);
+    QCOMPARE(batch.proposals[0].doubt, ReadingDoubt::SeveralReadings);
+    QCOMPARE(batch.proposals[0].readings.size(), 8);
+    QCOMPARE(batch.proposals[0].reading, QStringLiteral("ななにん").repeated(20));
 }
 
 void ProposerModuleTest::namesThePackageOfAMissingFile_data()
