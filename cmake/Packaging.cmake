@@ -29,9 +29,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # here as well.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6charts6")
-# The help viewer, the Japanese font the windows ask for, and Japanese texts on Qt's own buttons
-# and file dialog.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "assistant-qt6, fonts-ipafont-gothic, qt6-translations-l10n")
+# The help viewer, the Japanese font the windows ask for, Japanese texts on Qt's own buttons
+# and file dialog, and the dictionaries proposed readings come from: the analysers' (their
+# libraries the readings module links, which dpkg-shlibdeps finds) and the word dictionary.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "assistant-qt6, fonts-ipafont-gothic, qt6-translations-l10n, mecab-ipadic-utf8, kakasi-dic, edict")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -18,6 +18,7 @@ fuzzers=(
     results-csv
     readings-companion
     romaji-judge
+    readings
     anki-text
     anki-package
     kvtml

@@ -1,5 +1,6 @@
 #include "datatool/CommandLine.h"
 
+#include "datatool/ReadingsCommandLine.h"
 #include "datatool/ResultsCommandLine.h"
 #include "datatool/ScheduleCommandLine.h"
 #include "datatool/Subcommands.h"
@@ -357,6 +358,8 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
         return parseResultsCommandLine(arguments, language);
     if (isScheduleCommandLine(arguments))
         return parseScheduleCommandLine(arguments, language);
+    if (isReadingsCommandLine(arguments))
+        return parseReadingsCommandLine(arguments, language);
     QCommandLineParser parser;
     parser.setApplicationDescription(description(language));
     const Options options = makeOptions(language);
@@ -372,15 +375,19 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), QStringLiteral("tazune-data"), language);
     if (parser.isSet(options.help))
-        return {std::nullopt, parser.helpText(), ExitDone, std::nullopt, std::nullopt};
+        return {std::nullopt, parser.helpText(), ExitDone,
+                std::nullopt, std::nullopt,      std::nullopt};
     if (parser.isSet(options.version))
         return {std::nullopt,
                 QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion() +
                     '\n',
-                ExitDone, std::nullopt, std::nullopt};
+                ExitDone,
+                std::nullopt,
+                std::nullopt,
+                std::nullopt};
     if (const std::optional<QString> problem = usageProblem(parser, options, language))
         return usageError(*problem, QStringLiteral("tazune-data"), language);
-    return {requestFrom(parser, options), {}, ExitDone, std::nullopt, std::nullopt};
+    return {requestFrom(parser, options), {}, ExitDone, std::nullopt, std::nullopt, std::nullopt};
 }
 
 CommandLineOutcome usageError(const QString& message, const QString& command, Language language)
@@ -388,5 +395,6 @@ CommandLineOutcome usageError(const QString& message, const QString& command, La
     const QString hint =
         wording(language, "Try \"%1 --help\".", "使い方は「%1 --help」で表示されます。")
             .arg(command);
-    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt, std::nullopt};
+    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt, std::nullopt,
+            std::nullopt};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datatool/ReadingsRequest.h"
 #include "datatool/ResultsRequest.h"
 #include "datatool/ScheduleRequest.h"
 #include "language/Language.h"
@@ -67,7 +68,7 @@ enum ExitCode
     ExitUsage = 2
 };
 
-// Either work to do (a request, a results request or a schedule request), or a text to print and
+// Either work to do (a request, a results, schedule or readings request), or a text to print and
 // leave with: the help or the version (ExitDone on standard output) or a usage error (ExitUsage on
 // standard error).
 struct CommandLineOutcome
@@ -77,6 +78,7 @@ struct CommandLineOutcome
     ExitCode exitCode = ExitDone;
     std::optional<ResultsRequest> results;
     std::optional<ScheduleRequest> schedule;
+    std::optional<ReadingsRequest> readings;
 };
 
 CommandLineOutcome parseCommandLine(const QStringList& arguments, Language language);

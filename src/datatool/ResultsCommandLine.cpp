@@ -248,13 +248,17 @@ CommandLineOutcome parseResultsCommandLine(const QStringList& arguments, Languag
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), QStringLiteral("tazune-data results"), language);
     if (parser.isSet(options.help))
-        return {std::nullopt, parser.helpText(), ExitDone, std::nullopt, std::nullopt};
+        return {std::nullopt, parser.helpText(), ExitDone,
+                std::nullopt, std::nullopt,      std::nullopt};
     if (parser.isSet(options.version))
         return {std::nullopt,
                 QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion() +
                     '\n',
-                ExitDone, std::nullopt, std::nullopt};
+                ExitDone,
+                std::nullopt,
+                std::nullopt,
+                std::nullopt};
     if (const std::optional<QString> problem = usageProblem(parser, options, language))
         return usageError(*problem, QStringLiteral("tazune-data results"), language);
-    return {std::nullopt, {}, ExitDone, requestFrom(parser, options), std::nullopt};
+    return {std::nullopt, {}, ExitDone, requestFrom(parser, options), std::nullopt, std::nullopt};
 }

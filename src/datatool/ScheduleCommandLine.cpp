@@ -225,12 +225,16 @@ CommandLineOutcome parseScheduleCommandLine(const QStringList& arguments, Langua
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), QStringLiteral("tazune-data schedule"), language);
     if (parser.isSet(options.help))
-        return {std::nullopt, parser.helpText(), ExitDone, std::nullopt, std::nullopt};
+        return {std::nullopt, parser.helpText(), ExitDone,
+                std::nullopt, std::nullopt,      std::nullopt};
     if (parser.isSet(options.version))
         return {std::nullopt,
                 QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion() +
                     '\n',
-                ExitDone, std::nullopt, std::nullopt};
+                ExitDone,
+                std::nullopt,
+                std::nullopt,
+                std::nullopt};
     const QStringList positional = parser.positionalArguments();
     if (const std::optional<QString> problem = positionalProblem(positional, language))
         return usageError(*problem, QStringLiteral("tazune-data schedule"), language);
@@ -249,5 +253,5 @@ CommandLineOutcome parseScheduleCommandLine(const QStringList& arguments, Langua
     if (const std::optional<QString> problem =
             readParameters(parser, options, language, request.parameters))
         return usageError(*problem, QStringLiteral("tazune-data schedule"), language);
-    return {std::nullopt, {}, ExitDone, std::nullopt, request};
+    return {std::nullopt, {}, ExitDone, std::nullopt, request, std::nullopt};
 }

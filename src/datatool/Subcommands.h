@@ -5,8 +5,8 @@
 
 #include <optional>
 
-// Every command of the tool by the words that name it: a group (results, schedule), or none, then
-// the command. Both command-line parsers find their command here.
+// Every command of the tool by the words that name it: a group (results, schedule, readings), or
+// none, then the command. Both command-line parsers find their command here.
 enum class Subcommand
 {
     Import,
@@ -16,11 +16,13 @@ enum class Subcommand
     ResultsMerge,
     ScheduleReplay,
     ScheduleExportLog,
-    ScheduleReschedule
+    ScheduleReschedule,
+    ReadingsPropose
 };
 
 inline constexpr char16_t ResultsGroup[] = u"results";
 inline constexpr char16_t ScheduleGroup[] = u"schedule";
+inline constexpr char16_t ReadingsGroup[] = u"readings";
 
 // The command the positional words name, after the group when there is one.
 std::optional<Subcommand> subcommandNamed(QStringView group, QStringView name);

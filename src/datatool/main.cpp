@@ -1,15 +1,19 @@
 // tazune-data: question files to and from spreadsheet tables, a check of a question file, the
 // recorded results as tables, review logs replayed through the scheduler and the record's own log
-// exported or replayed. The rules live in tazune_datatool; this only picks the language and wires
-// the console, the record, the settings, the clock and the class report's painter.
+// exported or replayed, and readings proposed for a question file. The rules live in
+// tazune_datatool; this only picks the language and wires the console, the record, the settings,
+// the clock, the class report's painter and the readings' module.
 
 #include "ProductInfo.h"
 #include "datatool/CommandLine.h"
 #include "datatool/Commands.h"
+#include "datatool/ReadingsCommands.h"
 #include "datatool/ResultsCommandLine.h"
 #include "datatool/ResultsCommands.h"
 #include "datatool/ScheduleCommands.h"
+#include "platform/ProgramModule.h"
 #include "platform/QSettingsBackend.h"
+#include "proposal/ProposerModule.h"
 #include "record/SqlLearningRecord.h"
 #include "results/ClassReport.h"
 #include "widgets/JapaneseFont.h"
@@ -63,11 +67,17 @@ int main(int argc, char** argv)
     err.open(stderr, QIODevice::WriteOnly);
 
     const CommandLineOutcome outcome = parseCommandLine(QCoreApplication::arguments(), language);
-    if (!outcome.request && !outcome.results && !outcome.schedule) {
+    if (!outcome.request && !outcome.results && !outcome.schedule && !outcome.readings) {
         (outcome.exitCode == ExitDone ? out : err).write(outcome.text.toUtf8());
         return outcome.exitCode;
     }
     const Console console{out, err, language};
+    if (outcome.readings) {
+        ProposerModule proposer(ProgramModule::pathFor(QCoreApplication::applicationFilePath(),
+                                                       ProductInfo::ReadingsModule),
+                                ReadingSources());
+        return runReadings(*outcome.readings, console, proposer);
+    }
     if (outcome.schedule) {
         const ScheduleSources sources{[](const QString& path, ScheduleSources::Access access) {
                                           return std::make_unique<SqlLearningRecord>(

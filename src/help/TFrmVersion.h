@@ -5,7 +5,8 @@
 class QLabel;
 class QPushButton;
 
-// "バージョン情報": the product name and version.
+// "バージョン情報": the product name and version, and the credit of the dictionary readings are
+// proposed from.
 class TFrmVersion : public QDialog
 {
     Q_OBJECT
@@ -15,5 +16,6 @@ public:
 
     QLabel* Label1;
     QLabel* Label2;
+    QLabel* dictionaryCredit;
     QPushButton* BitBtn1;
 };

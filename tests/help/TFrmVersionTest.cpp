@@ -10,13 +10,14 @@ class TFrmVersionTest : public QObject
     Q_OBJECT
 
 private slots:
-    void showsNameAndVersionToEveryone()
+    void showsNameVersionAndDictionaryCreditToEveryone()
     {
         TFrmVersion dialog;
         const QList<QLabel*> lines = dialog.findChildren<QLabel*>();
-        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.size(), 3);
         QCOMPARE(ScreenReader::name(dialog.Label1), QStringLiteral("Tazune"));
         QCOMPARE(ScreenReader::name(dialog.Label2), "Version " + ProductInfo::Version);
+        QVERIFY(ScreenReader::name(dialog.dictionaryCredit).contains(QStringLiteral("CC BY-SA")));
     }
 };
 
