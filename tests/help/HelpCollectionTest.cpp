@@ -74,6 +74,8 @@ void HelpCollectionTest::topicOpensItsPage_data()
                                      << "今日の復習";
     QTest::addRow("review_plan") << topic(HelpTopics::ReviewPlanContext) << "today.html"
                                  << "今日の復習";
+    QTest::addRow("readings") << topic(HelpTopics::ReadingsContext) << "readings.html"
+                              << "よみ・ふりがな・別解";
     QTest::addRow("contents") << HelpTopics::ContentsIdentifier << "index.html"
                               << "Tazune ヘルプ";
 }

@@ -4,6 +4,7 @@
 #include "ScriptedRandom.h"
 #include "TestFiles.h"
 #include "UpperCaseBank.h"
+#include "questions/TextCodec.h"
 #include "record/ScheduleTime.h"
 
 #include <QTemporaryDir>
@@ -333,6 +334,37 @@ private slots:
         QCOMPARE(session->startTodaysReview({20, 10}, 10), DrillSession::StartOutcome::EmptyLevel);
         QVERIFY(!session->reviewing());
         QVERIFY(session->due().nextDue);
+    }
+
+    // The companion beside the file: an alternative answers, the reading answers only when
+    // chosen, and 間違えた後 puts the reading over the question once the pair was missed.
+    void readingsOfTheFileAnswerAndWearTheQuestion()
+    {
+        QuestionBank bank;
+        bank.Add(0, TextCodec::encode(u"金曜日"_qs).value(),
+                 TextCodec::encode(u"金曜日"_qs).value());
+        const QString kanji = folder.filePath("KANJI.DAT");
+        QVERIFY(QuestionFile::write(kanji, bank));
+        TestFiles::writeBytes(ReadingsCompanion::companionPath(kanji),
+                              u"レベル\t問題\t回答\tよみ\t別解\t要確認\n"
+                              u"初級\t金曜日\t金曜日\tきんようび\tkinyoubi\t\n"_qs.toUtf8());
+        QVERIFY(session->load(kanji));
+        QVERIFY(session->readings().problems().isEmpty());
+        session->readings().setFurigana(Furigana::AfterMiss);
+        const RubySegments ruby{{u"金曜日"_qs, u"きんようび"_qs}};
+
+        random.values = {0, 0, 0};
+        session->start({20, 3});
+        QCOMPARE(view.shownRuby, RubySegments{});
+        type(u"きんようび"_qs);
+        timeOut();
+        QCOMPARE(view.shownRuby, ruby);
+        type("kinyoubi");
+        QCOMPARE(view.answered.size(), 1);
+        session->readings().setAnswerByReading(true);
+        type(u"きんようび"_qs);
+        QCOMPARE(view.answered.size(), 2);
+        QCOMPARE(view.reports.size(), 1);
     }
 };
 
