@@ -3,6 +3,7 @@
 
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
+#include "ScriptedReadingProposer.h"
 #include "editor/EditorDocument.h"
 #include "editor/TFrmDataMake.h"
 #include "questions/QuestionFile.h"
@@ -57,7 +58,8 @@ void fillListWith100kPairs(benchmark::State& state)
     FakeFileDialog files;
     files.answers = {path};
     FakeMessageBox messages;
-    TFrmDataMake dialog(files, messages);
+    ScriptedReadingProposer proposer;
+    TFrmDataMake dialog(files, messages, proposer);
     dialog.show();
     dialog.Button2Click();
     QCoreApplication::processEvents();

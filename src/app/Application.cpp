@@ -13,6 +13,7 @@
 #include "platform/QtMessageBox.h"
 #include "platform/QtWavePlayer.h"
 #include "platform/TimeSeededRandom.h"
+#include "proposal/ProposerModule.h"
 #include "record/SqlLearningRecord.h"
 #include "results/ResultsModule.h"
 #include "widgets/FirstExposure.h"
@@ -64,9 +65,13 @@ int run(int argc, char* argv[])
                                                         ProductInfo::ResultsWindowModule));
     // Nothing is read from the record's file before the window is up.
     SqlLearningRecord record(SqlLearningRecord::defaultPath());
+    // Its module and dictionaries are loaded when the editor first asks for readings.
+    ProposerModule proposer(
+        ProgramModule::pathFor(QApplication::applicationFilePath(), ProductInfo::ReadingsModule),
+        ReadingSources{});
     TFrmMain window({messageBox, fileDialog, colorDialog, fontDialog, helpViewer, random,
                      wavePlayer, settings, QApplication::applicationFilePath(), record,
-                     resultsWindows});
+                     resultsWindows, proposer});
     window.show();
     // Start-up goes on once the window is on the screen and painted: the settings, the file,
     // the record's database driver and the audio libraries would otherwise hold up the first

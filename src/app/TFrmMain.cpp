@@ -46,7 +46,8 @@ TFrmMain::TFrmMain(const Services& services)
     frmReport = new TFrmReport(this);
     frmSetting = new TFrmSetting(this);
     frmVersion = new TFrmVersion(this);
-    frmDataMake = new TFrmDataMake(services.fileDialog, services.messageBox, this);
+    frmDataMake =
+        new TFrmDataMake(services.fileDialog, services.messageBox, services.readingProposer, this);
     connect(frmReport, &TFrmReport::timeOutsRequested, this, &TFrmMain::showTimeOuts);
     connect(&session.recorder(), &GameRecorder::messageWaiting, this, &TFrmMain::tellRecordMessage);
     installHelpKeys();

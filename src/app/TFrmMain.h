@@ -19,6 +19,7 @@ class FontDialog;
 class HelpViewer;
 class MessageBox;
 class RandomSource;
+class ReadingProposer;
 class RomajiLineInput;
 class WavePlayer;
 class TFrmDataMake;
@@ -47,6 +48,7 @@ public:
         QString executablePath;
         LearningRecord& record;
         ResultsWindowFactory& resultsWindows;
+        ReadingProposer& readingProposer;
     };
 
     explicit TFrmMain(const Services& services);

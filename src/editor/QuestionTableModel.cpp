@@ -77,6 +77,20 @@ void QuestionTableModel::appendPair(QuestionItem item, PairReading reading)
     endInsertRows();
 }
 
+bool QuestionTableModel::proposeReading(int row, const QString& reading, bool needsCheck)
+{
+    if (row < 0 || row >= rowCount() || reading.isEmpty())
+        return false;
+    PairReading current = readings.reading(shownLevel, row);
+    if (!current.reading.isEmpty())
+        return false;
+    current.reading = reading;
+    current.needsCheck = needsCheck;
+    readings.setReading(shownLevel, row, std::move(current));
+    rowChanged(row);
+    return true;
+}
+
 int QuestionTableModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : bank.Count(shownLevel);

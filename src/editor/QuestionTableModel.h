@@ -39,6 +39,8 @@ public:
     bool replacePair(int row, QuestionItem item, PairReading reading = {});
     bool deletePair(int row);
     void appendPair(QuestionItem item, PairReading reading = {});
+    // A reading nobody typed, kept with its mark as given; refused where the pair has one.
+    bool proposeReading(int row, const QString& reading, bool needsCheck);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -1,10 +1,12 @@
 #include "editor/TFrmDataMake.h"
 
 #include "editor/PairText.h"
+#include "editor/ProposedReadings.h"
 #include "help/HelpRouting.h"
 #include "help/HelpTopics.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
+#include "proposal/ProposalMessages.h"
 #include "questions/LevelNames.h"
 #include "questions/QuestionFileRequest.h"
 #include "readings/CompanionMessages.h"
@@ -65,10 +67,11 @@ QPushButton* glyphButton(QWidget* parent, const QString& name, QStyle::StandardP
 
 } // namespace
 
-TFrmDataMake::TFrmDataMake(FileDialog& fileDialog, MessageBox& messageBox, QWidget* parent)
+TFrmDataMake::TFrmDataMake(FileDialog& fileDialog, MessageBox& messageBox,
+                           ReadingProposer& proposer, QWidget* parent)
     : ProgramDialog(
           {QStringLiteral("TFrmDataMake"), HelpTopics::EditorContext, Caption, {409, 399}}, parent),
-      fileDialog(fileDialog), messageBox(messageBox)
+      fileDialog(fileDialog), messageBox(messageBox), proposer(proposer)
 {
     createControls();
     FormCreate();
@@ -99,6 +102,9 @@ void TFrmDataMake::createControls()
         button(this, QStringLiteral("Button3"), QStringLiteral("削除(&D)"), {328, 240, 75, 25});
     Button4 =
         button(this, QStringLiteral("Button4"), QStringLiteral("追加(&A)"), {328, 272, 75, 25});
+    Button5 = button(this, QStringLiteral("Button5"), QStringLiteral("読みを提案(&P)"),
+                     {328, 336, 75, 25});
+    HelpRouting::setContext(Button5, HelpTopics::ReadingsContext);
     connectHandlers();
     chainTabOrder();
 }
@@ -167,6 +173,7 @@ void TFrmDataMake::connectHandlers()
     connect(Button2, &QPushButton::clicked, this, &TFrmDataMake::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TFrmDataMake::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TFrmDataMake::Button4Click);
+    connect(Button5, &QPushButton::clicked, this, &TFrmDataMake::Button5Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TFrmDataMake::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn3, &QPushButton::clicked, this, &TFrmDataMake::BitBtn3Click);
@@ -188,7 +195,8 @@ void TFrmDataMake::chainTabOrder()
                               Button1,
                               Button2,
                               Button3,
-                              Button4};
+                              Button4,
+                              Button5};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -280,6 +288,19 @@ void TFrmDataMake::Button4Click()
         return;
     editor.model().appendPair(std::move(pair->item), std::move(pair->reading));
     clearBoxes();
+}
+
+// The analysers load the first time, which can take a moment; the list shows the proposals
+// with their marks, for the teacher to check before saving.
+void TFrmDataMake::Button5Click()
+{
+    const ProposedReadings::Outcome outcome =
+        ProposedReadings::fillEmpty(editor.model(), editor.bank(), editor.readings(), proposer);
+    if (outcome.unavailable)
+        messageBox.showError(
+            ProposalMessages::unavailable(*outcome.unavailable, Language::Japanese));
+    else
+        messageBox.tell(ProposedReadings::doneMessage(outcome));
 }
 
 void TFrmDataMake::BitBtn1Click()

@@ -18,6 +18,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTableView;
+class ReadingProposer;
 
 // "データ編集": the user's own question files, one level at a time as a list of pairs with their
 // readings, changed pair by pair and saved back to the file they came from. Created once and hidden
@@ -29,7 +30,8 @@ class TFrmDataMake : public ProgramDialog
 public:
     static inline const QString Caption = QStringLiteral("データ編集");
 
-    TFrmDataMake(FileDialog& fileDialog, MessageBox& messageBox, QWidget* parent = nullptr);
+    TFrmDataMake(FileDialog& fileDialog, MessageBox& messageBox, ReadingProposer& proposer,
+                 QWidget* parent = nullptr);
 
     const EditorDocument& document() const { return editor; }
 
@@ -51,6 +53,7 @@ public:
     QPushButton* Button2;
     QPushButton* Button3;
     QPushButton* Button4;
+    QPushButton* Button5; // 読みを提案
 
     void FillList();
     void RadioGroup1Click();
@@ -59,6 +62,7 @@ public:
     void Button2Click();
     void Button3Click();
     void Button4Click();
+    void Button5Click();
     void BitBtn1Click();
     void BitBtn3Click();
 
@@ -88,6 +92,7 @@ private:
 
     FileDialog& fileDialog;
     MessageBox& messageBox;
+    ReadingProposer& proposer;
     EditorDocument editor;
     QButtonGroup* levels;
 };

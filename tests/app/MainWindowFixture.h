@@ -9,6 +9,7 @@
 #include "RecordingHelpViewer.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedRandom.h"
+#include "ScriptedReadingProposer.h"
 #include "UpperCaseBank.h"
 #include "app/TFrmMain.h"
 #include "platform/ProgramModule.h"
@@ -37,6 +38,7 @@ struct MainWindowFixture
     // not hold, unless a test hands in the window linked into it.
     ResultsModule resultsModule{folder.filePath(ProductInfo::ResultsWindowModule)};
     ResultsWindowFactory* resultsWindows = &resultsModule;
+    ScriptedReadingProposer proposer;
     std::unique_ptr<TFrmMain> window;
 
     // The window reaches its messages, its sounds and its record through these doubles unless
@@ -47,7 +49,7 @@ struct MainWindowFixture
         window = std::make_unique<TFrmMain>(TFrmMain::Services{
             messages ? *messages : messageBox, fileDialog, colorDialog, fontDialog, helpViewer,
             random, wavePlayer ? *wavePlayer : player, settings, folder.filePath("tazune"),
-            learningRecord ? *learningRecord : record, *resultsWindows});
+            learningRecord ? *learningRecord : record, *resultsWindows, proposer});
     }
 
     // Shows the window and starts it up as the program does once it is on the screen, with the

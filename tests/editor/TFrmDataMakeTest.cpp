@@ -3,6 +3,7 @@
 #include "FakeMessageBox.h"
 #include "FileSizeLimit.h"
 #include "RecordingHelpViewer.h"
+#include "ScriptedReadingProposer.h"
 #include "TestFiles.h"
 #include "UpperCaseBank.h"
 #include "questions/QuestionFile.h"
@@ -37,6 +38,7 @@ private:
     QTemporaryDir folder;
     FakeFileDialog files;
     FakeMessageBox messages;
+    ScriptedReadingProposer proposer;
     std::unique_ptr<TFrmDataMake> dialog;
 
     TFrmDataMake& d() { return *dialog; }
@@ -107,7 +109,7 @@ private:
     }
 
 private slots:
-    void init() { dialog = std::make_unique<TFrmDataMake>(files, messages); }
+    void init() { dialog = std::make_unique<TFrmDataMake>(files, messages, proposer); }
     void cleanup()
     {
         dialog.reset();
@@ -252,6 +254,35 @@ private slots:
                      "せん。");
         QCOMPARE(fileBytes("Q1.DAT.yomi.tsv"), companion);
         QCOMPARE(fileBytes("Q1.DAT"), QuestionFile::encode(Sample));
+    }
+
+    // 読みを提案 fills only empty readings, marks the doubtful ones, and says what is missing
+    // when the analysers are not installed.
+    void proposedReadingsFillTheEmptyOnesWithTheirMarks()
+    {
+        writeFile("Q1.DAT.yomi.tsv", ReadingsHeader + "初級\tSORA\tsora\tそら\t\t\n");
+        openWithSample();
+        proposer.proposals.insert("YAMA",
+                                  {"やま", {"やま", "さん"}, ReadingDoubt::SeveralReadings});
+        proposer.proposals.insert("KAWA", {"かわ", {"かわ"}, ReadingDoubt::None});
+        click(d().Button5);
+        QCOMPARE(proposer.asked, (QList<QStringList>{{"YAMA", "KAWA"}}));
+        const QAbstractItemModel* model = d().ListView1->model();
+        QStringList shown;
+        for (int row = 0; row < model->rowCount(); ++row)
+            shown << model->index(row, QuestionTableModel::ReadingColumn).data().toString() +
+                         (model->index(row, QuestionTableModel::CheckColumn)
+                                      .data(Qt::CheckStateRole) == int(Qt::Checked)
+                              ? "✓"
+                              : "");
+        QCOMPARE(shown, (QStringList{"やま✓", "かわ", "そら"}));
+        QCOMPARE(messages.told, QStringList{"2 件のよみを提案しました（要確認 1 件）"});
+
+        proposer.unavailable = ProposerUnavailable{"edict", "/usr/share/edict/edict"};
+        d().RadioGroup1Items[1]->click();
+        click(d().Button5);
+        QCOMPARE(messages.messages.size(), 1);
+        QVERIFY(messages.messages[0].contains("edict"));
     }
 
     void failedLoadKeepsTheCaptionAndOkWritesNothing_data()
@@ -463,13 +494,14 @@ private slots:
 
         d().RadioGroup1Items[0]->setFocus();
         QStringList visited{QApplication::focusWidget()->objectName()};
-        for (int step = 0; step < 13; ++step) {
+        for (int step = 0; step < 14; ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited, QStringList({"RadioGroup1Item1", "ListView1", "BitBtn1", "BitBtn2",
-                                       "BitBtn3", "Edit1", "Edit2", "Edit3", "Edit4", "Button1",
-                                       "Button2", "Button3", "Button4", "RadioGroup1Item1"}));
+        QCOMPARE(visited,
+                 QStringList({"RadioGroup1Item1", "ListView1", "BitBtn1", "BitBtn2", "BitBtn3",
+                              "Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Button2", "Button3",
+                              "Button4", "Button5", "RadioGroup1Item1"}));
     }
 
     void screenReadersNameEveryControlAndReadRowsAsPairs()
