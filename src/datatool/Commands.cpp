@@ -8,6 +8,9 @@
 #include "questions/CheckReport.h"
 #include "questions/LevelNames.h"
 #include "questions/QuestionFile.h"
+#include "readings/CompanionMessages.h"
+#include "readings/NewQuestionFile.h"
+#include "readings/ReadingsCompanion.h"
 #include "tables/AnkiExport.h"
 #include "tables/TableExport.h"
 #include "tables/TableImport.h"
@@ -48,6 +51,7 @@ std::array<int, QuestionBank::LevelCount> countsOf(const QuestionBank& bank)
 struct LoadedFile
 {
     QuestionBank bank;
+    ReadingsTable readings;
     // The program's own message followed by the reason; empty when the file loaded.
     QString failure;
 };
@@ -69,6 +73,19 @@ LoadedFile loadAsTheProgramDoes(const QString& path, Language language)
         loaded.failure =
             QuestionFile::messageFor(outcome) + wording(language, "。 ", "。") + reason;
     return loaded;
+}
+
+// The readings beside the file, as the editor reads them; what could not be read is a warning, as
+// the editor shows it, and the rest is used.
+ReadingsTable readingsOf(const Request& request, const QuestionBank& bank, const Console& console)
+{
+    const CompanionFile companion = ReadingsCompanion::read(request.input);
+    ReadingsCompanion::Matched matched = ReadingsCompanion::match(companion, bank);
+    const QString problems = CompanionMessages::summary(
+        ReadingsCompanion::companionPath(request.input), companion.problems + matched.orphans);
+    if (!problems.isEmpty())
+        print(console.err, Messages::warningPrefix(console.language) + problems);
+    return std::move(matched.readings);
 }
 
 bool refusesToReplace(const Request& request, const Console& console)
@@ -101,7 +118,8 @@ std::optional<QByteArray> readTable(const QString& path, const Console& console)
 }
 
 // An import that brings no pair is refused rather than written as an empty file.
-ExitCode writeBank(const Request& request, const QuestionBank& bank, const Console& console)
+ExitCode writeBank(const Request& request, const QuestionBank& bank, const ReadingsTable& readings,
+                   const Console& console)
 {
     const std::array<int, QuestionBank::LevelCount> counts = countsOf(bank);
     if (std::reduce(counts.begin(), counts.end()) == 0) {
@@ -109,7 +127,7 @@ ExitCode writeBank(const Request& request, const QuestionBank& bank, const Conso
         print(console.err, Messages::nothingWritten(console.language));
         return ExitFailed;
     }
-    if (!QuestionFile::write(request.output, bank)) {
+    if (!NewQuestionFile::write(request.output, bank, readings)) {
         print(console.err, request.output + ": " + QuestionFile::SaveFailedMessage);
         return ExitFailed;
     }
@@ -202,7 +220,7 @@ ExitCode runDeckImport(const Request& request, DeckFormat format, const Console&
         print(console.err, skipped[i]);
     if (skipped.size() > ErrorsShown)
         print(console.err, Messages::moreErrors(skipped.size() - ErrorsShown, console.language));
-    return writeBank(request, mapped.bank, console);
+    return writeBank(request, mapped.bank, mapped.readings, console);
 }
 
 ExitCode runImport(const Request& request, const Console& console)
@@ -225,7 +243,7 @@ ExitCode runImport(const Request& request, const Console& console)
         printErrors(console, messages);
         return ExitFailed;
     }
-    return writeBank(request, result.bank, console);
+    return writeBank(request, result.bank, result.readings, console);
 }
 
 ExitCode runExport(const Request& request, const Console& console)
@@ -237,12 +255,14 @@ ExitCode runExport(const Request& request, const Console& console)
         print(console.err, request.input + ": " + loaded.failure);
         return ExitFailed;
     }
+    const ReadingsTable readings = readingsOf(request, loaded.bank, console);
     const ExportResult result =
         request.to == ExportFormat::AnkiText
-            ? exportAnkiText(loaded.bank, QFileInfo(request.input).completeBaseName())
+            ? exportAnkiText(loaded.bank, QFileInfo(request.input).completeBaseName(), readings)
             : exportTable(
                   loaded.bank,
-                  {request.format, request.encoding.value_or(TableEncoding::Utf8), request.header});
+                  {request.format, request.encoding.value_or(TableEncoding::Utf8), request.header},
+                  readings);
     if (!result.errors.isEmpty()) {
         QStringList messages;
         for (const ExportError& error : result.errors)

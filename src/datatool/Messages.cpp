@@ -28,8 +28,15 @@ QString codePoints(const QString& character)
 
 QString fieldName(TextField field, Language language)
 {
-    return field == TextField::Question ? wording(language, "question", "問題")
-                                        : wording(language, "answer", "答え");
+    switch (field) {
+    case TextField::Question:
+        return wording(language, "question", "問題");
+    case TextField::Answer:
+        return wording(language, "answer", "答え");
+    case TextField::Alternatives:
+        break;
+    }
+    return wording(language, "alternatives", "別解");
 }
 
 } // namespace
@@ -66,8 +73,14 @@ QString describe(const TableError& error, Language language)
                        "引用符で始まるフィールドが閉じられていません。");
     case TableError::Kind::FieldCount:
         return wording(language,
-                       "the row has %1 fields where level, question and answer are expected.",
-                       "フィールドが %1 個あります。レベル、問題、答えの 3 個が必要です。")
+                       "the row has %1 fields where level, question and answer, then perhaps "
+                       "reading, alternatives and check, are expected.",
+                       "フィールドが %1 個あります。レベル、問題、答えの 3 個と、必要なら続けて"
+                       "よみ、別解、要確認が必要です。")
+            .arg(error.detail);
+    case TableError::Kind::ReadingNotKana:
+        return wording(language, "the reading holds \"%1\", which is not kana.",
+                       "よみに仮名ではない文字「%1」があります。")
             .arg(error.detail);
     case TableError::Kind::UnknownLevel:
         return wording(language, "the level \"%1\" is not 1, 2, 3, %2, %3 or %4.",
