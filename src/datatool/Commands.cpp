@@ -17,6 +17,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <numeric>
 
@@ -297,9 +298,53 @@ ExitCode runCheck(const Request& request, const Console& console)
     return ExitDone;
 }
 
+// A draw is the same for the same seed; without one, every run draws anew.
+class DrawRandom : public RandomSource
+{
+public:
+    explicit DrawRandom(std::optional<quint32> seed)
+        : generator(seed.value_or(QRandomGenerator::system()->generate()))
+    {}
+    int bounded(int bound) override { return int(generator.bounded(quint32(bound))); }
+
+private:
+    QRandomGenerator generator;
+};
+
+ExitCode runWorksheet(const Request& request, const Console& console,
+                      const WorksheetPdf& worksheetPdf)
+{
+    if (refusesToReplace(request, console))
+        return ExitFailed;
+    const LoadedFile loaded = loadAsTheProgramDoes(request.input, console.language);
+    if (!loaded.failure.isEmpty()) {
+        print(console.err, request.input + ": " + loaded.failure);
+        return ExitFailed;
+    }
+    if (loaded.bank.Count(request.level) == 0) {
+        print(console.err,
+              request.input + ": " + Messages::noQuestionsAtLevel(request.level, console.language));
+        print(console.err, Messages::nothingWritten(console.language));
+        return ExitFailed;
+    }
+    const ReadingsTable readings = readingsOf(request, loaded.bank, console);
+    DrawRandom random(request.seed);
+    const WorksheetContent content =
+        WorksheetContents::make(QFileInfo(request.input).fileName(), loaded.bank, readings,
+                                {request.level, request.furigana, request.count, {}}, random);
+    if (!AtomicFile::replace(request.output, worksheetPdf(content))) {
+        print(console.err, request.output + ": " + Messages::cannotWrite(console.language));
+        return ExitFailed;
+    }
+    print(console.out, request.output + ": " +
+                           Messages::worksheetWritten(request.level, content.questions.size(),
+                                                      console.language));
+    return ExitDone;
+}
+
 } // namespace
 
-ExitCode run(const Request& request, const Console& console)
+ExitCode run(const Request& request, const Console& console, const WorksheetPdf& worksheetPdf)
 {
     switch (request.command) {
     case Command::Import:
@@ -308,6 +353,8 @@ ExitCode run(const Request& request, const Console& console)
         return runExport(request, console);
     case Command::Check:
         return runCheck(request, console);
+    case Command::Worksheet:
+        return runWorksheet(request, console, worksheetPdf);
     }
     return ExitUsage;
 }

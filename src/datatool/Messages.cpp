@@ -212,6 +212,20 @@ QString outputExists(Language language)
                    "すでにあります。置き換えるには --force を付けてください。");
 }
 
+QString noQuestionsAtLevel(int level, Language language)
+{
+    return wording(language, "%1 holds no question, so there is no worksheet to write.",
+                   "%1に問題が 1 問もないため、練習プリントを作れません。")
+        .arg(LevelNames::name(level));
+}
+
+QString worksheetWritten(int level, qsizetype questions, Language language)
+{
+    return wording(language, "written: %1, %2 questions.", "書き込みました: %1、%2 問。")
+        .arg(LevelNames::name(level))
+        .arg(questions);
+}
+
 QString noSuchField(const QString& name, const QStringList& fields, Language language)
 {
     return wording(language, "there is no field \"%1\"; its fields are %2.",

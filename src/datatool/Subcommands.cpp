@@ -12,10 +12,11 @@ struct Entry
 };
 
 // Not constexpr: a sanitizer build cannot evaluate the views of the group name at compile time.
-const std::array<Entry, 8> Table{{
+const std::array<Entry, 9> Table{{
     {Subcommand::Import, {}, u"import"},
     {Subcommand::Export, {}, u"export"},
     {Subcommand::Check, {}, u"check"},
+    {Subcommand::Worksheet, {}, u"worksheet"},
     {Subcommand::ResultsExport, ResultsGroup, u"export"},
     {Subcommand::ResultsMerge, ResultsGroup, u"merge"},
     {Subcommand::ScheduleReplay, ScheduleGroup, u"replay"},
