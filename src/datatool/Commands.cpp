@@ -336,9 +336,10 @@ ExitCode runWorksheet(const Request& request, const Console& console,
         print(console.err, request.output + ": " + Messages::cannotWrite(console.language));
         return ExitFailed;
     }
-    print(console.out, request.output + ": " +
-                           Messages::worksheetWritten(request.level, content.questions.size(),
-                                                      console.language));
+    print(console.out,
+          request.output + ": " +
+              Messages::worksheetWritten(request.level, content.questions.size(),
+                                         loaded.bank.Count(request.level), console.language));
     return ExitDone;
 }
 

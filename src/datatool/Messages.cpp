@@ -219,11 +219,13 @@ QString noQuestionsAtLevel(int level, Language language)
         .arg(LevelNames::name(level));
 }
 
-QString worksheetWritten(int level, qsizetype questions, Language language)
+QString worksheetWritten(int level, qsizetype questions, qsizetype available, Language language)
 {
-    return wording(language, "written: %1, %2 questions.", "書き込みました: %1、%2 問。")
+    return wording(language, "written: %1 (%2 of %3 questions).",
+                   "書き込みました: %1 (%3 問中 %2 問)。")
         .arg(LevelNames::name(level))
-        .arg(questions);
+        .arg(questions)
+        .arg(available);
 }
 
 QString noSuchField(const QString& name, const QStringList& fields, Language language)

@@ -31,6 +31,7 @@ private slots:
     void failedWriteKeepsPreviousOutput();
     void checkReportsAsTheProgramDoes_data();
     void checkReportsAsTheProgramDoes();
+    void worksheetWritesAPdfOfALevelThatHasQuestions();
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
@@ -298,6 +299,28 @@ void DataToolProcessTest::checkReportsAsTheProgramDoes()
     QCOMPARE(run.exitCode, exitCode);
     const QString report = exitCode == 0 ? QString::fromUtf8(run.out) : run.err;
     QVERIFY2(report.contains(expected.arg(path("q.DAT"))), qPrintable(report));
+}
+
+void DataToolProcessTest::worksheetWritesAPdfOfALevelThatHasQuestions()
+{
+    QuestionBank bank;
+    for (const char* question : {"a", "b", "c"})
+        bank.Add(0, question, "answer");
+    QVERIFY(QuestionFile::write(path("q.DAT"), bank));
+    const Run written = runTool({"worksheet", path("q.DAT"), "-o", path("w.pdf"), "--level", "1",
+                                 "--count", "1", "--seed", "3", "--furigana", "always"});
+    QVERIFY2(written.exitCode == 0, qPrintable(written.err));
+    QCOMPARE(QString::fromUtf8(written.out),
+             path("w.pdf") + ": written: 初級 (1 of 3 questions).\n");
+    QVERIFY(TestFiles::readBytes(path("w.pdf")).startsWith("%PDF-"));
+
+    const QStringList before = entries();
+    const Run empty = runTool({"worksheet", path("q.DAT"), "-o", path("w3.pdf"), "--level", "3"});
+    QCOMPARE(empty.exitCode, 1);
+    QVERIFY2(empty.err.endsWith(path("q.DAT") + ": 上級 holds no question, so there is no "
+                                                "worksheet to write.\nNothing was written.\n"),
+             qPrintable(empty.err));
+    QCOMPARE(entries(), before);
 }
 
 QTEST_GUILESS_MAIN(DataToolProcessTest)
