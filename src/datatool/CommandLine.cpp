@@ -28,6 +28,10 @@ QString description(Language language)
         "                              level and warn about empty answers, repeated questions,\n"
         "                              questions that differ only by trailing spaces and answers\n"
         "                              that write a character with a second CP932 code\n"
+        "  worksheet FILE.DAT -o OUT.pdf\n"
+        "                              a worksheet to answer on paper: the questions of a level\n"
+        "                              numbered, with their readings if asked, and an empty\n"
+        "                              answer column, on A4 pages\n"
         "  results export | merge      the games Tazune recorded as a CSV table, and a class\n"
         "                              table merged from several (tazune-data results --help)\n"
         "  schedule replay LOG         a review log replayed through the review scheduler;\n"
@@ -60,6 +64,16 @@ QString description(Language language)
         "empty question or answer, or repeating a question of their level are left out and\n"
         "listed. export --to anki writes a text file the other program imports.\n"
         "\n"
+        "The readings beside a question file (FILE.DAT.yomi.tsv) travel with it: export adds\n"
+        "the columns reading, alternatives (joined by \" | \") and check (○ while a reading waits\n"
+        "for a check) when the file has readings, and import reads them back into the readings\n"
+        "file beside the question file it writes; a table without them imports as before. A\n"
+        "deck's furigana become the readings of the pairs, and export --to anki writes them\n"
+        "back as furigana.\n"
+        "worksheet takes --level (1, 2, 3 or %1; the first by default), --furigana none or\n"
+        "always (none by default), and --count N to draw N questions at random, --seed K\n"
+        "drawing the same ones again; without --count every question in the file's order.\n"
+        "\n"
         "Exit status: 0 done, 1 bad input or failure, 2 wrong command line.",
         "Tazune の問題ファイルと表計算ソフトの表を相互に変換し、問題ファイルを検査します。\n"
         "\n"
@@ -70,6 +84,8 @@ QString description(Language language)
         "                                問題数を表示し、空の答え、同じ問題の重複、末尾の空白\n"
         "                                だけが違う問題、CP932 の別の符号で書かれた文字のある\n"
         "                                答えを警告します\n"
+        "  worksheet FILE.DAT -o OUT.pdf 練習プリント: レベルの問題に番号を付け、指定すれば\n"
+        "                                ふりがなを付けて、空の解答欄とともに A4 に並べます\n"
         "  results export | merge        Tazune が記録したゲームを CSV の表に書き出し、何人かの\n"
         "                                表をクラスの表にまとめます (tazune-data results --help)\n"
         "  schedule replay 記録          レビューの記録をスケジューラで再生します。\n"
@@ -104,6 +120,15 @@ QString description(Language language)
         "もの、同じレベルに同じ問題があるものは取り込まず、一覧にします。\n"
         "export --to anki はそのソフトが取り込めるテキストファイルを書き出します。\n"
         "\n"
+        "問題ファイルのよみのファイル (FILE.DAT.yomi.tsv) もいっしょに変換します。よみのある\n"
+        "ファイルの export は、よみ、別解 (「 | 」区切り)、要確認 (確認待ちは ○) の列を足し、\n"
+        "import はそれを書き込む問題ファイルのよみのファイルに戻します。これらの列のない表は\n"
+        "これまでどおり取り込みます。デッキのふりがなは問題のよみになり、export --to anki は\n"
+        "よみをふりがなとして書き出します。\n"
+        "worksheet は --level (1、2、3 または%1。既定は最初のレベル)、--furigana none か\n"
+        "always (既定は none)、--count N (N 問を無作為に選びます。--seed K で同じ問題を\n"
+        "選び直せます) を受け付けます。--count がなければファイルの順に全問を並べます。\n"
+        "\n"
         "終了コード: 0 成功、1 入力の誤りまたは失敗、2 コマンドラインの誤り。");
     return text.arg(LevelNames::all(wording(language, ", ", "、")));
 }
@@ -123,6 +148,10 @@ struct Options
     QCommandLineOption termSeparator;
     QCommandLineOption cardSeparator;
     QCommandLineOption to;
+    QCommandLineOption level;
+    QCommandLineOption furigana;
+    QCommandLineOption count;
+    QCommandLineOption seed;
     QCommandLineOption help;
     QCommandLineOption version;
 };
@@ -180,6 +209,22 @@ Options makeOptions(Language language)
          wording(language, "On export, what to write: table or anki.",
                  "export で、書き出す形式。table か anki。"),
          "format"},
+        {"level",
+         wording(language, "On worksheet, the level: 1, 2, 3 or its name.",
+                 "worksheet で、レベル。1、2、3 かその名前。"),
+         "level"},
+        {"furigana",
+         wording(language, "On worksheet, readings over the questions: none or always.",
+                 "worksheet で、問題のふりがな。none か always。"),
+         "choice"},
+        {"count",
+         wording(language, "On worksheet, draw this many questions at random.",
+                 "worksheet で、無作為に選ぶ問題の数。"),
+         "n"},
+        {"seed",
+         wording(language, "On worksheet, the seed of the draw, to draw the same questions again.",
+                 "worksheet で、同じ問題を選び直すための乱数の種。"),
+         "k"},
         {{"h", "help"}, wording(language, "Show this help.", "このヘルプを表示します。")},
         {{"v", "version"}, wording(language, "Show the version.", "バージョンを表示します。")},
     };
@@ -195,6 +240,8 @@ std::optional<Command> commandNamed(const QString& name)
         return Command::Export;
     if (subcommand == Subcommand::Check)
         return Command::Check;
+    if (subcommand == Subcommand::Worksheet)
+        return Command::Worksheet;
     return std::nullopt;
 }
 
@@ -235,6 +282,25 @@ std::optional<ExportFormat> exportFormatNamed(const QString& name)
     return std::nullopt;
 }
 
+std::optional<int> worksheetLevelNamed(const QString& name)
+{
+    for (int level = 0; level < QuestionBank::LevelCount; ++level) {
+        if (name == QString::number(level + 1) || name == LevelNames::name(level))
+            return level;
+    }
+    return std::nullopt;
+}
+
+std::optional<WorksheetFurigana> furiganaNamed(const QString& name)
+{
+    const QString lower = name.toLower();
+    if (lower == QLatin1String("none"))
+        return WorksheetFurigana::None;
+    if (lower == QLatin1String("always"))
+        return WorksheetFurigana::Always;
+    return std::nullopt;
+}
+
 bool isLevelRule(const QString& rule)
 {
     static const QStringList rules{"deck",
@@ -259,7 +325,7 @@ std::optional<QString> misplacedOption(const QCommandLineParser& parser, const O
         command == Command::Import && parser.isSet(options.from) && source != ImportSource::Table;
     const bool toAnki = command == Command::Export &&
                         exportFormatNamed(parser.value(options.to)) == ExportFormat::AnkiText;
-    const bool table = !fromDeck && !toAnki;
+    const bool table = !fromDeck && !toAnki && command != Command::Worksheet;
     const std::initializer_list<std::pair<const QCommandLineOption*, bool>> applies{
         {&options.output, writes},
         {&options.csv, writes && table},
@@ -273,10 +339,47 @@ std::optional<QString> misplacedOption(const QCommandLineParser& parser, const O
         {&options.keepLineBreaks, command == Command::Import && source != ImportSource::Table},
         {&options.termSeparator, command == Command::Import && source == ImportSource::Quizlet},
         {&options.cardSeparator, command == Command::Import && source == ImportSource::Quizlet},
-        {&options.to, command == Command::Export}};
+        {&options.to, command == Command::Export},
+        {&options.level, command == Command::Worksheet},
+        {&options.furigana, command == Command::Worksheet},
+        {&options.count, command == Command::Worksheet},
+        {&options.seed, command == Command::Worksheet}};
     for (const auto& [option, applicable] : applies) {
         if (!applicable && parser.isSet(*option))
             return "--" + option->names().constLast();
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> worksheetProblem(const QCommandLineParser& parser, const Options& options,
+                                        Command command, Language language)
+{
+    if (command != Command::Worksheet)
+        return std::nullopt;
+    if (!parser.isSet(options.output))
+        return wording(language, "worksheet needs the PDF file to write: -o FILE.pdf.",
+                       "worksheet には書き込む PDF ファイルを -o FILE.pdf で指定してください。");
+    if (parser.isSet(options.level) && !worksheetLevelNamed(parser.value(options.level)))
+        return wording(language, "There is no level \"%1\"; use 1, 2, 3 or %2.",
+                       "「%1」というレベルはありません。1、2、3 か%2を指定してください。")
+            .arg(parser.value(options.level), LevelNames::all(wording(language, ", ", "、")));
+    if (parser.isSet(options.furigana) && !furiganaNamed(parser.value(options.furigana)))
+        return wording(
+                   language, "There is no furigana choice \"%1\"; use none or always.",
+                   "「%1」というふりがなの指定はありません。none か always を指定してください。")
+            .arg(parser.value(options.furigana));
+    bool number = false;
+    if (parser.isSet(options.count) && (parser.value(options.count).toInt(&number) < 1 || !number))
+        return wording(language, "--count takes a number of questions from 1.",
+                       "--count には 1 以上の問題数を指定してください。");
+    if (parser.isSet(options.seed)) {
+        parser.value(options.seed).toUInt(&number);
+        if (!number)
+            return wording(language, "--seed takes a whole number from 0 to 4294967295.",
+                           "--seed には 0 から 4294967295 までの整数を指定してください。");
+        if (!parser.isSet(options.count))
+            return wording(language, "--seed needs --count: only a draw has a seed.",
+                           "--seed は --count といっしょに指定してください。");
     }
     return std::nullopt;
 }
@@ -287,8 +390,8 @@ std::optional<QString> usageProblem(const QCommandLineParser& parser, const Opti
 {
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return wording(language, "Name a command: import, export or check.",
-                       "コマンド (import、export、check) を指定してください。");
+        return wording(language, "Name a command: import, export, check or worksheet.",
+                       "コマンド (import、export、check、worksheet) を指定してください。");
     const std::optional<Command> command = commandNamed(positional[0]);
     if (!command)
         return wording(language, "There is no command \"%1\".",
@@ -304,6 +407,9 @@ std::optional<QString> usageProblem(const QCommandLineParser& parser, const Opti
     if (*command == Command::Import && !parser.isSet(options.output))
         return wording(language, "import needs the question file to write: -o FILE.DAT.",
                        "import には書き込む問題ファイルを -o FILE.DAT で指定してください。");
+    if (const std::optional<QString> problem =
+            worksheetProblem(parser, options, *command, language))
+        return problem;
     if (parser.isSet(options.from) && !sourceNamed(parser.value(options.from)))
         return wording(language,
                        "There is no source \"%1\"; use table, anki, apkg, kvtml or quizlet.",
@@ -347,6 +453,12 @@ Request requestFrom(const QCommandLineParser& parser, const Options& options)
     request.termSeparator = separatorFromTyped(parser.value(options.termSeparator));
     request.cardSeparator = separatorFromTyped(parser.value(options.cardSeparator));
     request.to = exportFormatNamed(parser.value(options.to)).value_or(ExportFormat::Table);
+    request.level = worksheetLevelNamed(parser.value(options.level)).value_or(0);
+    request.furigana =
+        furiganaNamed(parser.value(options.furigana)).value_or(WorksheetFurigana::None);
+    request.count = parser.value(options.count).toInt();
+    if (parser.isSet(options.seed))
+        request.seed = parser.value(options.seed).toUInt();
     return request;
 }
 
@@ -366,9 +478,10 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
     parser.addOptions({options.output, options.csv, options.encoding, options.header, options.force,
                        options.from, options.question, options.answer, options.levelBy,
                        options.keepLineBreaks, options.termSeparator, options.cardSeparator,
-                       options.to, options.help, options.version});
-    parser.addPositionalArgument("command", wording(language, "import, export or check.",
-                                                    "import、export、check のどれか。"));
+                       options.to, options.level, options.furigana, options.count, options.seed,
+                       options.help, options.version});
+    parser.addPositionalArgument("command", wording(language, "import, export, check or worksheet.",
+                                                    "import、export、check、worksheet のどれか。"));
     parser.addPositionalArgument(
         "file", wording(language, "The table on import, the question file otherwise.",
                         "import では表、それ以外では問題ファイル。"));
@@ -388,6 +501,17 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
     if (const std::optional<QString> problem = usageProblem(parser, options, language))
         return usageError(*problem, QStringLiteral("tazune-data"), language);
     return {requestFrom(parser, options), {}, ExitDone, std::nullopt, std::nullopt, std::nullopt};
+}
+
+bool asksForWorksheet(const QStringList& arguments)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            return false;
+        if (argument == QLatin1String("worksheet"))
+            return true;
+    }
+    return false;
 }
 
 CommandLineOutcome usageError(const QString& message, const QString& command, Language language)

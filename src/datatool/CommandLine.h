@@ -5,6 +5,7 @@
 #include "datatool/ScheduleRequest.h"
 #include "language/Language.h"
 #include "tables/Table.h"
+#include "worksheet/WorksheetContent.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,8 @@ enum class Command
 {
     Import,
     Export,
-    Check
+    Check,
+    Worksheet
 };
 
 // Where import takes its pairs from; detected from the file when the command line does not say.
@@ -58,6 +60,12 @@ struct Request
     QString termSeparator;
     QString cardSeparator;
     ExportFormat to = ExportFormat::Table;
+    // The worksheet's level, readings, number of questions (0 for all) and the seed of their
+    // draw (a new one every run when not given).
+    int level = 0;
+    WorksheetFurigana furigana = WorksheetFurigana::None;
+    int count = 0;
+    std::optional<quint32> seed;
 };
 
 // Exit codes of the tool.
@@ -82,6 +90,9 @@ struct CommandLineOutcome
 };
 
 CommandLineOutcome parseCommandLine(const QStringList& arguments, Language language);
+
+// Whether the command line may ask for a worksheet, which needs fonts and so Qt Gui.
+bool asksForWorksheet(const QStringList& arguments);
 
 // A command line refused: the reason, and where the help of the command (e.g. "tazune-data
 // schedule") is found.

@@ -8,12 +8,16 @@
 #include "questions/CheckReport.h"
 #include "questions/LevelNames.h"
 #include "questions/QuestionFile.h"
+#include "readings/CompanionMessages.h"
+#include "readings/NewQuestionFile.h"
+#include "readings/ReadingsCompanion.h"
 #include "tables/AnkiExport.h"
 #include "tables/TableExport.h"
 #include "tables/TableImport.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <numeric>
 
@@ -48,6 +52,7 @@ std::array<int, QuestionBank::LevelCount> countsOf(const QuestionBank& bank)
 struct LoadedFile
 {
     QuestionBank bank;
+    ReadingsTable readings;
     // The program's own message followed by the reason; empty when the file loaded.
     QString failure;
 };
@@ -69,6 +74,19 @@ LoadedFile loadAsTheProgramDoes(const QString& path, Language language)
         loaded.failure =
             QuestionFile::messageFor(outcome) + wording(language, "。 ", "。") + reason;
     return loaded;
+}
+
+// The readings beside the file, as the editor reads them; what could not be read is a warning, as
+// the editor shows it, and the rest is used.
+ReadingsTable readingsOf(const Request& request, const QuestionBank& bank, const Console& console)
+{
+    const CompanionFile companion = ReadingsCompanion::read(request.input);
+    ReadingsCompanion::Matched matched = ReadingsCompanion::match(companion, bank);
+    const QString problems = CompanionMessages::summary(
+        ReadingsCompanion::companionPath(request.input), companion.problems + matched.orphans);
+    if (!problems.isEmpty())
+        print(console.err, Messages::warningPrefix(console.language) + problems);
+    return std::move(matched.readings);
 }
 
 bool refusesToReplace(const Request& request, const Console& console)
@@ -101,7 +119,8 @@ std::optional<QByteArray> readTable(const QString& path, const Console& console)
 }
 
 // An import that brings no pair is refused rather than written as an empty file.
-ExitCode writeBank(const Request& request, const QuestionBank& bank, const Console& console)
+ExitCode writeBank(const Request& request, const QuestionBank& bank, const ReadingsTable& readings,
+                   const Console& console)
 {
     const std::array<int, QuestionBank::LevelCount> counts = countsOf(bank);
     if (std::reduce(counts.begin(), counts.end()) == 0) {
@@ -109,7 +128,7 @@ ExitCode writeBank(const Request& request, const QuestionBank& bank, const Conso
         print(console.err, Messages::nothingWritten(console.language));
         return ExitFailed;
     }
-    if (!QuestionFile::write(request.output, bank)) {
+    if (!NewQuestionFile::write(request.output, bank, readings)) {
         print(console.err, request.output + ": " + QuestionFile::SaveFailedMessage);
         return ExitFailed;
     }
@@ -202,7 +221,7 @@ ExitCode runDeckImport(const Request& request, DeckFormat format, const Console&
         print(console.err, skipped[i]);
     if (skipped.size() > ErrorsShown)
         print(console.err, Messages::moreErrors(skipped.size() - ErrorsShown, console.language));
-    return writeBank(request, mapped.bank, console);
+    return writeBank(request, mapped.bank, mapped.readings, console);
 }
 
 ExitCode runImport(const Request& request, const Console& console)
@@ -225,7 +244,7 @@ ExitCode runImport(const Request& request, const Console& console)
         printErrors(console, messages);
         return ExitFailed;
     }
-    return writeBank(request, result.bank, console);
+    return writeBank(request, result.bank, result.readings, console);
 }
 
 ExitCode runExport(const Request& request, const Console& console)
@@ -237,12 +256,14 @@ ExitCode runExport(const Request& request, const Console& console)
         print(console.err, request.input + ": " + loaded.failure);
         return ExitFailed;
     }
+    const ReadingsTable readings = readingsOf(request, loaded.bank, console);
     const ExportResult result =
         request.to == ExportFormat::AnkiText
-            ? exportAnkiText(loaded.bank, QFileInfo(request.input).completeBaseName())
+            ? exportAnkiText(loaded.bank, QFileInfo(request.input).completeBaseName(), readings)
             : exportTable(
                   loaded.bank,
-                  {request.format, request.encoding.value_or(TableEncoding::Utf8), request.header});
+                  {request.format, request.encoding.value_or(TableEncoding::Utf8), request.header},
+                  readings);
     if (!result.errors.isEmpty()) {
         QStringList messages;
         for (const ExportError& error : result.errors)
@@ -277,9 +298,54 @@ ExitCode runCheck(const Request& request, const Console& console)
     return ExitDone;
 }
 
+// A draw is the same for the same seed; without one, every run draws anew.
+class DrawRandom : public RandomSource
+{
+public:
+    explicit DrawRandom(std::optional<quint32> seed)
+        : generator(seed.value_or(QRandomGenerator::system()->generate()))
+    {}
+    int bounded(int bound) override { return int(generator.bounded(quint32(bound))); }
+
+private:
+    QRandomGenerator generator;
+};
+
+ExitCode runWorksheet(const Request& request, const Console& console,
+                      const WorksheetPdf& worksheetPdf)
+{
+    if (refusesToReplace(request, console))
+        return ExitFailed;
+    const LoadedFile loaded = loadAsTheProgramDoes(request.input, console.language);
+    if (!loaded.failure.isEmpty()) {
+        print(console.err, request.input + ": " + loaded.failure);
+        return ExitFailed;
+    }
+    if (loaded.bank.Count(request.level) == 0) {
+        print(console.err,
+              request.input + ": " + Messages::noQuestionsAtLevel(request.level, console.language));
+        print(console.err, Messages::nothingWritten(console.language));
+        return ExitFailed;
+    }
+    const ReadingsTable readings = readingsOf(request, loaded.bank, console);
+    DrawRandom random(request.seed);
+    const WorksheetContent content =
+        WorksheetContents::make(QFileInfo(request.input).fileName(), loaded.bank, readings,
+                                {request.level, request.furigana, request.count, {}}, random);
+    if (!AtomicFile::replace(request.output, worksheetPdf(content))) {
+        print(console.err, request.output + ": " + Messages::cannotWrite(console.language));
+        return ExitFailed;
+    }
+    print(console.out,
+          request.output + ": " +
+              Messages::worksheetWritten(request.level, content.questions.size(),
+                                         loaded.bank.Count(request.level), console.language));
+    return ExitDone;
+}
+
 } // namespace
 
-ExitCode run(const Request& request, const Console& console)
+ExitCode run(const Request& request, const Console& console, const WorksheetPdf& worksheetPdf)
 {
     switch (request.command) {
     case Command::Import:
@@ -288,6 +354,8 @@ ExitCode run(const Request& request, const Console& console)
         return runExport(request, console);
     case Command::Check:
         return runCheck(request, console);
+    case Command::Worksheet:
+        return runWorksheet(request, console, worksheetPdf);
     }
     return ExitUsage;
 }

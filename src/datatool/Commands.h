@@ -4,6 +4,8 @@
 
 #include <QIODevice>
 
+#include <functional>
+
 // Where a run writes: an exported table or a report to out, messages to err, as UTF-8 text; an
 // exported table keeps its own encoding.
 struct Console
@@ -13,4 +15,7 @@ struct Console
     Language language;
 };
 
-ExitCode run(const Request& request, const Console& console);
+// A worksheet as the bytes of a PDF file: painted on Qt Gui, which only the tool's program links.
+using WorksheetPdf = std::function<QByteArray(const WorksheetContent&)>;
+
+ExitCode run(const Request& request, const Console& console, const WorksheetPdf& worksheetPdf);

@@ -28,8 +28,15 @@ QString codePoints(const QString& character)
 
 QString fieldName(TextField field, Language language)
 {
-    return field == TextField::Question ? wording(language, "question", "問題")
-                                        : wording(language, "answer", "答え");
+    switch (field) {
+    case TextField::Question:
+        return wording(language, "question", "問題");
+    case TextField::Answer:
+        return wording(language, "answer", "答え");
+    case TextField::Alternatives:
+        break;
+    }
+    return wording(language, "alternatives", "別解");
 }
 
 } // namespace
@@ -66,8 +73,14 @@ QString describe(const TableError& error, Language language)
                        "引用符で始まるフィールドが閉じられていません。");
     case TableError::Kind::FieldCount:
         return wording(language,
-                       "the row has %1 fields where level, question and answer are expected.",
-                       "フィールドが %1 個あります。レベル、問題、答えの 3 個が必要です。")
+                       "the row has %1 fields where level, question and answer, then perhaps "
+                       "reading, alternatives and check, are expected.",
+                       "フィールドが %1 個あります。レベル、問題、答えの 3 個と、必要なら続けて"
+                       "よみ、別解、要確認が必要です。")
+            .arg(error.detail);
+    case TableError::Kind::ReadingNotKana:
+        return wording(language, "the reading holds \"%1\", which is not kana.",
+                       "よみに仮名ではない文字「%1」があります。")
             .arg(error.detail);
     case TableError::Kind::UnknownLevel:
         return wording(language, "the level \"%1\" is not 1, 2, 3, %2, %3 or %4.",
@@ -197,6 +210,22 @@ QString outputExists(Language language)
 {
     return wording(language, "already exists; add --force to replace it.",
                    "すでにあります。置き換えるには --force を付けてください。");
+}
+
+QString noQuestionsAtLevel(int level, Language language)
+{
+    return wording(language, "%1 holds no question, so there is no worksheet to write.",
+                   "%1に問題が 1 問もないため、練習プリントを作れません。")
+        .arg(LevelNames::name(level));
+}
+
+QString worksheetWritten(int level, qsizetype questions, qsizetype available, Language language)
+{
+    return wording(language, "written: %1 (%2 of %3 questions).",
+                   "書き込みました: %1 (%3 問中 %2 問)。")
+        .arg(LevelNames::name(level))
+        .arg(questions)
+        .arg(available);
 }
 
 QString noSuchField(const QString& name, const QStringList& fields, Language language)

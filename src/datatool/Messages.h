@@ -34,6 +34,10 @@ QString unreadableFile(Language language);
 QString foreignFile(Language language);
 
 QString outputExists(Language language);
+// Why a worksheet of an empty level is not written.
+QString noQuestionsAtLevel(int level, Language language);
+// "written: " and the level of the worksheet just written, its questions of those the level holds.
+QString worksheetWritten(int level, qsizetype questions, qsizetype available, Language language);
 QString noSuchField(const QString& name, const QStringList& fields, Language language);
 QString cannotRead(const QString& reason, Language language);
 QString cannotWrite(Language language);

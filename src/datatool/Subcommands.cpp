@@ -16,6 +16,7 @@ const std::array<Entry, 9> Table{{
     {Subcommand::Import, {}, u"import"},
     {Subcommand::Export, {}, u"export"},
     {Subcommand::Check, {}, u"check"},
+    {Subcommand::Worksheet, {}, u"worksheet"},
     {Subcommand::ResultsExport, ResultsGroup, u"export"},
     {Subcommand::ResultsMerge, ResultsGroup, u"merge"},
     {Subcommand::ScheduleReplay, ScheduleGroup, u"replay"},

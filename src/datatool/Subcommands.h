@@ -12,6 +12,7 @@ enum class Subcommand
     Import,
     Export,
     Check,
+    Worksheet,
     ResultsExport,
     ResultsMerge,
     ScheduleReplay,

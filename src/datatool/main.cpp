@@ -1,8 +1,9 @@
-// tazune-data: question files to and from spreadsheet tables, a check of a question file, the
-// recorded results as tables, review logs replayed through the scheduler and the record's own log
-// exported or replayed, and readings proposed for a question file. The rules live in
-// tazune_datatool; this only picks the language and wires the console, the record, the settings,
-// the clock, the class report's painter and the readings' module.
+// tazune-data: question files to and from spreadsheet tables, a check of a question file, a
+// worksheet to answer on paper, the recorded results as tables, review logs replayed through the
+// scheduler and the record's own log exported or replayed, and readings proposed for a question
+// file. The rules live in tazune_datatool; this only picks the language and wires the console,
+// the record, the settings, the clock, the painters of the class report and the worksheet, and
+// the readings' module.
 
 #include "ProductInfo.h"
 #include "datatool/CommandLine.h"
@@ -17,6 +18,7 @@
 #include "record/SqlLearningRecord.h"
 #include "results/ClassReport.h"
 #include "widgets/JapaneseFont.h"
+#include "worksheet/Worksheet.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -28,14 +30,15 @@
 
 namespace {
 
-// Only the class report needs fonts, and so a QGuiApplication; it is painted off screen where
-// there is no display to connect to, as on a server that merges the class's tables.
+// Only the class report and the worksheet need fonts, and so a QGuiApplication; they are painted
+// off screen where there is no display to connect to, as on a server that merges the class's
+// tables.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (!asksForClassReport(arguments))
+    if (!asksForClassReport(arguments) && !asksForWorksheet(arguments))
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
@@ -100,5 +103,5 @@ int main(int argc, char** argv)
             [](const ClassTable& table) { return ClassReport::pdf(table, QDate::currentDate()); }};
         return runResults(*outcome.results, console, sources);
     }
-    return run(*outcome.request, console);
+    return run(*outcome.request, console, Worksheet::pdf);
 }

@@ -1,6 +1,7 @@
 #include "import/AnkiMarkup.h"
 
 #include "import/Deck.h"
+#include "readings/RubyNotation.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -84,13 +85,6 @@ QString joinLines(const QStringList& lines, LineBreaks lineBreaks)
     return kept.join(lineBreaks == LineBreaks::Keep ? u'\n' : u' ');
 }
 
-const QRegularExpression& furigana()
-{
-    // A space before the word is where the word starts; it is not part of the text.
-    static const QRegularExpression pattern(QStringLiteral(" ?([^ >\\[\\]]+?)\\[([^\\[\\]]+?)\\]"));
-    return pattern;
-}
-
 } // namespace
 
 QString plainText(const QString& html, LineBreaks lineBreaks)
@@ -154,25 +148,31 @@ QString withoutSounds(const QString& text)
 
 bool hasFurigana(const QString& text)
 {
-    return text.contains(u'[') && furigana().match(text).hasMatch();
+    if (!text.contains(u'['))
+        return false;
+    const RubySegments segments = RubyNotation::parse(text);
+    return std::any_of(segments.cbegin(), segments.cend(),
+                       [](const RubySegment& segment) { return !segment.ruby.isEmpty(); });
 }
 
 QString withoutReadings(const QString& text)
 {
     if (!text.contains(u'['))
         return text;
-    QString result = text;
-    result.replace(furigana(), QStringLiteral("\\1"));
-    return result;
+    QString shown;
+    for (const RubySegment& segment : RubyNotation::parse(text))
+        shown += segment.base;
+    return shown;
 }
 
 QString readingsOnly(const QString& text)
 {
     if (!text.contains(u'['))
         return text;
-    QString result = text;
-    result.replace(furigana(), QStringLiteral("\\2"));
-    return result;
+    QString reading;
+    for (const RubySegment& segment : RubyNotation::parse(text))
+        reading += segment.ruby.isEmpty() ? segment.base : segment.ruby;
+    return reading;
 }
 
 void moveReadingsToFields(Deck& deck)

@@ -3,6 +3,8 @@
 #include "import/ImportMessages.h"
 #include "questions/LevelNames.h"
 #include "questions/TextCodec.h"
+#include "readings/Kana.h"
+#include "readings/ReadingTarget.h"
 
 #include <QSet>
 
@@ -91,6 +93,49 @@ QList<std::optional<QByteArray>> encodeAll(const QStringList& texts)
     return result;
 }
 
+// The reading in hiragana, the punctuation and spaces between its parts left out; nothing when
+// some character still needs a reading.
+QString kanaReading(const QString& text)
+{
+    QString kana;
+    for (qsizetype at = 0; at < text.size();) {
+        const qsizetype start = at;
+        const Kana::Kind kind = Kana::kindOf(Kana::nextCharacter(text, at));
+        if (kind == Kana::Kind::NeedsReading)
+            return {};
+        if (kind == Kana::Kind::Kana)
+            kana += QStringView(text).sliced(start, at - start);
+    }
+    return Kana::toHiragana(kana);
+}
+
+struct ReadingFields
+{
+    int question = -1;
+    int answer = -1;
+};
+
+ReadingFields readingFieldsOf(const Deck& deck, const DeckMapping& mapping)
+{
+    const auto readingField = [&deck](int field) {
+        if (field < 0 || field >= deck.fieldNames.size())
+            return -1;
+        return int(deck.fieldNames.indexOf(readingFieldName(deck.fieldNames[field])));
+    };
+    return {readingField(mapping.question), readingField(mapping.answer)};
+}
+
+PairReading authorsReading(const DeckNote& note, const ReadingFields& fields,
+                           const QString& question, const QString& answer)
+{
+    const bool ofQuestion = readingTarget(question, answer) == ReadingTarget::Question;
+    const QString& target = ofQuestion ? question : answer;
+    const int field = ofQuestion ? fields.question : fields.answer;
+    if (field < 0 || !Kana::containsKanji(target))
+        return {};
+    return {kanaReading(fieldOf(note, field)), {}, false};
+}
+
 } // namespace
 
 QStringList groupsOf(const Deck& deck, LevelSource levelBy)
@@ -144,6 +189,7 @@ MappedDeck mapDeck(const Deck& deck, const DeckMapping& mapping)
     const QList<std::optional<QByteArray>> encoded = encodeAll(texts);
 
     MappedDeck mapped;
+    const ReadingFields readingFields = readingFieldsOf(deck, mapping);
     std::array<QHash<QByteArray, NotePlace>, QuestionBank::LevelCount> questionsSeen;
     for (auto& seen : questionsSeen)
         seen.reserve(deck.notes.size());
@@ -175,6 +221,10 @@ MappedDeck mapDeck(const Deck& deck, const DeckMapping& mapping)
         questionsSeen[level].insert(*question, note.place);
         mapped.bank.Add(level, *question, *answer);
         mapped.places[level].append(note.place);
+        mapped.readings.append(level);
+        mapped.readings.setReading(
+            level, mapped.bank.Count(level) - 1,
+            authorsReading(note, readingFields, texts[2 * i], texts[2 * i + 1]));
     }
     return mapped;
 }

@@ -2,6 +2,7 @@
 
 #include "import/Deck.h"
 #include "questions/QuestionBank.h"
+#include "readings/ReadingsTable.h"
 
 #include <QHash>
 #include <QList>
@@ -67,7 +68,11 @@ struct MappedDeck
     // Where each pair of the bank came from, level by level in bank order.
     std::array<QList<NotePlace>, QuestionBank::LevelCount> places;
     QList<SkippedNote> skipped;
+    // The readings the deck's author wrote, in step with the bank.
+    ReadingsTable readings;
 };
 
-// Texts go through the program's one codec; a question already in its level keeps the first.
+// Texts go through the program's one codec; a question already in its level keeps the first. A
+// pair gets a reading when the text it belongs to holds kanji and that field's reading field (see
+// readingFieldName) spells it in kana alone; written by the deck's author, it needs no check.
 MappedDeck mapDeck(const Deck& deck, const DeckMapping& mapping);

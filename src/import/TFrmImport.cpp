@@ -9,6 +9,7 @@
 #include "questions/LevelNames.h"
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
+#include "readings/NewQuestionFile.h"
 #include "widgets/HelpKeys.h"
 #include "widgets/WindowParts.h"
 
@@ -319,7 +320,7 @@ void TFrmImport::BitBtn1Click()
     const std::optional<ChosenFile> chosen = fileDialog.getSaveFileName(saveRequest(sourcePath));
     if (!chosen || !ReplaceConfirmation::allows(messageBox, chosen->path))
         return;
-    if (!QuestionFile::write(chosen->path, mappedDeck.bank)) {
+    if (!NewQuestionFile::write(chosen->path, mappedDeck.bank, mappedDeck.readings)) {
         messageBox.showError(QuestionFile::SaveFailedMessage);
         return;
     }

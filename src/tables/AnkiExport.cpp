@@ -2,6 +2,8 @@
 
 #include "questions/LevelNames.h"
 #include "questions/TextCodec.h"
+#include "readings/ReadingTarget.h"
+#include "readings/RubyNotation.h"
 #include "tables/SeparatedText.h"
 #include "tables/TableCodec.h"
 
@@ -15,9 +17,29 @@ void appendField(QString& text, const QString& field)
     text.append(quoted ? SeparatedText::quoted(field) : field);
 }
 
+struct PairTexts
+{
+    QString question;
+    QString answer;
+};
+
+PairTexts textsWithFurigana(const QuestionView& item, const PairReading& reading)
+{
+    PairTexts texts{TextCodec::decode(item.question), TextCodec::decode(item.answer)};
+    if (reading.reading.isEmpty())
+        return texts;
+    QString& target = readingTarget(texts.question, texts.answer) == ReadingTarget::Question
+                          ? texts.question
+                          : texts.answer;
+    if (const std::optional<RubySegments> segments = RubyText::align(target, reading.reading))
+        target = RubyNotation::format(*segments);
+    return texts;
+}
+
 } // namespace
 
-ExportResult exportAnkiText(const QuestionBank& bank, const QString& deck)
+ExportResult exportAnkiText(const QuestionBank& bank, const QString& deck,
+                            const ReadingsTable& readings)
 {
     ExportResult result;
     for (int level = 0; level < QuestionBank::LevelCount; ++level) {
@@ -41,10 +63,11 @@ ExportResult exportAnkiText(const QuestionBank& bank, const QString& deck)
     for (int level = 0; level < QuestionBank::LevelCount; ++level) {
         const QString deckName = deck + QStringLiteral("::") + LevelNames::name(level);
         for (int position = 0; position < bank.Count(level); ++position) {
-            const QuestionView item = bank.view(level, position);
-            appendField(text, TextCodec::decode(item.question));
+            const PairTexts texts =
+                textsWithFurigana(bank.view(level, position), readings.reading(level, position));
+            appendField(text, texts.question);
             text.append(u'\t');
-            appendField(text, TextCodec::decode(item.answer));
+            appendField(text, texts.answer);
             text.append(u'\t');
             appendField(text, deckName);
             text.append(u'\n');

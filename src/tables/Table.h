@@ -34,12 +34,14 @@ struct TableError
         TextAfterClosingQuote,
         UnclosedQuote,
         FieldCount,
-        UnknownLevel
+        UnknownLevel,
+        ReadingNotKana
     };
 
     Kind kind;
     int line = 0;
-    // The character without a CP932 form, the number of fields found or the level as written.
+    // The character without a CP932 form, the number of fields found, the level as written or the
+    // first character of a reading that is not kana.
     QString detail;
 
     friend bool operator==(const TableError&, const TableError&) = default;

@@ -1,5 +1,6 @@
 #include "tables/TableExport.h"
 
+#include "questions/TextCodec.h"
 #include "tables/SeparatedText.h"
 #include "tables/TableCodec.h"
 
@@ -23,15 +24,14 @@ void appendField(QByteArray& table, QByteArrayView text, TableFormat format)
         table.append(SeparatedText::quoted(text));
 }
 
-void appendRow(QByteArray& table, QByteArrayView level, QByteArrayView question,
-               QByteArrayView answer, TableFormat format)
+void appendRow(QByteArray& table, const QList<QByteArray>& fields, TableFormat format)
 {
     const char separator = format == TableFormat::Tsv ? '\t' : ',';
-    appendField(table, level, format);
-    table.append(separator);
-    appendField(table, question, format);
-    table.append(separator);
-    appendField(table, answer, format);
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            table.append(separator);
+        appendField(table, fields[i], format);
+    }
     table.append(format == TableFormat::Tsv ? "\n" : "\r\n");
 }
 
@@ -56,24 +56,63 @@ QList<ExportError> textsFailing(const QuestionBank& bank, ExportError::Kind kind
     return errors;
 }
 
+// The reading's fields are CP932 like the texts, so that the whole table is converted at once;
+// a reading holds only kana and its alternatives were checked to have a CP932 form. The
+// companion's ✓ has none, so a table marks a reading to check with ○.
+QList<QByteArray> readingFields(const PairReading& reading)
+{
+    const auto cp932 = [](const QString& text) {
+        return TextCodec::encode(text).value_or(QByteArray());
+    };
+    return {cp932(reading.reading), cp932(Alternatives::join(reading.alternatives)),
+            reading.needsCheck ? cp932(TableCheckMark) : QByteArray()};
+}
+
+QList<ExportError> alternativesFailingTsv(const ReadingsTable& readings)
+{
+    QList<ExportError> errors;
+    for (int level = 0; level < QuestionBank::LevelCount; ++level) {
+        for (int position = 0; position < readings.count(level); ++position) {
+            const QStringList alternatives = readings.reading(level, position).alternatives;
+            if (std::any_of(alternatives.cbegin(), alternatives.cend(),
+                            [](const QString& text) { return !fitsTsv(text.toUtf8()); }))
+                errors.append({ExportError::Kind::TabOrLineBreakInTsv, level, position,
+                               TextField::Alternatives});
+        }
+    }
+    return errors;
+}
+
 } // namespace
 
-ExportResult exportTable(const QuestionBank& bank, const ExportOptions& options)
+ExportResult exportTable(const QuestionBank& bank, const ExportOptions& options,
+                         const ReadingsTable& readings)
 {
     ExportResult result;
+    const bool withReadings = readings.hasReadings();
     if (options.format == TableFormat::Tsv) {
         result.errors = textsFailing(bank, ExportError::Kind::TabOrLineBreakInTsv, fitsTsv);
+        if (withReadings)
+            result.errors += alternativesFailingTsv(readings);
         if (!result.errors.isEmpty())
             return result;
     }
     QByteArray table;
     if (options.header)
-        appendRow(table, "level", "question", "answer", options.format);
+        appendRow(table,
+                  withReadings ? QList<QByteArray>{"level", "question", "answer", "reading",
+                                                   "alternatives", "check"}
+                               : QList<QByteArray>{"level", "question", "answer"},
+                  options.format);
     for (int level = 0; level < QuestionBank::LevelCount; ++level) {
         const QByteArray number = QByteArray::number(level + 1);
         for (int position = 0; position < bank.Count(level); ++position) {
             const QuestionView item = bank.view(level, position);
-            appendRow(table, number, item.question, item.answer, options.format);
+            QList<QByteArray> fields{number, item.question.toByteArray(),
+                                     item.answer.toByteArray()};
+            if (withReadings)
+                fields += readingFields(readings.reading(level, position));
+            appendRow(table, fields, options.format);
         }
     }
     if (std::optional<QByteArray> converted = TableCodec::fromCp932(table, options.encoding))

@@ -2,6 +2,7 @@
 
 #include "questions/LevelNames.h"
 #include "questions/TextCodec.h"
+#include "readings/ReadingCheck.h"
 #include "tables/SeparatedText.h"
 #include "tables/TableCodec.h"
 
@@ -58,18 +59,37 @@ SeparatedText::Rules rulesOf(TableFormat format)
     return {u',', SeparatedText::Quoting::Strict, true};
 }
 
-std::optional<TableError> addRow(Row& row, QuestionBank& bank)
+// Level, question and answer, then the reading, its alternatives and its check mark.
+constexpr qsizetype PairFields = 3;
+constexpr qsizetype MostFields = 6;
+
+PairReading readingOf(const Row& row)
+{
+    const auto text = [&row](qsizetype field) {
+        return field < row.fields.size() ? TextCodec::decode(row.fields[field]) : QString();
+    };
+    return {text(3), Alternatives::split(text(4)), !text(5).trimmed().isEmpty()};
+}
+
+std::optional<TableError> addRow(Row& row, ImportResult& result)
 {
     if (row.fault)
         return TableError{kindOf(*row.fault), row.faultLine, {}};
-    if (row.fields.size() != 3)
+    if (row.fields.size() < PairFields || row.fields.size() > MostFields)
         return TableError{TableError::Kind::FieldCount, row.line,
                           QString::number(row.fields.size())};
     const std::optional<int> level = levelOf(row.fields[0]);
     if (!level)
         return TableError{TableError::Kind::UnknownLevel, row.line,
                           TextCodec::decode(row.fields[0])};
-    bank.Add(*level, std::move(row.fields[1]), std::move(row.fields[2]));
+    const PairReading reading = readingOf(row);
+    // Alternatives came through the table's CP932 form, so only the reading can be at fault.
+    if (const std::optional<ReadingFault> fault = ReadingCheck::faultOf(reading))
+        return TableError{TableError::Kind::ReadingNotKana, row.line, fault->character};
+    result.bank.Add(*level, std::move(row.fields[1]), std::move(row.fields[2]));
+    result.readings.append(*level);
+    if (!reading.isEmpty())
+        result.readings.setReading(*level, result.bank.Count(*level) - 1, reading);
     return std::nullopt;
 }
 
@@ -90,7 +110,7 @@ ImportResult importTable(QByteArray table, const ImportOptions& options)
     for (bool first = true; reader.next(row); first = false) {
         if (first && !row.fault && isHeader(row.fields.constFirst()))
             continue;
-        if (std::optional<TableError> error = addRow(row, result.bank))
+        if (std::optional<TableError> error = addRow(row, result))
             result.errors.append(*std::move(error));
     }
     return result;

@@ -13,6 +13,8 @@ private slots:
     void readsDeckRequests();
     void refusesWrongCommandLines_data();
     void refusesWrongCommandLines();
+    void readsWorksheetRequests_data();
+    void readsWorksheetRequests();
 };
 
 namespace {
@@ -119,7 +121,7 @@ void CommandLineTest::refusesWrongCommandLines_data()
     QTest::addColumn<QString>("arguments");
     QTest::addColumn<QString>("named");
     QTest::addRow("no_command") << ""
-                                << "import, export or check";
+                                << "import, export, check or worksheet";
     QTest::addRow("unknown_command") << "convert in.txt"
                                      << "convert";
     QTest::addRow("no_file") << "check"
@@ -155,6 +157,25 @@ void CommandLineTest::refusesWrongCommandLines_data()
     QTest::addRow("separator_on_package")
         << "import --from apkg --term-separator ; in.apkg -o q.DAT"
         << "--term-separator";
+    QTest::addRow("worksheet_without_output") << "worksheet q.DAT"
+                                              << "-o FILE.pdf";
+    QTest::addRow("unknown_worksheet_level") << "worksheet --level 4 q.DAT -o w.pdf"
+                                             << "level \"4\"";
+    QTest::addRow("furigana_after_mistakes_on_the_command_line")
+        << "worksheet --furigana mistakes q.DAT -o w.pdf"
+        << "\"mistakes\"";
+    QTest::addRow("count_of_none") << "worksheet --count 0 q.DAT -o w.pdf"
+                                   << "--count takes";
+    QTest::addRow("count_not_a_number") << "worksheet --count ten q.DAT -o w.pdf"
+                                        << "--count takes";
+    QTest::addRow("negative_seed") << "worksheet --count 5 --seed -1 q.DAT -o w.pdf"
+                                   << "--seed takes";
+    QTest::addRow("seed_without_count") << "worksheet --seed 7 q.DAT -o w.pdf"
+                                        << "--seed needs --count";
+    QTest::addRow("csv_on_worksheet") << "worksheet --csv q.DAT -o w.pdf"
+                                      << "--csv";
+    QTest::addRow("level_on_export") << "export --level 2 q.DAT"
+                                     << "--level";
     QTest::addRow("unknown_schedule_command") << "schedule export log.csv"
                                               << "replay, export-log or reschedule";
     QTest::addRow("file_on_reschedule") << "schedule reschedule log.csv"
@@ -173,6 +194,41 @@ void CommandLineTest::refusesWrongCommandLines()
     QVERIFY(!outcome.request);
     QCOMPARE(outcome.exitCode, ExitUsage);
     QVERIFY2(outcome.text.contains(named), qPrintable(outcome.text));
+}
+
+void CommandLineTest::readsWorksheetRequests_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<WorksheetFurigana>("furigana");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<std::optional<quint32>>("seed");
+    QTest::addRow("every_question_of_the_first_level")
+        << "worksheet q.DAT -o w.pdf" << 0 << WorksheetFurigana::None << 0
+        << std::optional<quint32>();
+    QTest::addRow("level_by_name_with_furigana")
+        << "worksheet --level 中級 --furigana ALWAYS q.DAT -o w.pdf" << 1
+        << WorksheetFurigana::Always << 0 << std::optional<quint32>();
+    QTest::addRow("drawn_again_by_seed")
+        << "worksheet --level 3 --count 20 --seed 4294967295 --force q.DAT -o w.pdf" << 2
+        << WorksheetFurigana::None << 20 << std::optional<quint32>(4294967295U);
+}
+
+void CommandLineTest::readsWorksheetRequests()
+{
+    QFETCH(QString, arguments);
+    QFETCH(int, level);
+    QFETCH(WorksheetFurigana, furigana);
+    QFETCH(int, count);
+    QFETCH(std::optional<quint32>, seed);
+    const CommandLineOutcome outcome = parseCommandLine(toolWith(arguments), Language::English);
+    QVERIFY2(outcome.request, qPrintable(outcome.text));
+    QCOMPARE(outcome.request->command, Command::Worksheet);
+    QCOMPARE(outcome.request->output, QStringLiteral("w.pdf"));
+    QCOMPARE(outcome.request->level, level);
+    QCOMPARE(outcome.request->furigana, furigana);
+    QCOMPARE(outcome.request->count, count);
+    QCOMPARE(outcome.request->seed, seed);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

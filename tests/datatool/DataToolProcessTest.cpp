@@ -22,6 +22,7 @@ private slots:
     void init();
     void helpFollowsSystemLanguage_data();
     void helpFollowsSystemLanguage();
+    void exportedTableImportsToTheSameFile_data();
     void exportedTableImportsToTheSameFile();
     void replacesOutputOnlyWithForce();
     void failedImportLeavesOutputUntouched_data();
@@ -30,6 +31,7 @@ private slots:
     void failedWriteKeepsPreviousOutput();
     void checkReportsAsTheProgramDoes_data();
     void checkReportsAsTheProgramDoes();
+    void worksheetWritesAPdfOfALevelThatHasQuestions();
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
@@ -117,15 +119,44 @@ void DataToolProcessTest::helpFollowsSystemLanguage()
     QVERIFY2(help.contains(expected) && !help.contains(notExpected), qPrintable(help));
 }
 
+void DataToolProcessTest::exportedTableImportsToTheSameFile_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("readings");
+    const QByteArray header = "レベル\t問題\t回答\tよみ\t別解\t要確認\n";
+    QTest::addRow("csv_without_readings") << QStringList{"--csv"} << QByteArray();
+    QTest::addRow("csv_with_readings")
+        << QStringList{"--csv"}
+        << header + "初級\t山\tyama, \"mountain\"\tやま\tsan | zan\t✓\n"
+                    "上級\t二行\t\tにぎょう\t\t\n";
+    QTest::addRow("tsv_with_header_and_readings")
+        << QStringList{"--header"} << header + "上級\t海\tumi\tうみ\tkai\t\n";
+}
+
 void DataToolProcessTest::exportedTableImportsToTheSameFile()
 {
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, readings);
     QuestionBank bank;
     bank.Add(0, TextCodec::encode(QStringLiteral("山")).value(), "yama, \"mountain\"");
-    bank.Add(2, "two\r\nlines", "");
+    bank.Add(2, TextCodec::encode(QStringLiteral("海")).value(), "umi");
+    if (options.contains("--csv"))
+        bank.Add(2, TextCodec::encode(QStringLiteral("二行")).value(), "");
     QVERIFY(QuestionFile::write(path("q.DAT"), bank));
-    QCOMPARE(runTool({"export", "--csv", path("q.DAT"), "-o", path("q.csv")}).exitCode, 0);
-    QCOMPARE(runTool({"import", "--csv", path("q.csv"), "-o", path("back.DAT")}).exitCode, 0);
+    if (!readings.isEmpty())
+        QVERIFY(TestFiles::writeBytes(path("q.DAT.yomi.tsv"), readings));
+    const QStringList importOptions =
+        options.contains("--csv") ? QStringList{"--csv"} : QStringList();
+    const Run exported =
+        runTool(QStringList{"export", path("q.DAT"), "-o", path("q.table")} + options);
+    QVERIFY2(exported.exitCode == 0 && exported.err.isEmpty(), qPrintable(exported.err));
+    const Run imported =
+        runTool(QStringList{"import", path("q.table"), "-o", path("back.DAT")} + importOptions);
+    QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
     QCOMPARE(TestFiles::readBytes(path("back.DAT")), QuestionFile::encode(bank));
+    QCOMPARE(QFile::exists(path("back.DAT.yomi.tsv")), !readings.isEmpty());
+    QCOMPARE(TestFiles::companionRows(path("back.DAT.yomi.tsv")),
+             TestFiles::companionRows(path("q.DAT.yomi.tsv")));
 }
 
 void DataToolProcessTest::replacesOutputOnlyWithForce()
@@ -268,6 +299,28 @@ void DataToolProcessTest::checkReportsAsTheProgramDoes()
     QCOMPARE(run.exitCode, exitCode);
     const QString report = exitCode == 0 ? QString::fromUtf8(run.out) : run.err;
     QVERIFY2(report.contains(expected.arg(path("q.DAT"))), qPrintable(report));
+}
+
+void DataToolProcessTest::worksheetWritesAPdfOfALevelThatHasQuestions()
+{
+    QuestionBank bank;
+    for (const char* question : {"a", "b", "c"})
+        bank.Add(0, question, "answer");
+    QVERIFY(QuestionFile::write(path("q.DAT"), bank));
+    const Run written = runTool({"worksheet", path("q.DAT"), "-o", path("w.pdf"), "--level", "1",
+                                 "--count", "1", "--seed", "3", "--furigana", "always"});
+    QVERIFY2(written.exitCode == 0, qPrintable(written.err));
+    QCOMPARE(QString::fromUtf8(written.out),
+             path("w.pdf") + ": written: 初級 (1 of 3 questions).\n");
+    QVERIFY(TestFiles::readBytes(path("w.pdf")).startsWith("%PDF-"));
+
+    const QStringList before = entries();
+    const Run empty = runTool({"worksheet", path("q.DAT"), "-o", path("w3.pdf"), "--level", "3"});
+    QCOMPARE(empty.exitCode, 1);
+    QVERIFY2(empty.err.endsWith(path("q.DAT") + ": 上級 holds no question, so there is no "
+                                                "worksheet to write.\nNothing was written.\n"),
+             qPrintable(empty.err));
+    QCOMPARE(entries(), before);
 }
 
 QTEST_GUILESS_MAIN(DataToolProcessTest)

@@ -124,14 +124,25 @@ void DeckImportProcessTest::ankiExportImportsToTheSameFile()
     bank.Add(0, cp932("「山」"), cp932("やま"));
     bank.Add(1, "#1", "tab\there");
     bank.Add(2, cp932("二行"), "one\ntwo \"quoted\"");
+    bank.Add(2, cp932("sake"), cp932("お酒"));
     QVERIFY(QuestionFile::write(path("q.DAT"), bank));
+    // Readings the deck's notation holds: the author's, needing no check.
+    QVERIFY(TestFiles::writeBytes(path("q.DAT.yomi.tsv"),
+                                  "レベル\t問題\t回答\tよみ\t別解\t要確認\n"
+                                  "初級\t「山」\tやま\tやま\t\t\n"
+                                  "上級\t二行\tone\\ntwo \"quoted\"\tにぎょう\t\t\n"
+                                  "上級\tsake\tお酒\tおさけ\t\t\n"));
     const Run exported = runTool({"export", "--to", "anki", path("q.DAT"), "-o", path("q.txt")});
     QCOMPARE(exported.exitCode, 0);
-    QVERIFY(TestFiles::readBytes(path("q.txt")).contains("\tq::中級\n"));
+    const QByteArray deck = TestFiles::readBytes(path("q.txt"));
+    QVERIFY(deck.contains("\tq::中級\n"));
+    QVERIFY2(deck.contains("「 山[やま]」\tやま") && deck.contains("sake\tお 酒[さけ]"), deck);
     const Run imported = runTool({"import", path("q.txt"), "--level-by", "deck",
                                   "--keep-line-breaks", "-o", path("back.DAT")});
     QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
     QCOMPARE(TestFiles::readBytes(path("back.DAT")), QuestionFile::encode(bank));
+    QCOMPARE(TestFiles::companionRows(path("back.DAT.yomi.tsv")),
+             TestFiles::companionRows(path("q.DAT.yomi.tsv")));
 }
 
 QTEST_GUILESS_MAIN(DeckImportProcessTest)

@@ -1,4 +1,5 @@
 #include "import/DeckMapping.h"
+#include "import/AnkiMarkup.h"
 #include "questions/TextCodec.h"
 
 #include <QTest>
@@ -12,6 +13,8 @@ private slots:
     void listsWhatCannotBeStored();
     void givesLevelsByGroup_data();
     void givesLevelsByGroup();
+    void takesTheAuthorsFuriganaAsTheReading_data();
+    void takesTheAuthorsFuriganaAsTheReading();
 };
 
 namespace {
@@ -110,6 +113,51 @@ void DeckMappingTest::givesLevelsByGroup()
     for (int level = 0; level < QuestionBank::LevelCount; ++level)
         got.append(mapped.bank.Count(level));
     QCOMPARE(got, counts);
+}
+
+void DeckMappingTest::takesTheAuthorsFuriganaAsTheReading_data()
+{
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("reading");
+    QTest::addRow("one_word") << "漢字[かんじ]"
+                              << "kanji"
+                              << "かんじ";
+    QTest::addRow("bare_kana_between_rubies") << "食[た]べ 物[もの]"
+                                              << "tabemono"
+                                              << "たべもの";
+    QTest::addRow("katakana_ruby_as_hiragana") << "煙草[タバコ]"
+                                               << "tabako"
+                                               << "たばこ";
+    QTest::addRow("punctuation_read_as_nothing") << "「 山[やま]」です。"
+                                                 << "yama desu"
+                                                 << "やまです";
+    QTest::addRow("kanji_left_without_ruby") << "日本[にほん]の文化"
+                                             << "nihon no bunka"
+                                             << "";
+    QTest::addRow("kana_question_reads_the_answer") << "ねこ"
+                                                    << "猫[ねこ]"
+                                                    << "ねこ";
+    QTest::addRow("question_needs_it_answer_has_it") << "猫"
+                                                     << "猫[ねこ]"
+                                                     << "";
+    QTest::addRow("no_kanji_anywhere") << "ね[ネ]こ"
+                                       << "cat"
+                                       << "";
+}
+
+void DeckMappingTest::takesTheAuthorsFuriganaAsTheReading()
+{
+    QFETCH(QString, question);
+    QFETCH(QString, answer);
+    QFETCH(QString, reading);
+    // A second note without furigana leaves its reading field as its text.
+    Deck deck = deckOf({{question, answer}, {"川", "kawa"}});
+    AnkiMarkup::moveReadingsToFields(deck);
+    const MappedDeck mapped = mapDeck(deck, defaultMapping(deck, LevelSource::One));
+    QCOMPARE(mapped.bank.Count(0), 2);
+    QCOMPARE(mapped.readings.reading(0, 0), (PairReading{reading, {}, false}));
+    QCOMPARE(mapped.readings.reading(0, 1), PairReading());
 }
 
 QTEST_GUILESS_MAIN(DeckMappingTest)

@@ -109,6 +109,14 @@ void TFrmImportTest::savesTheDeckAsMapped()
     expected.Add(2, cp932("鳥"), cp932("とり"));
     QCOMPARE(TestFiles::readBytes(folder->filePath(QStringLiteral("words.DAT"))),
              QuestionFile::encode(expected));
+    // The pronunciations are the readings of the kanji questions, saved beside the file.
+    const auto row = [](int level, const char* question, const char* reading) {
+        const QString kana = QString::fromUtf8(reading);
+        return CompanionRow{level, QString::fromUtf8(question), kana, {kana, {}, false}};
+    };
+    QCOMPARE(
+        TestFiles::companionRows(folder->filePath(QStringLiteral("words.DAT.yomi.tsv"))),
+        (QList<CompanionRow>{row(0, "犬", "いぬ"), row(0, "猫", "ねこ"), row(2, "鳥", "とり")}));
     QCOMPARE(dialog->savedPath(), folder->filePath(QStringLiteral("words.DAT")));
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     QVERIFY(messages.questions.isEmpty());

@@ -44,4 +44,15 @@ QByteArray hex(const char* pairs)
     return QByteArray::fromHex(digits);
 }
 
+QList<CompanionRow> companionRows(const QString& path)
+{
+    const CompanionFile file = ReadingsCompanion::parse(readBytes(path), {1 << 20, 1 << 16});
+    QList<CompanionRow> rows;
+    for (const CompanionLine& line : file.lines) {
+        if (line.row)
+            rows.append(*line.row);
+    }
+    return rows;
+}
+
 } // namespace TestFiles

@@ -18,6 +18,9 @@ private slots:
     void quotesCsvFieldsThatNeedIt();
     void refusesTextsTheTableCannotHold_data();
     void refusesTextsTheTableCannotHold();
+    void exportThenImportKeepsTheReadings_data();
+    void exportThenImportKeepsTheReadings();
+    void writesReadingColumnsOnlyForAFileWithReadings();
 };
 
 namespace {
@@ -123,6 +126,65 @@ void TableExportTest::refusesTextsTheTableCannotHold()
     const ExportResult exported = exportTable(bank, {format, TableEncoding::Utf8, false});
     QCOMPARE(exported.errors, errors);
     QVERIFY(exported.table.isEmpty());
+}
+
+namespace {
+
+QList<PairReading> readingsOf(const QuestionBank& bank, const ReadingsTable& readings)
+{
+    QList<PairReading> list;
+    for (int level = 0; level < QuestionBank::LevelCount; ++level) {
+        for (int position = 0; position < bank.Count(level); ++position)
+            list.append(readings.reading(level, position));
+    }
+    return list;
+}
+
+} // namespace
+
+void TableExportTest::exportThenImportKeepsTheReadings_data()
+{
+    QTest::addColumn<TableFormat>("format");
+    QTest::addColumn<TableEncoding>("encoding");
+    QTest::addColumn<bool>("header");
+    QTest::addRow("tsv_utf8") << TableFormat::Tsv << TableEncoding::Utf8 << false;
+    QTest::addRow("tsv_cp932_header") << TableFormat::Tsv << TableEncoding::Cp932 << true;
+    QTest::addRow("csv_utf8_header") << TableFormat::Csv << TableEncoding::Utf8 << true;
+}
+
+void TableExportTest::exportThenImportKeepsTheReadings()
+{
+    QFETCH(TableFormat, format);
+    QFETCH(TableEncoding, encoding);
+    QFETCH(bool, header);
+    const QuestionBank bank = bankWith({{cp932("山"), "yama"},
+                                        {cp932("食べ物"), "tabemono"},
+                                        {cp932("川"), "kawa"},
+                                        {cp932("海"), "umi"}});
+    ReadingsTable readings(bank);
+    readings.setReading(0, 0, {QStringLiteral("やま"), {"san", "sen, zan"}, true});
+    readings.setReading(1, 0, {QStringLiteral("たべもの"), {}, false});
+    readings.setReading(0, 1, {{}, {"umi"}, false});
+    const ExportResult exported = exportTable(bank, {format, encoding, header}, readings);
+    QCOMPARE(exported.errors, QList<ExportError>());
+    const ImportResult imported = importTable(exported.table, {format, encoding});
+    QCOMPARE(imported.errors, QList<TableError>());
+    QCOMPARE(QuestionFile::encode(imported.bank), QuestionFile::encode(bank));
+    QCOMPARE(readingsOf(imported.bank, imported.readings), readingsOf(bank, readings));
+}
+
+void TableExportTest::writesReadingColumnsOnlyForAFileWithReadings()
+{
+    const QuestionBank bank = bankWith({{cp932("山"), "yama"}, {cp932("川"), "kawa"}});
+    const ExportOptions options{TableFormat::Tsv, TableEncoding::Utf8, /*header=*/true};
+    QCOMPARE(exportTable(bank, options, ReadingsTable(bank)).table,
+             QByteArray("level\tquestion\tanswer\n1\t山\tyama\n2\t川\tkawa\n"));
+    ReadingsTable readings(bank);
+    readings.setReading(1, 0, {QStringLiteral("かわ"), {"gawa", "sen"}, true});
+    QCOMPARE(exportTable(bank, options, readings).table,
+             QByteArray("level\tquestion\tanswer\treading\talternatives\tcheck\n"
+                        "1\t山\tyama\t\t\t\n"
+                        "2\t川\tkawa\tかわ\tgawa | sen\t○\n"));
 }
 
 QTEST_GUILESS_MAIN(TableExportTest)

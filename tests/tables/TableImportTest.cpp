@@ -21,6 +21,8 @@ private slots:
     void readsCsvQuotes();
     void reportsEveryFaultyLine_data();
     void reportsEveryFaultyLine();
+    void readsReadingsFromTheColumnsAfterTheAnswer_data();
+    void readsReadingsFromTheColumnsAfterTheAnswer();
 };
 
 char* toString(const TableError& error)
@@ -149,9 +151,12 @@ void TableImportTest::reportsEveryFaultyLine_data()
     QTest::addRow("header_only_first") << QByteArray("1\tq\ta\nlevel\tq\ta\n") << tsv << Encoding()
                                        << QList<TableError>{{Kind::UnknownLevel, 2, "level"}};
     QTest::addRow("each_faulty_row")
-        << QByteArray("1\tq\n1\tq\ta\t\n1,q,a\n") << tsv << Encoding()
+        << QByteArray("1\tq\n1\tq\ta\tよみ\t\t\t\n1,q,a\n") << tsv << Encoding()
         << QList<TableError>{
-               {Kind::FieldCount, 1, "2"}, {Kind::FieldCount, 2, "4"}, {Kind::FieldCount, 3, "1"}};
+               {Kind::FieldCount, 1, "2"}, {Kind::FieldCount, 2, "7"}, {Kind::FieldCount, 3, "1"}};
+    QTest::addRow("reading_not_in_kana")
+        << QByteArray("1\t山\tyama\tやま\n1\t川\tkawa\tかわ川\n") << tsv << Encoding()
+        << QList<TableError>{{Kind::ReadingNotKana, 2, QStringLiteral("川")}};
     QTest::addRow("characters_without_cp932_form")
         << QByteArray("1\tq\ta\n2\t山😀\ta€\n") << tsv << Encoding()
         << QList<TableError>{{Kind::NoCp932Form, 2, QStringLiteral("😀")},
@@ -187,6 +192,44 @@ void TableImportTest::reportsEveryFaultyLine()
     QFETCH(Encoding, encoding);
     QFETCH(QList<TableError>, errors);
     QCOMPARE(importTable(table, {format, encoding}).errors, errors);
+}
+
+using Readings = QList<PairReading>;
+
+void TableImportTest::readsReadingsFromTheColumnsAfterTheAnswer_data()
+{
+    QTest::addColumn<QByteArray>("table");
+    QTest::addColumn<TableFormat>("format");
+    QTest::addColumn<Readings>("readings");
+    const auto tsv = TableFormat::Tsv;
+    QTest::addRow("no_reading_columns") << QByteArray("1\t山\tyama\n") << tsv << Readings{{}};
+    QTest::addRow("reading_only") << QByteArray("1\t山\tyama\tやま\n") << tsv
+                                  << Readings{{QStringLiteral("やま"), {}, false}};
+    QTest::addRow("alternatives_split_and_trimmed")
+        << QByteArray("1\t山\tyama\t\tsan | zan|  |sen\n") << tsv
+        << Readings{{{}, {"san", "zan", "sen"}, false}};
+    QTest::addRow("any_mark_waits_for_a_check")
+        << QByteArray("1\t山\tyama\tやま\t\tx\n1\t川\tkawa\tかわ\t\t \n") << tsv
+        << Readings{{QStringLiteral("やま"), {}, true}, {QStringLiteral("かわ"), {}, false}};
+    QTest::addRow("rows_with_and_without_in_one_table")
+        << QByteArray("1\t山\tyama\n1\t川\tkawa\tカワ\t\t○\n") << tsv
+        << Readings{{}, {QStringLiteral("カワ"), {}, true}};
+    QTest::addRow("csv_quoted_alternatives")
+        << QByteArray("1,山,yama,やま,\"san, zan | sen\",\r\n") << TableFormat::Csv
+        << Readings{{QStringLiteral("やま"), {"san, zan", "sen"}, false}};
+}
+
+void TableImportTest::readsReadingsFromTheColumnsAfterTheAnswer()
+{
+    QFETCH(QByteArray, table);
+    QFETCH(TableFormat, format);
+    QFETCH(Readings, readings);
+    const ImportResult result = importTable(table, {format, {}});
+    QCOMPARE(result.errors, QList<TableError>());
+    Readings read;
+    for (int position = 0; position < result.bank.Count(0); ++position)
+        read.append(result.readings.reading(0, position));
+    QCOMPARE(read, readings);
 }
 
 QTEST_GUILESS_MAIN(TableImportTest)
