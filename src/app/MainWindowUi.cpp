@@ -158,6 +158,8 @@ void MainWindowUi::createFileMenu(QMenuBar* bar)
     MenuFile = addMenu(bar, QStringLiteral("MenuFile"), QStringLiteral("ﾌｧｲﾙ(&F)"));
     MenuLoad = addItem(MenuFile, QStringLiteral("MenuLoad"), QStringLiteral("ﾛｰﾄﾞ(&L)"));
     MenuImport = addItem(MenuFile, QStringLiteral("MenuImport"), QStringLiteral("ｲﾝﾎﾟｰﾄ(&I)"));
+    MenuWorksheet =
+        addItem(MenuFile, QStringLiteral("MenuWorksheet"), QStringLiteral("練習ﾌﾟﾘﾝﾄ(&P)..."));
     addSeparator(MenuFile, QStringLiteral("N1"));
     MenuStart =
         addItem(MenuFile, QStringLiteral("MenuStart"), QStringLiteral("ｽﾀｰﾄ(&S)"), Qt::Key_F2);
@@ -246,7 +248,7 @@ void MainWindowUi::installHelpKeys(HelpViewer& viewer)
 {
     HelpRouting::setContext(MenuContents, HelpTopics::MainWindowContext);
     HelpRouting::setContext(MenuRomaji, HelpTopics::RomajiContext);
-    for (QAction* item : {MenuFurigana->menuAction(), MenuByReading})
+    for (QAction* item : {MenuFurigana->menuAction(), MenuByReading, MenuWorksheet})
         HelpRouting::setContext(item, HelpTopics::ReadingsContext);
     for (QAction* item : MenuFuriganaMode)
         HelpRouting::setContext(item, HelpTopics::ReadingsContext);
@@ -262,6 +264,7 @@ void MainWindowUi::showState(DrillState state, bool startedUp)
     const bool running = state == DrillState::Running;
     MenuLoad->setEnabled(idle);
     MenuImport->setEnabled(idle);
+    MenuWorksheet->setEnabled(startedUp && state == DrillState::Ready);
     MenuStart->setEnabled(startedUp && (state == DrillState::Ready || state == DrillState::Paused));
     MenuStop->setEnabled(running);
     MenuEnd->setEnabled(running || state == DrillState::Paused);

@@ -41,6 +41,7 @@ struct MainWindowUi
     QMenu* MenuFile;
     QAction* MenuLoad;
     QAction* MenuImport;
+    QAction* MenuWorksheet;
     QAction* MenuStart;
     QAction* MenuStop;
     QAction* MenuEnd;

@@ -37,9 +37,11 @@ TFrmMain::TFrmMain(const Services& services)
     today.showIn(*MenuToday, *MenuLevel, [this] { return gameSettings(); });
     today.showSettingsIn(*MenuReviewSetting, *this);
     connect(&today, &TodaysReviewCommand::started, this, &TFrmMain::RefreshWindow);
-    readings = new ReadingsCommand(session, *Panel1, services.messageBox);
+    readings = new ReadingsCommand(session, *Panel1,
+                                   {services.messageBox, services.fileDialog, services.random});
     readings->setParent(this);
     readings->showIn(MenuFuriganaMode, *MenuByReading);
+    connect(MenuWorksheet, &QAction::triggered, readings, &ReadingsCommand::saveWorksheet);
     connectControls();
     connectMenus();
     frmSound = new TSoundDialog(services.fileDialog, this);
@@ -144,7 +146,7 @@ void TFrmMain::LoadQuestionFile(const QString& path)
     }
     setWindowTitle(WindowParts::captionWithFile(ProductInfo::Name, path));
     recent.update(path);
-    readings->tellLoadProblems(path);
+    readings->fileLoaded(path);
 }
 
 void TFrmMain::MenuLoadClick()

@@ -11,11 +11,13 @@ void QuestionReadings::load(const QString& questionFile, const QuestionBank& ban
     hasReadings = companion.exists;
     if (!companion.exists) {
         answers.clear();
+        readingsTable = {};
         return;
     }
-    const ReadingsCompanion::Matched matched = ReadingsCompanion::match(companion, bank);
+    ReadingsCompanion::Matched matched = ReadingsCompanion::match(companion, bank);
     loadProblems += matched.orphans;
     answers.setReadings(bank, matched.readings);
+    readingsTable = std::move(matched.readings);
 }
 
 bool QuestionReadings::accepts(const QuestionItem& pair, const QByteArray& typed) const

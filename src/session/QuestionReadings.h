@@ -19,6 +19,9 @@ public:
     void load(const QString& questionFile, const QuestionBank& bank);
     const QList<CompanionProblem>& problems() const { return loadProblems; }
     bool any() const { return hasReadings; }
+    // By level and position in the bank; empty without a companion.
+    const ReadingsTable& table() const { return readingsTable; }
+    Furigana furiganaMode() const { return furigana; }
 
     void setFurigana(Furigana mode) { furigana = mode; }
     void setAnswerByReading(bool on) { byReading = on; }
@@ -36,6 +39,7 @@ public:
 
 private:
     AcceptedAnswers answers;
+    ReadingsTable readingsTable;
     QList<CompanionProblem> loadProblems;
     QSet<std::pair<QByteArray, QByteArray>> missedPairs;
     Furigana furigana = Furigana::Never;

@@ -19,6 +19,7 @@ private slots:
 
     void readingOverTheQuestionAndAsTheAnswer();
     void brokenReadingsAreToldOnceAndTheFileStillLoads();
+    void worksheetIsSavedAsPdfFromTheFileMenu();
 
 private:
     std::unique_ptr<MainWindowFixture> f;
@@ -79,6 +80,22 @@ void ReadingsWindowTest::brokenReadingsAreToldOnceAndTheFileStillLoads()
     QTest::keyClick(&window(), Qt::Key_F2);
     window().Timer1Timer();
     QCOMPARE(ScreenReader::name(window().Panel1), u"お父さん"_qs);
+}
+
+void ReadingsWindowTest::worksheetIsSavedAsPdfFromTheFileMenu()
+{
+    f->show({fileWithReadings(u"レベル\t問題\t回答\tよみ\t別解\t要確認\n"
+                              u"初級\tお父さん\tお父さん\tおとうさん\t\t\n"_qs.toUtf8())});
+    const QString pdf = f->folder.filePath("sheet.pdf");
+    f->fileDialog.answers = {pdf};
+    QVERIFY(window().MenuWorksheet->isEnabled());
+    window().MenuWorksheet->trigger();
+    QCOMPARE(f->fileDialog.saveRequests.value(0).presetFile, u"YOMI-練習プリント.pdf"_qs);
+    QVERIFY(TestFiles::readBytes(pdf).startsWith("%PDF-"));
+    QVERIFY(f->messageBox.messages.isEmpty());
+
+    QTest::keyClick(&window(), Qt::Key_F2);
+    QVERIFY(!window().MenuWorksheet->isEnabled());
 }
 
 QTEST_MAIN(ReadingsWindowTest)
