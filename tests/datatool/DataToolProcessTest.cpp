@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "ToolProcess.h"
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
 
@@ -45,31 +46,6 @@ private:
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run runTool(const QStringList& arguments, const QString& language = QStringLiteral("C"),
-            const std::function<void()>& inChild = {})
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-        environment.remove(name);
-    environment.insert(QStringLiteral("LANG"), language);
-    process.setProcessEnvironment(environment);
-    if (inChild)
-        process.setChildProcessModifier(inChild);
-    process.start(QStringLiteral(TAZUNE_DATA_TOOL), arguments);
-    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
 // Files grow only to a few kilobytes in the child: a longer write fails as on a full disk.
 void limitFileSize()
 {
@@ -113,7 +89,7 @@ void DataToolProcessTest::helpFollowsSystemLanguage()
     QFETCH(QString, language);
     QFETCH(QString, expected);
     QFETCH(QString, notExpected);
-    const Run run = runTool({"--help"}, language);
+    const ToolRun run = runTool({"--help"}, language);
     QCOMPARE(run.exitCode, 0);
     const QString help = QString::fromUtf8(run.out);
     QVERIFY2(help.contains(expected) && !help.contains(notExpected), qPrintable(help));
@@ -147,12 +123,13 @@ void DataToolProcessTest::exportedTableImportsToTheSameFile()
         QVERIFY(TestFiles::writeBytes(path("q.DAT.yomi.tsv"), readings));
     const QStringList importOptions =
         options.contains("--csv") ? QStringList{"--csv"} : QStringList();
-    const Run exported =
+    const ToolRun exported =
         runTool(QStringList{"export", path("q.DAT"), "-o", path("q.table")} + options);
-    QVERIFY2(exported.exitCode == 0 && exported.err.isEmpty(), qPrintable(exported.err));
-    const Run imported =
+    QVERIFY2(exported.exitCode == 0 && exported.errText().isEmpty(),
+             qPrintable(exported.errText()));
+    const ToolRun imported =
         runTool(QStringList{"import", path("q.table"), "-o", path("back.DAT")} + importOptions);
-    QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+    QVERIFY2(imported.exitCode == 0, qPrintable(imported.errText()));
     QCOMPARE(TestFiles::readBytes(path("back.DAT")), QuestionFile::encode(bank));
     QCOMPARE(QFile::exists(path("back.DAT.yomi.tsv")), !readings.isEmpty());
     QCOMPARE(TestFiles::companionRows(path("back.DAT.yomi.tsv")),
@@ -163,9 +140,9 @@ void DataToolProcessTest::replacesOutputOnlyWithForce()
 {
     QVERIFY(TestFiles::writeBytes(path("words.tsv"), GoodTable));
     QVERIFY(TestFiles::writeBytes(path("q.DAT"), "previous"));
-    const Run refused = runTool({"import", path("words.tsv"), "-o", path("q.DAT")});
+    const ToolRun refused = runTool({"import", path("words.tsv"), "-o", path("q.DAT")});
     QCOMPARE(refused.exitCode, 1);
-    QVERIFY2(refused.err.contains("--force"), qPrintable(refused.err));
+    QVERIFY2(refused.errText().contains("--force"), qPrintable(refused.errText()));
     QCOMPARE(TestFiles::readBytes(path("q.DAT")), QByteArray("previous"));
 
     QCOMPARE(runTool({"import", path("words.tsv"), "-o", path("q.DAT"), "--force"}).exitCode, 0);
@@ -213,12 +190,12 @@ void DataToolProcessTest::failedImportLeavesOutputUntouched()
     const QByteArray previous = QuestionFile::encode(bankOfSize(3));
     QVERIFY(TestFiles::writeBytes(path("q.DAT"), previous));
     const QStringList before = entries();
-    const Run run =
+    const ToolRun run =
         runTool(QStringList{"import", path(input), "-o", path("q.DAT"), "--force"} + options);
     QCOMPARE(run.exitCode, 1);
     for (const QString& reason : reasons)
-        QVERIFY2(run.err.contains(dir->path() + '/' + reason), qPrintable(run.err));
-    QVERIFY2(run.err.endsWith("Nothing was written.\n"), qPrintable(run.err));
+        QVERIFY2(run.errText().contains(dir->path() + '/' + reason), qPrintable(run.errText()));
+    QVERIFY2(run.errText().endsWith("Nothing was written.\n"), qPrintable(run.errText()));
     QCOMPARE(TestFiles::readBytes(path("q.DAT")), previous);
     QCOMPARE(entries(), before);
 }
@@ -250,10 +227,10 @@ void DataToolProcessTest::failedWriteKeepsPreviousOutput()
     QCOMPARE(runTool({"export", path("big.DAT"), "-o", path("big.tsv")}).exitCode, 0);
     QVERIFY(TestFiles::writeBytes(path(output), "previous"));
     const QStringList before = entries();
-    const Run run =
+    const ToolRun run =
         runTool({command, path(input), "-o", path(output), "--force"}, "C", limitFileSize);
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY2(run.errText().contains(message), qPrintable(run.errText()));
     QCOMPARE(TestFiles::readBytes(path(output)), QByteArray("previous"));
     QCOMPARE(entries(), before);
 }
@@ -295,9 +272,9 @@ void DataToolProcessTest::checkReportsAsTheProgramDoes()
     QFETCH(QString, expected);
     if (!file.isEmpty())
         QVERIFY(TestFiles::writeBytes(path("q.DAT"), file));
-    const Run run = runTool({"check", path("q.DAT")}, language);
+    const ToolRun run = runTool({"check", path("q.DAT")}, language);
     QCOMPARE(run.exitCode, exitCode);
-    const QString report = exitCode == 0 ? QString::fromUtf8(run.out) : run.err;
+    const QString report = exitCode == 0 ? QString::fromUtf8(run.out) : run.errText();
     QVERIFY2(report.contains(expected.arg(path("q.DAT"))), qPrintable(report));
 }
 
@@ -307,19 +284,21 @@ void DataToolProcessTest::worksheetWritesAPdfOfALevelThatHasQuestions()
     for (const char* question : {"a", "b", "c"})
         bank.Add(0, question, "answer");
     QVERIFY(QuestionFile::write(path("q.DAT"), bank));
-    const Run written = runTool({"worksheet", path("q.DAT"), "-o", path("w.pdf"), "--level", "1",
-                                 "--count", "1", "--seed", "3", "--furigana", "always"});
-    QVERIFY2(written.exitCode == 0, qPrintable(written.err));
+    const ToolRun written = runTool({"worksheet", path("q.DAT"), "-o", path("w.pdf"), "--level",
+                                     "1", "--count", "1", "--seed", "3", "--furigana", "always"});
+    QVERIFY2(written.exitCode == 0, qPrintable(written.errText()));
     QCOMPARE(QString::fromUtf8(written.out),
              path("w.pdf") + ": written: 初級 (1 of 3 questions).\n");
     QVERIFY(TestFiles::readBytes(path("w.pdf")).startsWith("%PDF-"));
 
     const QStringList before = entries();
-    const Run empty = runTool({"worksheet", path("q.DAT"), "-o", path("w3.pdf"), "--level", "3"});
+    const ToolRun empty =
+        runTool({"worksheet", path("q.DAT"), "-o", path("w3.pdf"), "--level", "3"});
     QCOMPARE(empty.exitCode, 1);
-    QVERIFY2(empty.err.endsWith(path("q.DAT") + ": 上級 holds no question, so there is no "
-                                                "worksheet to write.\nNothing was written.\n"),
-             qPrintable(empty.err));
+    QVERIFY2(empty.errText().endsWith(path("q.DAT") +
+                                      ": 上級 holds no question, so there is no "
+                                      "worksheet to write.\nNothing was written.\n"),
+             qPrintable(empty.errText()));
     QCOMPARE(entries(), before);
 }
 

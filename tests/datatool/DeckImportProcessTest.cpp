@@ -1,5 +1,6 @@
 #include "AnkiFixtures.h"
 #include "TestFiles.h"
+#include "ToolProcess.h"
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
 
@@ -26,28 +27,6 @@ private:
 };
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-        environment.remove(name);
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TAZUNE_DATA_TOOL), arguments);
-    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 QByteArray cp932(const char* text)
 {
@@ -95,10 +74,11 @@ void DeckImportProcessTest::importsDetectedDecks()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, options);
     QVERIFY(TestFiles::writeBytes(path(name), bytes));
-    const Run run = runTool(QStringList{"import", path(name), "-o", path("q.DAT")} + options);
+    const ToolRun run = runTool(QStringList{"import", path(name), "-o", path("q.DAT")} + options);
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(run.err.contains(path(name) + ": warning: ") && run.err.contains("U+1F415"),
-             qPrintable(run.err));
+    QVERIFY2(run.errText().contains(path(name) + ": warning: ") &&
+                 run.errText().contains("U+1F415"),
+             qPrintable(run.errText()));
     QuestionBank expected;
     expected.Add(2, cp932("山"), cp932("やま"));
     QCOMPARE(TestFiles::readBytes(path("q.DAT")), QuestionFile::encode(expected));
@@ -110,11 +90,11 @@ void DeckImportProcessTest::refusesZipBombWithoutWriting()
         path("bomb.apkg"),
         AnkiFixtures::zipOf(
             {{"collection.anki21b", AnkiFixtures::zstdOf(QByteArray(8 * 1024 * 1024, '\0'))}})));
-    const Run run = runTool({"import", path("bomb.apkg"), "-o", path("q.DAT")});
+    const ToolRun run = runTool({"import", path("bomb.apkg"), "-o", path("q.DAT")});
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.startsWith(path("bomb.apkg") + ": collection.anki21b would grow"),
-             qPrintable(run.err));
-    QVERIFY(run.err.endsWith("Nothing was written.\n"));
+    QVERIFY2(run.errText().startsWith(path("bomb.apkg") + ": collection.anki21b would grow"),
+             qPrintable(run.errText()));
+    QVERIFY(run.errText().endsWith("Nothing was written.\n"));
     QVERIFY(!QFile::exists(path("q.DAT")));
 }
 
@@ -132,14 +112,15 @@ void DeckImportProcessTest::ankiExportImportsToTheSameFile()
                                   "初級\t「山」\tやま\tやま\t\t\n"
                                   "上級\t二行\tone\\ntwo \"quoted\"\tにぎょう\t\t\n"
                                   "上級\tsake\tお酒\tおさけ\t\t\n"));
-    const Run exported = runTool({"export", "--to", "anki", path("q.DAT"), "-o", path("q.txt")});
+    const ToolRun exported =
+        runTool({"export", "--to", "anki", path("q.DAT"), "-o", path("q.txt")});
     QCOMPARE(exported.exitCode, 0);
     const QByteArray deck = TestFiles::readBytes(path("q.txt"));
     QVERIFY(deck.contains("\tq::中級\n"));
     QVERIFY2(deck.contains("「 山[やま]」\tやま") && deck.contains("sake\tお 酒[さけ]"), deck);
-    const Run imported = runTool({"import", path("q.txt"), "--level-by", "deck",
-                                  "--keep-line-breaks", "-o", path("back.DAT")});
-    QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+    const ToolRun imported = runTool({"import", path("q.txt"), "--level-by", "deck",
+                                      "--keep-line-breaks", "-o", path("back.DAT")});
+    QVERIFY2(imported.exitCode == 0, qPrintable(imported.errText()));
     QCOMPARE(TestFiles::readBytes(path("back.DAT")), QuestionFile::encode(bank));
     QCOMPARE(TestFiles::companionRows(path("back.DAT.yomi.tsv")),
              TestFiles::companionRows(path("q.DAT.yomi.tsv")));

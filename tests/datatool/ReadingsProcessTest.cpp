@@ -1,7 +1,7 @@
+#include "ToolProcess.h"
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,29 +25,6 @@ private:
 };
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QStringList out;
-    QStringList err;
-};
-
-Run runTool(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-        environment.remove(name);
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TAZUNE_DATA_TOOL), arguments);
-    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(),
-            QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts)};
-}
 
 bool writeQuestions(const QString& path, const QList<std::array<QString, 3>>& pairs)
 {
@@ -74,25 +51,25 @@ void ReadingsProcessTest::printsEachPairWithTheReadingOfItsText()
                                            {"1", "コーヒー", "coffee"},
                                            {"2", "今日", "kyou\tdesu"}}));
 
-    const Run run = runTool({"readings", "propose", path("q.DAT")});
+    const ToolRun run = runTool({"readings", "propose", path("q.DAT")});
 
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, (QStringList{"初級\t東京\tとうきょう\tとうきょう\t",
-                                   "初級\tとうきょう\t東京\tとうきょう\t",
-                                   "中級\tコーヒー\tcoffee\tこーひー\t",
-                                   "上級\t今日\tkyou desu\tきょう\t要確認"}));
-    QCOMPARE(run.err, QStringList{"proposed: 4 readings, 1 to check (要確認)."});
+    QCOMPARE(run.outLines(), (QStringList{"初級\t東京\tとうきょう\tとうきょう\t",
+                                          "初級\tとうきょう\t東京\tとうきょう\t",
+                                          "中級\tコーヒー\tcoffee\tこーひー\t",
+                                          "上級\t今日\tkyou desu\tきょう\t要確認"}));
+    QCOMPARE(run.errLines(), QStringList{"proposed: 4 readings, 1 to check (要確認)."});
 }
 
 void ReadingsProcessTest::checkOnlyPrintsThePairsToCheck()
 {
     QVERIFY(writeQuestions(path("q.DAT"), {{"0", "山", "やま"}, {"0", "窓を開ける", "x"}}));
 
-    const Run run = runTool({"readings", "propose", "--check-only", path("q.DAT")});
+    const ToolRun run = runTool({"readings", "propose", "--check-only", path("q.DAT")});
 
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, QStringList{"初級\t窓を開ける\tx\tまどをあける\t要確認"});
-    QCOMPARE(run.err, QStringList{"proposed: 2 readings, 1 to check (要確認)."});
+    QCOMPARE(run.outLines(), QStringList{"初級\t窓を開ける\tx\tまどをあける\t要確認"});
+    QCOMPARE(run.errLines(), QStringList{"proposed: 2 readings, 1 to check (要確認)."});
 }
 
 void ReadingsProcessTest::refusedCommandLines_data()
@@ -115,11 +92,11 @@ void ReadingsProcessTest::refusedCommandLines()
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
 
-    const Run run = runTool(arguments);
+    const ToolRun run = runTool(arguments);
 
     QCOMPARE(run.exitCode, 2);
-    QCOMPARE(run.out, QStringList());
-    QCOMPARE(run.err, (QStringList{message, "Try \"tazune-data readings --help\"."}));
+    QCOMPARE(run.outLines(), QStringList());
+    QCOMPARE(run.errLines(), (QStringList{message, "Try \"tazune-data readings --help\"."}));
 }
 
 void ReadingsProcessTest::aFileThatIsNoQuestionFileFails()
@@ -129,11 +106,12 @@ void ReadingsProcessTest::aFileThatIsNoQuestionFileFails()
     table.write("初級\t山\tやま\n");
     table.close();
 
-    const Run run = runTool({"readings", "propose", path("words.tsv")});
+    const ToolRun run = runTool({"readings", "propose", path("words.tsv")});
 
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.out, QStringList());
-    QCOMPARE(run.err, QStringList{path("words.tsv") + ": 処理できないデータのバージョンです"});
+    QCOMPARE(run.outLines(), QStringList());
+    QCOMPARE(run.errLines(),
+             QStringList{path("words.tsv") + ": 処理できないデータのバージョンです"});
 }
 
 QTEST_GUILESS_MAIN(ReadingsProcessTest)

@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "ToolProcess.h"
 #include "record/SqlLearningRecord.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsCsvReader.h"
@@ -27,30 +28,6 @@ private:
 };
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run runTool(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
-    environment.remove(QStringLiteral("LC_ALL"));
-    // As on a server without a display: the class report must be painted all the same.
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        environment.remove(QString::fromLatin1(name));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TAZUNE_DATA_TOOL), arguments);
-    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 const QDateTime Now(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
 
@@ -92,7 +69,7 @@ void ResultsProcessTest::init()
 void ResultsProcessTest::exportWritesOneRowPerGameAsReported()
 {
     QVERIFY(recordGames(path("record.sqlite"), someGames()));
-    const Run run =
+    const ToolRun run =
         runTool({"results", "export", "--record", path("record.sqlite"), "--name", "花子"});
     QCOMPARE(run.exitCode, 0);
     const ResultsCsvRead read = ResultsCsvReader::read(run.out);
@@ -122,9 +99,9 @@ void ResultsProcessTest::mergeMakesTheClassTable()
                  0);
         tables.append(path(learner + ".csv"));
     }
-    const Run run = runTool(QStringList{"results", "merge"} + tables +
-                            QStringList{"-o", path("class.csv"), "--missed", path("missed.csv"),
-                                        "--pdf", path("class.pdf")});
+    const ToolRun run = runTool(QStringList{"results", "merge"} + tables +
+                                QStringList{"-o", path("class.csv"), "--missed", path("missed.csv"),
+                                            "--pdf", path("class.pdf")});
     QCOMPARE(run.exitCode, 0);
     const QList<QByteArray> lines = TestFiles::readBytes(path("class.csv")).split('\n');
     // A header and three learners, each one row of Q1.DAT 初級 with four games.
@@ -199,12 +176,12 @@ void ResultsProcessTest::malformedTableIsNamedAndNothingWritten()
     QByteArray broken = TestFiles::readBytes(path("a.csv"));
     broken.replace(",20,10,7,", ",20,ten,7,");
     QVERIFY(TestFiles::writeBytes(path("b.csv"), broken));
-    const Run run =
+    const ToolRun run =
         runTool({"results", "merge", path("a.csv"), path("b.csv"), "-o", path("class.csv"),
                  "--missed", path("missed.csv"), "--pdf", path("class.pdf")});
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains(path("b.csv") + ":2: 問題数: \"ten\" is not a number"),
-             qPrintable(run.err));
+    QVERIFY2(run.errText().contains(path("b.csv") + ":2: 問題数: \"ten\" is not a number"),
+             qPrintable(run.errText()));
     QVERIFY(!QFileInfo::exists(path("class.csv")));
     QVERIFY(!QFileInfo::exists(path("missed.csv")));
     QVERIFY(!QFileInfo::exists(path("class.pdf")));

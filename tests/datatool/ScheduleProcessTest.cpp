@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "ToolProcess.h"
 #include "record/ScheduleTime.h"
 #include "record/SqlLearningRecord.h"
 
@@ -29,28 +30,6 @@ private:
 };
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QList<QByteArray> out;
-    QStringList err;
-};
-
-Run runTool(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-        environment.remove(name);
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TAZUNE_DATA_TOOL), arguments);
-    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput().split('\n'),
-            QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts)};
-}
 
 // Again, then Good at gaps of 0, 1, 3, 8 and 21 days, with another pair between.
 const QByteArray SpacedReviews = "x,2022-11-29T12:30:00Z,1\n"
@@ -126,32 +105,33 @@ void ScheduleProcessTest::replayPrintsEachPairsScheduleUnderTheGivenSettings()
 {
     QVERIFY(TestFiles::writeBytes(path("log.csv"), SpacedReviews));
 
-    const Run exact = runTool({"schedule", "replay", path("log.csv"), "--no-fuzz"});
+    const ToolRun exact = runTool({"schedule", "replay", path("log.csv"), "--no-fuzz"});
     QCOMPARE(exact.exitCode, 0);
-    QCOMPARE(exact.err, QStringList());
-    QCOMPARE(exact.out.size(), 8); // seven lines and the empty rest after the last
-    QCOMPARE(exact.out[1], "y,learning,2.3065,2.1181,2022-11-29T12:40:00Z");
-    QCOMPARE(exact.out[6], "x,review,53.6269,6.35749,2023-02-24T12:30:00Z");
+    QCOMPARE(exact.errLines(), QStringList());
+    QCOMPARE(exact.out.split('\n').size(), 8); // seven lines and the empty rest after the last
+    QCOMPARE(exact.out.split('\n')[1], "y,learning,2.3065,2.1181,2022-11-29T12:40:00Z");
+    QCOMPARE(exact.out.split('\n')[6], "x,review,53.6269,6.35749,2023-02-24T12:30:00Z");
 
-    const Run keener = runTool({"schedule", "replay", path("log.csv"), "--no-fuzz", "--retention",
-                                "0.97", "--maximum-interval", "10"});
+    const ToolRun keener = runTool({"schedule", "replay", path("log.csv"), "--no-fuzz",
+                                    "--retention", "0.97", "--maximum-interval", "10"});
     QCOMPARE(keener.exitCode, 0);
-    QCOMPARE(keener.out[6], "x,review,53.6269,6.35749,2023-01-11T12:30:00Z");
+    QCOMPARE(keener.out.split('\n')[6], "x,review,53.6269,6.35749,2023-01-11T12:30:00Z");
 
-    const Run otherModel =
+    const ToolRun otherModel =
         runTool({"schedule", "replay", path("log.csv"), "--no-fuzz", "--parameters",
                  "0.4 0.6 2.4 5.8 4.93 0.94 0.86 0.01 1.49 0.14 0.94 2.18 0.05 0.34 1.26 0.29 2.61 "
                  "0.5 0.1 0.07 0.15"});
     QCOMPARE(otherModel.exitCode, 0);
-    QVERIFY(!otherModel.out[6].startsWith("x,review,53.6269,"));
+    QVERIFY(!otherModel.out.split('\n')[6].startsWith("x,review,53.6269,"));
 
-    const Run refused = runTool({"schedule", "replay", path("log.csv"), "--parameters", "1 2 3"});
+    const ToolRun refused =
+        runTool({"schedule", "replay", path("log.csv"), "--parameters", "1 2 3"});
     QCOMPARE(refused.exitCode, 2);
-    QCOMPARE(refused.err.value(0), "3 parameters given where w0 to w20 need 21.");
+    QCOMPARE(refused.errLines().value(0), "3 parameters given where w0 to w20 need 21.");
 
-    const Run unreadable = runTool({"schedule", "replay", dir->path()});
+    const ToolRun unreadable = runTool({"schedule", "replay", dir->path()});
     QCOMPARE(unreadable.exitCode, 1);
-    QCOMPARE(unreadable.out, QList<QByteArray>{""});
+    QCOMPARE(unreadable.out.split('\n'), QList<QByteArray>{""});
 }
 
 void ScheduleProcessTest::faultyLinesAreSkippedAndCounted_data()
@@ -193,10 +173,10 @@ void ScheduleProcessTest::faultyLinesAreSkippedAndCounted()
     QVERIFY(TestFiles::writeBytes(path("log.csv"), log));
     // The log named as the user gave it, relative to the folder the tool runs in.
     QVERIFY(QDir::setCurrent(dir->path()));
-    const Run run = runTool({"schedule", "replay", "log.csv"});
+    const ToolRun run = runTool({"schedule", "replay", "log.csv"});
     QCOMPARE(run.exitCode, exitCode);
-    QCOMPARE(run.out.size() - 1, linesOut);
-    QCOMPARE(run.err, err);
+    QCOMPARE(run.out.split('\n').size() - 1, linesOut);
+    QCOMPARE(run.errLines(), err);
 }
 
 void ScheduleProcessTest::exportLogListsGradedFirstShowingsWithTheStateBefore()
@@ -227,15 +207,15 @@ void ScheduleProcessTest::exportLogListsGradedFirstShowingsWithTheStateBefore()
 
     const QStringList exportLog{"schedule", "export-log",      "--record", path("record.sqlite"),
                                 "-o",       path("revlog.csv")};
-    const Run run = runTool(exportLog);
+    const ToolRun run = runTool(exportLog);
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out.value(0), path("revlog.csv") + ": written: 6 reviews");
+    QCOMPARE(run.out.split('\n').value(0), path("revlog.csv") + ": written: 6 reviews");
     QCOMPARE(TestFiles::readBytes(path("revlog.csv")).split('\n'), expected);
 
     QVERIFY(TestFiles::writeBytes(path("revlog.csv"), "kept"));
-    const Run refused = runTool(exportLog);
+    const ToolRun refused = runTool(exportLog);
     QCOMPARE(refused.exitCode, 1);
-    QCOMPARE(refused.err,
+    QCOMPARE(refused.errLines(),
              QStringList{path("revlog.csv") + ": already exists; add --force to replace it."});
     QCOMPARE(TestFiles::readBytes(path("revlog.csv")), "kept");
     QCOMPARE(runTool(exportLog + QStringList{"--force"}).exitCode, 0);
@@ -256,9 +236,10 @@ void ScheduleProcessTest::rescheduleReplaysTheRecordUnlessAnotherProgramWritesIt
     const QStringList reschedule{"schedule",  "reschedule",         "--record", record,
                                  "--no-fuzz", "--maximum-interval", "36500"};
 
-    const Run relaxed = runTool(reschedule + QStringList{"--retention", "0.8"});
+    const ToolRun relaxed = runTool(reschedule + QStringList{"--retention", "0.8"});
     QCOMPARE(relaxed.exitCode, 0);
-    QCOMPARE(relaxed.out.value(0), record + ": rescheduled: 3 pairs have a schedule, 2 due now.");
+    QCOMPARE(relaxed.out.split('\n').value(0),
+             record + ": rescheduled: 3 pairs have a schedule, 2 due now.");
     const QMap<QByteArray, QDateTime> relaxedDue = dueTimes(record);
     QCOMPARE(runTool(reschedule + QStringList{"--retention", "0.95"}).exitCode, 0);
     const QMap<QByteArray, QDateTime> keenDue = dueTimes(record);
@@ -272,15 +253,16 @@ void ScheduleProcessTest::rescheduleReplaysTheRecordUnlessAnotherProgramWritesIt
     other.setDatabaseName(record);
     QVERIFY(other.open());
     QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE")));
-    const Run busy = runTool(reschedule);
+    const ToolRun busy = runTool(reschedule);
     QSqlQuery(other).exec(QStringLiteral("ROLLBACK"));
     other.close();
     other = {};
     QSqlDatabase::removeDatabase("other-program");
     QCOMPARE(busy.exitCode, 1);
-    QCOMPARE(busy.err, QStringList{record + ": the record is being written by Tazune just now; "
-                                            "nothing was changed. Try again in a moment, or "
-                                            "after closing Tazune."});
+    QCOMPARE(busy.errLines(),
+             QStringList{record + ": the record is being written by Tazune just now; "
+                                  "nothing was changed. Try again in a moment, or "
+                                  "after closing Tazune."});
     QCOMPARE(dueTimes(record), keenDue);
 }
 
