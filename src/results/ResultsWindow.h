@@ -55,7 +55,7 @@ public:
     virtual Made create(const ResultsWindow::Services& services, QWidget* parent) = 0;
 };
 
-// Another shape of Services or of the window is another version: a module built for the old one
-// is then refused, not called.
-#define TAZUNE_RESULTS_WINDOW_FACTORY_IID "org.velmora.Tazune.ResultsWindowFactory/2"
+// Another shape of Services, of the record's queries or of the window is another version: a
+// module built for the old one is then refused, not called.
+#define TAZUNE_RESULTS_WINDOW_FACTORY_IID "org.velmora.Tazune.ResultsWindowFactory/3"
 Q_DECLARE_INTERFACE(ResultsWindowFactory, TAZUNE_RESULTS_WINDOW_FACTORY_IID)
