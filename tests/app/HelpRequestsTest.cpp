@@ -127,6 +127,10 @@ private slots:
         QTest::addRow("review_settings")
             << "MenuReviewSetting"
             << QStringLiteral("context %1").arg(HelpTopics::ReviewSettingsContext);
+        const QString readings = QStringLiteral("context %1").arg(HelpTopics::ReadingsContext);
+        QTest::addRow("answer_by_reading") << "MenuByReading" << readings;
+        QTest::addRow("furigana_choice") << "MenuFuriganaAfterMiss" << readings;
+        QTest::addRow("worksheet") << "MenuWorksheet" << readings;
     }
 
     void f1InAnOpenMenuTakesTheHighlightedItem()
