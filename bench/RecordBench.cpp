@@ -55,8 +55,8 @@ void recordGameOf1000Answers(benchmark::State& state)
         for (int i = 0; i < AnswersPerGame && game; ++i) {
             QElapsedTimer answer;
             answer.start();
-            AnswerOutcome outcome{
-                numberedPair(i % 300), std::nullopt, "typed", QDateTime::currentDateTimeUtc(), {}};
+            AnswerOutcome outcome{numberedPair(i % 300),           std::nullopt, "typed",
+                                  QDateTime::currentDateTimeUtc(), {},           {}};
             if (i % 4 != 0)
                 outcome.correctTicks = 10 + i % 80;
             record.recordAnswer(*game, outcome);

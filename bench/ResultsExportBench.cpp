@@ -35,7 +35,7 @@ bool recordGames(const QString& path)
         for (int k = 0; k < 2; ++k) {
             const QByteArray n = QByteArray::number(i % 500 + k);
             if (!record.recordAnswer(*game,
-                                     {{"MONDAI" + n, "kotae" + n}, std::nullopt, "", at, {}}))
+                                     {{"MONDAI" + n, "kotae" + n}, std::nullopt, "", at, {}, {}}))
                 return false;
         }
         if (!record.finishGame(*game, {inputs, ReportFigures::texts(inputs), at}))

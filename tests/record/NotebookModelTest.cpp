@@ -13,7 +13,7 @@ NotebookEntry entry(const QByteArray& question, int misses, int corrects, const 
     progress.correctTicks = 30 * corrects;
     progress.inNotebook = true;
     progress.lastTimeOutTyped = typed;
-    return {{question, question.toLower()}, progress};
+    return {{question, question.toLower()}, progress, std::nullopt};
 }
 
 QStringList questions(const NotebookModel& model)

@@ -48,7 +48,7 @@ void NotebookRuleTest::outcomeMovesThePair()
     QFETCH(bool, missDated);
 
     const PairProgress before{2, 3, 90, streakBefore, inNotebookBefore, Earlier, "old"};
-    AnswerOutcome outcome{{"Q", "a"}, std::nullopt, "typed", Now, {}};
+    AnswerOutcome outcome{{"Q", "a"}, std::nullopt, "typed", Now, {}, {}};
     if (ticks >= 0)
         outcome.correctTicks = ticks;
     const PairProgress after = NotebookRule::after(before, outcome);

@@ -43,7 +43,7 @@ bool playOneGame(SqlLearningRecord& record)
     const std::optional<qint64> game = record.beginGame(
         {{QStringLiteral("/data/Q1.DAT"), QByteArray(32, '\x01')}, 0, 20, 10, false, Now});
     const ReportInputs inputs{20, 10, 7, 215, 515};
-    return game && record.recordAnswer(*game, {{"Q", "a"}, std::nullopt, "x", Now, {}}) &&
+    return game && record.recordAnswer(*game, {{"Q", "a"}, std::nullopt, "x", Now, {}, {}}) &&
            record.finishGame(*game, {inputs, ReportFigures::texts(inputs), Now});
 }
 

@@ -28,7 +28,8 @@ int main(int argc, char* argv[])
             return 1;
         for (int question = 0; question < 10; ++question) {
             const QuestionItem pair{"Q" + QByteArray::number(answers % 50), "a"};
-            AnswerOutcome outcome{pair, std::nullopt, "typed", QDateTime::currentDateTimeUtc(), {}};
+            AnswerOutcome outcome{pair, std::nullopt, "typed", QDateTime::currentDateTimeUtc(), {},
+                                  {}};
             if (question % 3 != 0)
                 outcome.correctTicks = 20 + question;
             if (!record.recordAnswer(*game, outcome))

@@ -12,7 +12,7 @@ NotebookEntry entry(const QByteArray& question, const QByteArray& answer, int mi
     progress.misses = misses;
     progress.inNotebook = true;
     progress.lastMiss = Now.addDays(-30);
-    return {{question, answer}, progress};
+    return {{question, answer}, progress, std::nullopt};
 }
 
 QuestionBank loadedBank()

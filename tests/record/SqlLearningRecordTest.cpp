@@ -22,12 +22,12 @@ GameStart someGame()
 
 AnswerOutcome correct(const QuestionItem& pair, int ticks)
 {
-    return {pair, ticks, {}, Now, {}};
+    return {pair, ticks, {}, Now, {}, {}};
 }
 
 AnswerOutcome timeOut(const QuestionItem& pair, const QByteArray& typed)
 {
-    return {pair, std::nullopt, typed, Now, {}};
+    return {pair, std::nullopt, typed, Now, {}, {}};
 }
 
 } // namespace

@@ -136,7 +136,8 @@ private:
         MemoryLearningRecord::Game game;
         game.start = {{path, "hash"}, level, 20, 10, false, at};
         for (const QByteArray& answer : missed)
-            game.outcomes << AnswerOutcome{{answer.toUpper(), answer}, std::nullopt, "", {}, {}};
+            game.outcomes << AnswerOutcome{
+                {answer.toUpper(), answer}, std::nullopt, "", {}, {}, {}};
         const ReportInputs inputs{20, 10, corrects, corrects * 30, corrects * 30 + 100};
         game.result = GameResult{inputs, ReportFigures::texts(inputs), at.addSecs(30)};
         f->record.games << game;
