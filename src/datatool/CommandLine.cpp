@@ -1,5 +1,6 @@
 #include "datatool/CommandLine.h"
 
+#include "datatool/CommandLineHelp.h"
 #include "datatool/ReadingsCommandLine.h"
 #include "datatool/ResultsCommandLine.h"
 #include "datatool/ScheduleCommandLine.h"
@@ -13,125 +14,6 @@
 #include <initializer_list>
 
 namespace {
-
-QString description(Language language)
-{
-    const QString text = wording(
-        language,
-        "Moves Tazune question files to and from spreadsheet tables, and checks a question file.\n"
-        "\n"
-        "Commands:\n"
-        "  import TABLE -o FILE.DAT    make a question file from a table or a deck\n"
-        "  export FILE.DAT [-o TABLE]  write a question file as a table (to standard output\n"
-        "                              without -o)\n"
-        "  check FILE.DAT              read a question file as Tazune does, count its pairs per\n"
-        "                              level and warn about empty answers, repeated questions,\n"
-        "                              questions that differ only by trailing spaces and answers\n"
-        "                              that write a character with a second CP932 code\n"
-        "  worksheet FILE.DAT -o OUT.pdf\n"
-        "                              a worksheet to answer on paper: the questions of a level\n"
-        "                              numbered, with their readings if asked, and an empty\n"
-        "                              answer column, on A4 pages\n"
-        "  results export | merge      the games Tazune recorded as a CSV table, and a class\n"
-        "                              table merged from several (tazune-data results --help)\n"
-        "  schedule replay LOG         a review log replayed through the review scheduler;\n"
-        "  schedule export-log | reschedule\n"
-        "                              the record's review log for the memory model's\n"
-        "                              optimizer, and its schedules made again with other\n"
-        "                              settings (tazune-data schedule --help)\n"
-        "\n"
-        "A table has one row per pair: level, question, answer. The level is 1, 2 or 3, or\n"
-        "%1; rows keep their order within each level. Fields are separated by tabs\n"
-        "(TSV, every field taken as it stands) or, with --csv, by commas with RFC 4180 quotes,\n"
-        "so that a field can hold commas, quotes and line breaks. Lines end in LF or CRLF; blank\n"
-        "lines are skipped. There is no header row unless export is given --header; import skips\n"
-        "a first row whose level reads \"level\" or \"レベル\".\n"
-        "Import takes a table as UTF-8 (with or without byte order mark) when it is valid UTF-8,\n"
-        "as CP932 otherwise; export writes UTF-8. --encoding sets either; a table named cp932\n"
-        "goes into the question file byte for byte.\n"
-        "An existing output file is replaced only with --force; a command that fails writes\n"
-        "nothing.\n"
-        "\n"
-        "Import also reads the decks of other flash-card programs (--from, detected from the\n"
-        "file where it can): anki, a text export with its header lines (HTML made plain text,\n"
-        "sound references dropped, furigana 漢字[かんじ] read as 漢字 with the reading as a\n"
-        "field \"<field> (読み)\"); apkg, a package (.apkg, .colpkg); kvtml, a KWordQuiz or\n"
-        "Parley vocabulary file (a pronunciation becomes a reading field); quizlet, a copied\n"
-        "list of term, tab, definition per line. --question and --answer name the fields (by\n"
-        "name or number from 1; the first two by default); --level-by deck (or lesson) or tag\n"
-        "gives the decks or tags in their order %1 (a deck or tag named after a\n"
-        "level keeps it), or a level takes every pair. Notes without a CP932 form, with an\n"
-        "empty question or answer, or repeating a question of their level are left out and\n"
-        "listed. export --to anki writes a text file the other program imports.\n"
-        "\n"
-        "The readings beside a question file (FILE.DAT.yomi.tsv) travel with it: export adds\n"
-        "the columns reading, alternatives (joined by \" | \") and check (○ while a reading waits\n"
-        "for a check) when the file has readings, and import reads them back into the readings\n"
-        "file beside the question file it writes; a table without them imports as before. A\n"
-        "deck's furigana become the readings of the pairs, and export --to anki writes them\n"
-        "back as furigana.\n"
-        "worksheet takes --level (1, 2, 3 or %1; the first by default), --furigana none or\n"
-        "always (none by default), and --count N to draw N questions at random, --seed K\n"
-        "drawing the same ones again; without --count every question in the file's order.\n"
-        "\n"
-        "Exit status: 0 done, 1 bad input or failure, 2 wrong command line.",
-        "Tazune の問題ファイルと表計算ソフトの表を相互に変換し、問題ファイルを検査します。\n"
-        "\n"
-        "コマンド:\n"
-        "  import 表 -o FILE.DAT         表かデッキから問題ファイルを作ります\n"
-        "  export FILE.DAT [-o 表]       問題ファイルを表に書き出します (-o がなければ標準出力)\n"
-        "  check FILE.DAT                問題ファイルを Tazune と同じように読み、レベルごとの\n"
-        "                                問題数を表示し、空の答え、同じ問題の重複、末尾の空白\n"
-        "                                だけが違う問題、CP932 の別の符号で書かれた文字のある\n"
-        "                                答えを警告します\n"
-        "  worksheet FILE.DAT -o OUT.pdf 練習プリント: レベルの問題に番号を付け、指定すれば\n"
-        "                                ふりがなを付けて、空の解答欄とともに A4 に並べます\n"
-        "  results export | merge        Tazune が記録したゲームを CSV の表に書き出し、何人かの\n"
-        "                                表をクラスの表にまとめます (tazune-data results --help)\n"
-        "  schedule replay 記録          レビューの記録をスケジューラで再生します。\n"
-        "  schedule export-log | reschedule\n"
-        "                                学習記録の復習の記録を記憶モデルの最適化ツール向けに\n"
-        "                                書き出し、別の設定で予定を作り直します\n"
-        "                                (tazune-data schedule --help)\n"
-        "\n"
-        "表は 1 行に 1 問で、レベル、問題、答えの順に並べます。レベルは 1、2、3 または\n"
-        "%1です。各レベルの中で行の順番は保たれます。区切りはタブ (TSV、各\n"
-        "フィールドをそのまま使います) か、--csv を付けたときはカンマです。CSV は RFC 4180 の\n"
-        "引用符に従い、フィールドにカンマ、引用符、改行を入れられます。行末は LF か CRLF で、\n"
-        "空の行は読み飛ばします。見出し行は export に --header を付けたときだけ書きます。\n"
-        "import "
-        "は、最初の行のレベルが「level」か「レベル」ならその行を見出しとして読み飛ばします。\n"
-        "import は表が正しい UTF-8 (BOM の有無は問いません) なら UTF-8、そうでなければ CP932\n"
-        "として読みます。export は UTF-8 で書きます。--encoding でどちらも指定できます。\n"
-        "cp932 を指定した表はバイトのまま問題ファイルに入ります。\n"
-        "書き込み先のファイルがすでにあるときは --force を付けたときだけ置き換えます。失敗した\n"
-        "コマンドは何も書き込みません。\n"
-        "\n"
-        "import はほかの単語カードソフトのデッキも読みます (--from。ファイルから分かるときは\n"
-        "自動で判別します): anki はヘッダー行付きのテキスト書き出し (HTML は文字だけにし、\n"
-        "音声の参照は除き、ふりがな 漢字[かんじ] は 漢字 とし、読みを「<フィールド> (読み)」\n"
-        "という別のフィールドにします)、apkg はパッケージ (.apkg、.colpkg)、kvtml は\n"
-        "KWordQuiz や Parley の単語帳ファイル (発音は読みのフィールドになります)、quizlet は\n"
-        "1 行に用語、タブ、定義を並べてコピーした一覧です。--question と --answer で問題と\n"
-        "答えのフィールドを名前か 1 からの番号で指定します (既定は最初の 2 つ)。\n"
-        "--level-by deck (lesson も可) か tag で、デッキかタグを現れた順に%1に\n"
-        "振り分けます (レベルと同じ名前のデッキやタグはそのレベルになります)。レベルを指定\n"
-        "すると全部をそのレベルに入れます。CP932 にない文字を含むもの、問題か答えが空の\n"
-        "もの、同じレベルに同じ問題があるものは取り込まず、一覧にします。\n"
-        "export --to anki はそのソフトが取り込めるテキストファイルを書き出します。\n"
-        "\n"
-        "問題ファイルのよみのファイル (FILE.DAT.yomi.tsv) もいっしょに変換します。よみのある\n"
-        "ファイルの export は、よみ、別解 (「 | 」区切り)、要確認 (確認待ちは ○) の列を足し、\n"
-        "import はそれを書き込む問題ファイルのよみのファイルに戻します。これらの列のない表は\n"
-        "これまでどおり取り込みます。デッキのふりがなは問題のよみになり、export --to anki は\n"
-        "よみをふりがなとして書き出します。\n"
-        "worksheet は --level (1、2、3 または%1。既定は最初のレベル)、--furigana none か\n"
-        "always (既定は none)、--count N (N 問を無作為に選びます。--seed K で同じ問題を\n"
-        "選び直せます) を受け付けます。--count がなければファイルの順に全問を並べます。\n"
-        "\n"
-        "終了コード: 0 成功、1 入力の誤りまたは失敗、2 コマンドラインの誤り。");
-    return text.arg(LevelNames::all(wording(language, ", ", "、")));
-}
 
 struct Options
 {
@@ -473,7 +355,7 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
     if (isReadingsCommandLine(arguments))
         return parseReadingsCommandLine(arguments, language);
     QCommandLineParser parser;
-    parser.setApplicationDescription(description(language));
+    parser.setApplicationDescription(toolDescription(language));
     const Options options = makeOptions(language);
     parser.addOptions({options.output, options.csv, options.encoding, options.header, options.force,
                        options.from, options.question, options.answer, options.levelBy,
@@ -487,17 +369,9 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
                         "import では表、それ以外では問題ファイル。"));
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), QStringLiteral("tazune-data"), language);
-    if (parser.isSet(options.help))
-        return {std::nullopt, parser.helpText(), ExitDone,
-                std::nullopt, std::nullopt,      std::nullopt};
-    if (parser.isSet(options.version))
-        return {std::nullopt,
-                QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion() +
-                    '\n',
-                ExitDone,
-                std::nullopt,
-                std::nullopt,
-                std::nullopt};
+    if (std::optional<CommandLineOutcome> answer =
+            helpOrVersion(parser, options.help, options.version))
+        return *answer;
     if (const std::optional<QString> problem = usageProblem(parser, options, language))
         return usageError(*problem, QStringLiteral("tazune-data"), language);
     return {requestFrom(parser, options), {}, ExitDone, std::nullopt, std::nullopt, std::nullopt};
@@ -512,13 +386,4 @@ bool asksForWorksheet(const QStringList& arguments)
             return true;
     }
     return false;
-}
-
-CommandLineOutcome usageError(const QString& message, const QString& command, Language language)
-{
-    const QString hint =
-        wording(language, "Try \"%1 --help\".", "使い方は「%1 --help」で表示されます。")
-            .arg(command);
-    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt, std::nullopt,
-            std::nullopt};
 }

@@ -79,6 +79,9 @@ enum ExitCode
 // Either work to do (a request, a results, schedule or readings request), or a text to print and
 // leave with: the help or the version (ExitDone on standard output) or a usage error (ExitUsage on
 // standard error).
+class QCommandLineOption;
+class QCommandLineParser;
+
 struct CommandLineOutcome
 {
     std::optional<Request> request;
@@ -97,3 +100,8 @@ bool asksForWorksheet(const QStringList& arguments);
 // A command line refused: the reason, and where the help of the command (e.g. "tazune-data
 // schedule") is found.
 CommandLineOutcome usageError(const QString& message, const QString& command, Language language);
+
+// The help or the version, to print and leave with, when the parsed command line asks for either.
+std::optional<CommandLineOutcome> helpOrVersion(const QCommandLineParser& parser,
+                                                const QCommandLineOption& help,
+                                                const QCommandLineOption& version);

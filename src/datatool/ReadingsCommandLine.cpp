@@ -93,17 +93,9 @@ CommandLineOutcome parseReadingsCommandLine(const QStringList& arguments, Langua
     parser.addPositionalArgument("file", wording(language, "The question file.", "問題ファイル。"));
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), command, language);
-    if (parser.isSet(options.help))
-        return {std::nullopt, parser.helpText(), ExitDone,
-                std::nullopt, std::nullopt,      std::nullopt};
-    if (parser.isSet(options.version))
-        return {std::nullopt,
-                QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion() +
-                    '\n',
-                ExitDone,
-                std::nullopt,
-                std::nullopt,
-                std::nullopt};
+    if (std::optional<CommandLineOutcome> answer =
+            helpOrVersion(parser, options.help, options.version))
+        return *answer;
     const QStringList positional = parser.positionalArguments();
     if (const std::optional<QString> problem = positionalProblem(positional, language))
         return usageError(*problem, command, language);

@@ -247,17 +247,9 @@ CommandLineOutcome parseResultsCommandLine(const QStringList& arguments, Languag
         wording(language, "[tables…]", "[表…]"));
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), QStringLiteral("tazune-data results"), language);
-    if (parser.isSet(options.help))
-        return {std::nullopt, parser.helpText(), ExitDone,
-                std::nullopt, std::nullopt,      std::nullopt};
-    if (parser.isSet(options.version))
-        return {std::nullopt,
-                QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion() +
-                    '\n',
-                ExitDone,
-                std::nullopt,
-                std::nullopt,
-                std::nullopt};
+    if (std::optional<CommandLineOutcome> answer =
+            helpOrVersion(parser, options.help, options.version))
+        return *answer;
     if (const std::optional<QString> problem = usageProblem(parser, options, language))
         return usageError(*problem, QStringLiteral("tazune-data results"), language);
     return {std::nullopt, {}, ExitDone, requestFrom(parser, options), std::nullopt, std::nullopt};

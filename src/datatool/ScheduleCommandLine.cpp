@@ -224,17 +224,9 @@ CommandLineOutcome parseScheduleCommandLine(const QStringList& arguments, Langua
                                  wording(language, "[log]", "[記録]"));
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), QStringLiteral("tazune-data schedule"), language);
-    if (parser.isSet(options.help))
-        return {std::nullopt, parser.helpText(), ExitDone,
-                std::nullopt, std::nullopt,      std::nullopt};
-    if (parser.isSet(options.version))
-        return {std::nullopt,
-                QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion() +
-                    '\n',
-                ExitDone,
-                std::nullopt,
-                std::nullopt,
-                std::nullopt};
+    if (std::optional<CommandLineOutcome> answer =
+            helpOrVersion(parser, options.help, options.version))
+        return *answer;
     const QStringList positional = parser.positionalArguments();
     if (const std::optional<QString> problem = positionalProblem(positional, language))
         return usageError(*problem, QStringLiteral("tazune-data schedule"), language);
