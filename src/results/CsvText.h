@@ -19,9 +19,16 @@ enum class Encoding
     Cp932
 };
 
-// One record: the fields joined by commas, each quoted when it holds a comma, a quote, CR or LF
-// (its quotes doubled), ending in CRLF.
+// One record: the fields joined by commas, each neutralised, then quoted when it holds a comma, a
+// quote, CR or LF (its quotes doubled), ending in CRLF.
 QString record(const QStringList& fields);
+
+// A cell a spreadsheet would take for a formula (one starting with = + - @, a tab or CR, other
+// than a signed number such as "-0.150") gets a leading apostrophe, which spreadsheets hide; so
+// does one that only apostrophes keep from being such a cell, so that restored() tells the two
+// apart and gives back exactly what was written.
+QString neutralised(const QString& field);
+QString restored(const QString& field);
 
 struct Encoded
 {
@@ -60,7 +67,7 @@ struct Parsed
     std::optional<ParseError> error; // the first; the records read before it are kept
 };
 
-// Records end in CRLF or LF; blank lines are skipped.
+// Records end in CRLF or LF; blank lines are skipped. Every field is restored.
 Parsed parse(QStringView text);
 
 } // namespace CsvText
