@@ -63,7 +63,7 @@ template <int index> QString& recentEntry(StoredSettings& settings)
 }
 
 // In the order load all reads them; save all writes them in the order of writePosition.
-const std::array<StoredValue, 16> StoredValues{{
+const std::array<StoredValue, 19> StoredValues{{
     {"Sec", 0,
      IntegerValue{[](StoredSettings& s) -> qint32& { return s.drill.secondsPerQuestion; },
                   DrillSettings::DefaultSeconds}},
@@ -93,6 +93,9 @@ const std::array<StoredValue, 16> StoredValues{{
      IntegerValue{[](StoredSettings& s) -> qint32& { return s.furigana; }, 0, 0,
                   qint32(Furigana::AfterMiss)}},
     {"ByReading", 15, FlagValue{[](StoredSettings& s) -> bool& { return s.answerByReading; }}},
+    {"PupilClass", 16, TextValue{[](StoredSettings& s) -> QString& { return s.pupil.classGroup; }}},
+    {"PupilNumber", 17, TextValue{[](StoredSettings& s) -> QString& { return s.pupil.number; }}},
+    {"PupilName", 18, TextValue{[](StoredSettings& s) -> QString& { return s.pupil.name; }}},
 }};
 
 QString typeError(const QString& name)

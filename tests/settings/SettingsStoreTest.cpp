@@ -32,7 +32,8 @@ constexpr qint32 Min = std::numeric_limits<qint32>::min();
 constexpr qint32 Max = std::numeric_limits<qint32>::max();
 
 const QStringList ReviewNames{"ReviewRetention", "ReviewMaxDays", "ReviewNewPerDay",
-                              "ReviewWeights",   "Furigana",      "ByReading"};
+                              "ReviewWeights",   "Furigana",      "ByReading",
+                              "PupilClass",      "PupilNumber",   "PupilName"};
 const QStringList ReadOrder =
     QStringList{"Sec", "Cnt", "SE1", "SE2", "SE3", "Hist0", "Hist1", "Hist2", "Romaji", "Learner"} +
     ReviewNames;
@@ -55,6 +56,7 @@ StoredSettings someSettings()
         {QStringLiteral("/データ/漢字.DAT"), QStringLiteral("/data/b.dat"), QString()}};
     settings.romajiInput = true;
     settings.learnerName = QStringLiteral("山田 花子");
+    settings.pupil = {QStringLiteral("3年2組"), QStringLiteral("15"), QStringLiteral("山田 花子")};
     settings.review.retention = 0.85;
     settings.review.maximumIntervalDays = 180;
     settings.review.newPairsPerDay = 0;
