@@ -54,6 +54,57 @@ private slots:
         QCOMPARE(*read, sampleHandIn());
     }
 
+    void refusesAFileOfAnotherShape_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+
+        const QByteArray good = HandInFile::write(sampleHandIn());
+        const auto replaced = [&](const char* before, const QByteArray& after) {
+            QByteArray bytes = good;
+            return bytes.replace(QByteArray(before), after);
+        };
+        const QString shape = QStringLiteral("提出ファイルの形ではありません");
+        QTest::addRow("empty") << QByteArray() << shape;
+        QTest::addRow("a results table") << good.mid(good.indexOf("学習者")) << shape;
+        QTest::addRow("another version") << replaced("hand-in,1", "hand-in,2") << shape;
+        QTest::addRow("no questions' header")
+            << replaced("問題,答え,結果,時間(秒),入力\r\n", "") << shape;
+        QTest::addRow("unclosed quote")
+            << replaced("山,やま", "\"山,やま") << "7行目: 引用符が正しくありません";
+        QTest::addRow("empty name")
+            << replaced("15,山田 花子,", "15,,") << "3行目: 組・番号・名前が正しくありません";
+        QTest::addRow("name too long")
+            << replaced("15,山田 花子,", "15," + QByteArray(41, 'x') + ",")
+            << "3行目: 組・番号・名前が正しくありません";
+        QTest::addRow("game line short")
+            << replaced(",0,20,3,2,", ",0,20,3,") << "5行目: ゲームの行が正しくありません";
+        QTest::addRow("unknown outcome")
+            << replaced("正解,2.3", "まあまあ,2.3") << "7行目: 問題の行が正しくありません";
+        QTest::addRow("seconds not a number")
+            << replaced("正解,2.3", "正解,2.3s") << "7行目: 問題の行が正しくありません";
+        QTest::addRow("two decimals")
+            << replaced("正解,2.3", "正解,2.35") << "7行目: 問題の行が正しくありません";
+        QTest::addRow("typed beside a correct answer")
+            << replaced("正解,2.3,", "正解,2.3,x") << "7行目: 問題の行が正しくありません";
+        QTest::addRow("too large")
+            << good + QByteArray(HandInReader::MostBytes, ' ') << "大きすぎます";
+        QByteArray many = good;
+        for (int i = 0; i < HandInReader::MostAnswers; ++i)
+            many += "山,やま,正解,2.3,\r\n";
+        QTest::addRow("too many questions") << many << "問題が多すぎます";
+    }
+
+    void refusesAFileOfAnotherShape()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+
+        const auto read = HandInReader::read(bytes);
+        QVERIFY(!read);
+        QCOMPARE(read.failure(), reason);
+    }
+
     void takesTheQuestionsFromTheRecordsOutcomes()
     {
         AnswerOutcome correct;
