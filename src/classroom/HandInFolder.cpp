@@ -13,54 +13,67 @@
 
 namespace {
 
-QString readFailure(const QFileInfo& info, QByteArray& bytes)
+// What became of one listed file in a scan.
+struct FileScan
 {
-    QFile file(info.filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    // Asking for one byte past the limit tells a file that is too large without reading all of
-    // it; asking for one byte past the listed size, a file that grew since it was listed.
-    bytes = file.read(std::min(info.size(), HandInReader::MostBytes) + 1);
-    return {};
-}
-
-struct FileRead
-{
+    HandInFolder::Seen seen;
+    bool changed = false;
     std::optional<HandIn> handIn;
     QString failure;
 };
 
-FileRead fileRead(const QFileInfo& info)
+QString readFailure(const QString& path, qint64 size, QByteArray& bytes)
 {
-    QByteArray bytes;
-    if (QString failure = readFailure(info, bytes); !failure.isEmpty())
-        return {std::nullopt, std::move(failure)};
-    auto read = HandInReader::read(bytes);
-    if (!read)
-        return {std::nullopt, read.failure()};
-    return {std::move(read.value()), {}};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    // Asking for one byte past the limit tells a file that is too large without reading all of
+    // it; asking for one byte past the listed size, a file that grew since it was listed.
+    bytes = file.read(std::min(size, HandInReader::MostBytes) + 1);
+    return {};
 }
 
-// A folder opened for the first time holds tens of thousands of files; their opening, reading and
-// parsing is spread over the processor's cores, each file on its own.
-QList<FileRead> filesRead(const QFileInfoList& files)
+FileScan scanned(const QDir& dir, const QString& name,
+                 const QHash<QString, HandInFolder::Seen>& seen)
+{
+    const QFileInfo info(dir, name);
+    FileScan file{{info.size(), info.lastModified().toMSecsSinceEpoch()}, false, {}, {}};
+    const auto known = seen.constFind(name);
+    if (known != seen.cend() && *known == file.seen)
+        return file;
+    file.changed = true;
+    QByteArray bytes;
+    if (file.failure = readFailure(info.filePath(), file.seen.size, bytes); !file.failure.isEmpty())
+        return file;
+    auto read = HandInReader::read(bytes);
+    if (read)
+        file.handIn = std::move(read.value());
+    else
+        file.failure = read.failure();
+    return file;
+}
+
+// A folder opened for the first time holds tens of thousands of files, and a share answers each
+// look at a file slowly: the files are spread over the processor's cores, each on its own.
+QList<FileScan> scannedFiles(const QDir& dir, const QStringList& names,
+                             const QHash<QString, HandInFolder::Seen>& seen)
 {
     constexpr qsizetype FilesPerWorker = 256;
-    QList<FileRead> reads(files.size());
+    QList<FileScan> files(names.size());
     const qsizetype workers = std::clamp<qsizetype>(
-        std::min<qsizetype>(std::thread::hardware_concurrency(), files.size() / FilesPerWorker), 1,
+        std::min<qsizetype>(std::thread::hardware_concurrency(), names.size() / FilesPerWorker), 1,
         8);
-    const auto readShare = [&](qsizetype worker) {
-        for (qsizetype index = worker; index < files.size(); index += workers)
-            reads[index] = fileRead(files[index]);
+    const auto scanShare = [&](qsizetype worker) {
+        for (qsizetype index = worker; index < names.size(); index += workers)
+            files[index] = scanned(dir, names[index], seen);
     };
     std::vector<std::thread> threads;
     for (qsizetype worker = 1; worker < workers; ++worker)
-        threads.emplace_back(readShare, worker);
-    readShare(0);
+        threads.emplace_back(scanShare, worker);
+    scanShare(0);
     for (std::thread& thread : threads)
         thread.join();
-    return reads;
+    return files;
 }
 
 } // namespace
@@ -73,27 +86,11 @@ HandInScan HandInFolder::scan()
         scan.reachable = false;
         return scan;
     }
-    QSet<QString> present;
-    QFileInfoList changed;
-    const QFileInfoList files = dir.entryInfoList({QStringLiteral("*.csv")},
-                                                  QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo& file : files) {
-        const QString name = file.fileName();
-        present.insert(name);
-        const Seen now{file.size(), file.lastModified()};
-        const auto known = seen.constFind(name);
-        if (known != seen.cend() && known->size == now.size && known->modified == now.modified)
-            continue;
-        seen.insert(name, now);
-        changed.append(file);
-    }
-    QList<FileRead> reads = filesRead(changed);
-    for (qsizetype index = 0; index < changed.size(); ++index) {
-        if (reads[index].handIn)
-            scan.read.append({changed[index].fileName(), std::move(*reads[index].handIn)});
-        else
-            scan.malformed.append({changed[index].fileName(), reads[index].failure});
-    }
+    // Matched by hand: a wildcard filter is a regular expression run on every name.
+    QStringList names = dir.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
+    names.removeIf([](const QString& name) { return !name.endsWith(QStringLiteral(".csv")); });
+    QList<FileScan> files = scannedFiles(dir, names, seen);
+    const QSet<QString> present(names.cbegin(), names.cend());
     for (auto it = seen.begin(); it != seen.end();) {
         if (present.contains(it.key())) {
             ++it;
@@ -101,6 +98,17 @@ HandInScan HandInFolder::scan()
         }
         scan.gone.append(it.key());
         it = seen.erase(it);
+    }
+    scan.read.reserve(files.size());
+    for (qsizetype index = 0; index < names.size(); ++index) {
+        FileScan& file = files[index];
+        if (!file.changed)
+            continue;
+        seen.insert(names[index], file.seen);
+        if (file.handIn)
+            scan.read.append({names[index], std::move(*file.handIn)});
+        else
+            scan.malformed.append({names[index], file.failure});
     }
     return scan;
 }

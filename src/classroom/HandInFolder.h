@@ -30,13 +30,16 @@ public:
 
     HandInScan scan();
 
-private:
+    // A file as it was listed: changed when either differs.
     struct Seen
     {
         qint64 size = 0;
-        QDateTime modified;
+        qint64 modifiedMs = 0;
+
+        friend bool operator==(const Seen&, const Seen&) = default;
     };
 
+private:
     QString path;
     QHash<QString, Seen> seen;
 };
