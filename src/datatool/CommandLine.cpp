@@ -1,5 +1,6 @@
 #include "datatool/CommandLine.h"
 
+#include "datatool/AssignmentCommandLine.h"
 #include "datatool/ReadingsCommandLine.h"
 #include "datatool/ResultsCommandLine.h"
 #include "datatool/ScheduleCommandLine.h"
@@ -35,6 +36,10 @@ QString description(Language language)
         "                              the record's review log for the memory model's\n"
         "                              optimizer, and its schedules made again with other\n"
         "                              settings (tazune-data schedule --help)\n"
+        "  assignment new QUESTIONFILE -o FILE\n"
+        "                              an assignment for a class: the same questions in the\n"
+        "                              same order for every pupil, and the folder their games\n"
+        "                              are handed in to (tazune-data assignment --help)\n"
         "\n"
         "A table has one row per pair: level, question, answer. The level is 1, 2 or 3, or\n"
         "%1; rows keep their order within each level. Fields are separated by tabs\n"
@@ -77,6 +82,10 @@ QString description(Language language)
         "                                学習記録の復習の記録を記憶モデルの最適化ツール向けに\n"
         "                                書き出し、別の設定で予定を作り直します\n"
         "                                (tazune-data schedule --help)\n"
+        "  assignment new 問題ファイル -o FILE\n"
+        "                                クラスの課題を作ります。どの生徒にも同じ順で同じ問題が\n"
+        "                                出て、ゲームは決めたフォルダーに提出されます\n"
+        "                                (tazune-data assignment --help)\n"
         "\n"
         "表は 1 行に 1 問で、レベル、問題、答えの順に並べます。レベルは 1、2、3 または\n"
         "%1です。各レベルの中で行の順番は保たれます。区切りはタブ (TSV、各\n"
@@ -360,6 +369,8 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
         return parseScheduleCommandLine(arguments, language);
     if (isReadingsCommandLine(arguments))
         return parseReadingsCommandLine(arguments, language);
+    if (isAssignmentCommandLine(arguments))
+        return parseAssignmentCommandLine(arguments, language);
     QCommandLineParser parser;
     parser.setApplicationDescription(description(language));
     const Options options = makeOptions(language);
