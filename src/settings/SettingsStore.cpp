@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <functional>
 #include <limits>
 #include <variant>
 
@@ -271,12 +272,26 @@ LoadedSettings SettingsStore::loadAll() const
 
 Outcome<QString> SettingsStore::saveAll(const StoredSettings& settings) const
 {
+    return save(settings, [](const char*) { return true; });
+}
+
+Outcome<QString> SettingsStore::savePupil(const Pupil& pupil) const
+{
+    StoredSettings settings;
+    settings.pupil = pupil;
+    return save(settings,
+                [](const char* name) { return QByteArrayView(name).startsWith("Pupil"); });
+}
+
+Outcome<QString> SettingsStore::save(const StoredSettings& settings,
+                                     const std::function<bool(const char*)>& chosen) const
+{
     // The table reaches the values through the same accessors that load all fills them with.
     StoredSettings values = settings;
     std::optional<QString> firstError;
     for (int position = 0; position < int(StoredValues.size()); ++position) {
         for (const StoredValue& value : StoredValues) {
-            if (value.writePosition != position)
+            if (value.writePosition != position || !chosen(value.name))
                 continue;
             const QString name = QString::fromLatin1(value.name);
             const QVariant data =

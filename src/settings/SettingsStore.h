@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 // Everything the program keeps from one run to the next.
@@ -61,6 +62,13 @@ public:
     // failure ("'Sec' の設定に失敗しました").
     Outcome<QString> saveAll(const StoredSettings& settings) const;
 
+    // Writes only the pupil's three values, as --pupil sets them before the window reads the
+    // rest; fails as saveAll does.
+    Outcome<QString> savePupil(const Pupil& pupil) const;
+
 private:
+    Outcome<QString> save(const StoredSettings& settings,
+                          const std::function<bool(const char*)>& chosen) const;
+
     SettingsBackend& backend;
 };

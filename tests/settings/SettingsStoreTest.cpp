@@ -22,6 +22,7 @@ private slots:
     void textOfAnotherTypeGivesEmptyTextSilently_data();
     void textOfAnotherTypeGivesEmptyTextSilently();
     void failedWriteDoesNotStopTheOthers();
+    void savePupilWritesOnlyThePupil();
     void rangedValueReadsBackOrGivesDefault_data();
     void rangedValueReadsBackOrGivesDefault();
 };
@@ -349,6 +350,21 @@ void SettingsStoreTest::rangedValueReadsBackOrGivesDefault()
     QCOMPARE(loaded.firstError, damaged ? std::optional(typeError) : std::nullopt);
     SettingsStore(backend).saveAll(loaded.settings);
     QCOMPARE(backend.values.value(name), QVariant(written));
+}
+
+void SettingsStoreTest::savePupilWritesOnlyThePupil()
+{
+    MemorySettingsBackend backend;
+    const SettingsStore store(backend);
+    store.saveAll(someSettings());
+    backend.writes.clear();
+
+    QVERIFY(store.savePupil({"1組", "3", "次郎"}));
+
+    QCOMPARE(backend.writes, (QStringList{"PupilClass", "PupilNumber", "PupilName"}));
+    StoredSettings expected = someSettings();
+    expected.pupil = {"1組", "3", "次郎"};
+    QCOMPARE(store.loadAll().settings, expected);
 }
 
 QTEST_APPLESS_MAIN(SettingsStoreTest)
