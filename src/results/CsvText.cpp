@@ -29,43 +29,7 @@ ParseError::Kind kindOf(SeparatedText::Fault fault)
     return ParseError::Kind::QuoteInUnquotedField;
 }
 
-// A signed decimal such as a change of rate, "-0.150": a spreadsheet takes it as the number it is.
-bool isSignedNumber(QStringView text)
-{
-    const QStringView digits = text.mid(1);
-    const qsizetype point = digits.indexOf(u'.');
-    const QStringView whole = point < 0 ? digits : digits.first(point);
-    const QStringView fraction = point < 0 ? QStringView() : digits.mid(point + 1);
-    const auto allDigits = [](QStringView part) {
-        return std::all_of(part.begin(), part.end(),
-                           [](QChar c) { return c >= u'0' && c <= u'9'; });
-    };
-    return (text.startsWith(u'-') || text.startsWith(u'+')) && !whole.isEmpty() &&
-           allDigits(whole) && (point < 0 || (!fraction.isEmpty() && allDigits(fraction)));
-}
-
-// Whether a spreadsheet would read the text after its leading apostrophes as a formula.
-bool looksLikeFormula(QStringView field)
-{
-    static const QString starts = QStringLiteral("=+-@\t\r");
-    qsizetype first = 0;
-    while (first < field.size() && field[first] == u'\'')
-        ++first;
-    const QStringView text = field.mid(first);
-    return !text.isEmpty() && starts.contains(text.front()) && !isSignedNumber(text);
-}
-
 } // namespace
-
-QString neutralised(const QString& field)
-{
-    return looksLikeFormula(field) ? u'\'' + field : field;
-}
-
-QString restored(const QString& field)
-{
-    return field.startsWith(u'\'') && looksLikeFormula(field) ? field.mid(1) : field;
-}
 
 QString record(const QStringList& fields)
 {
@@ -73,7 +37,7 @@ QString record(const QStringList& fields)
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (i > 0)
             text += u',';
-        text += quoted(neutralised(fields[i]));
+        text += quoted(SeparatedText::formulaNeutralised(fields[i]));
     }
     return text + QStringLiteral("\r\n");
 }
@@ -107,7 +71,7 @@ Parsed parse(QStringView text)
             return parsed;
         }
         for (QString& field : record.fields)
-            field = restored(field);
+            field = SeparatedText::formulaRestored(field);
         parsed.records.append({record.line, std::move(record.fields)});
     }
     return parsed;

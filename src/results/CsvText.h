@@ -19,16 +19,9 @@ enum class Encoding
     Cp932
 };
 
-// One record: the fields joined by commas, each neutralised, then quoted when it holds a comma, a
-// quote, CR or LF (its quotes doubled), ending in CRLF.
+// One record: the fields joined by commas, each with SeparatedText::formulaNeutralised, then quoted
+// when it holds a comma, a quote, CR or LF (its quotes doubled), ending in CRLF.
 QString record(const QStringList& fields);
-
-// A cell a spreadsheet would take for a formula (one starting with = + - @, a tab or CR, other
-// than a signed number such as "-0.150") gets a leading apostrophe, which spreadsheets hide; so
-// does one that only apostrophes keep from being such a cell, so that restored() tells the two
-// apart and gives back exactly what was written.
-QString neutralised(const QString& field);
-QString restored(const QString& field);
 
 struct Encoded
 {
@@ -67,7 +60,8 @@ struct Parsed
     std::optional<ParseError> error; // the first; the records read before it are kept
 };
 
-// Records end in CRLF or LF; blank lines are skipped. Every field is restored.
+// Records end in CRLF or LF; blank lines are skipped. Every field goes through
+// SeparatedText::formulaRestored.
 Parsed parse(QStringView text);
 
 } // namespace CsvText

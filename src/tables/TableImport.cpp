@@ -58,7 +58,7 @@ SeparatedText::Rules rulesOf(TableFormat format)
     return {u',', SeparatedText::Quoting::Strict, true};
 }
 
-std::optional<TableError> addRow(Row& row, QuestionBank& bank)
+std::optional<TableError> addRow(Row& row, TableFormat format, QuestionBank& bank)
 {
     if (row.fault)
         return TableError{kindOf(*row.fault), row.faultLine, {}};
@@ -69,6 +69,11 @@ std::optional<TableError> addRow(Row& row, QuestionBank& bank)
     if (!level)
         return TableError{TableError::Kind::UnknownLevel, row.line,
                           TextCodec::decode(row.fields[0])};
+    // The export kept comma-separated texts from running as formulas with an apostrophe.
+    if (format == TableFormat::Csv) {
+        row.fields[1] = SeparatedText::formulaRestored(row.fields[1]);
+        row.fields[2] = SeparatedText::formulaRestored(row.fields[2]);
+    }
     bank.Add(*level, std::move(row.fields[1]), std::move(row.fields[2]));
     return std::nullopt;
 }
@@ -90,7 +95,7 @@ ImportResult importTable(QByteArray table, const ImportOptions& options)
     for (bool first = true; reader.next(row); first = false) {
         if (first && !row.fault && isHeader(row.fields.constFirst()))
             continue;
-        if (std::optional<TableError> error = addRow(row, result.bank))
+        if (std::optional<TableError> error = addRow(row, options.format, result.bank))
             result.errors.append(*std::move(error));
     }
     return result;
