@@ -83,6 +83,9 @@ QString nameOf(const Pupil& pupil, const QDateTime& finishedAt)
 Fallible<QString, QString> put(const QString& folder, const QString& name, const QByteArray& bytes)
 {
     using Result = Fallible<QString, QString>;
+    // An empty path would be taken as the current folder.
+    if (folder.isEmpty())
+        return Result::failed(QStringLiteral("提出先のフォルダーが決まっていません"));
     const QDir dir(folder);
     QTemporaryFile part(dir.filePath(QStringLiteral(".hand-in-XXXXXX.part")));
     if (!part.open())

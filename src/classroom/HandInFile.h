@@ -30,7 +30,7 @@ QString nameOf(const Pupil& pupil, const QDateTime& finishedAt);
 // Puts the bytes into the folder under the name, or under the name with "-2", "-3", … before
 // ".csv" when it is taken; the bytes go to a hidden temporary file in the folder first and take
 // their name only once complete, so a reader never sees half a file and nothing is overwritten.
-// Gives the path written, or the file system's reason.
+// Gives the path written, or the file system's reason; an empty folder is no folder.
 Fallible<QString, QString> put(const QString& folder, const QString& name, const QByteArray& bytes);
 
 } // namespace HandInFile

@@ -82,7 +82,7 @@ HandInScan HandInFolder::scan()
 {
     HandInScan scan;
     const QDir dir(path);
-    if (!dir.exists()) {
+    if (path.isEmpty() || !dir.exists()) {
         scan.reachable = false;
         return scan;
     }

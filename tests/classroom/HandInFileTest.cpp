@@ -165,6 +165,7 @@ private slots:
 
         QTest::addRow("missing folder") << "missing/提出";
         QTest::addRow("a file, not a folder") << "plain-file";
+        QTest::addRow("no folder named") << "";
     }
 
     void failsWithTheReasonWhereTheFolderCannotBeWritten()
@@ -175,7 +176,8 @@ private slots:
         QFile plain(root.filePath("plain-file"));
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
-        const auto put = HandInFile::put(root.filePath(folder), "a.csv", "bytes");
+        const auto put =
+            HandInFile::put(folder.isEmpty() ? QString() : root.filePath(folder), "a.csv", "bytes");
         QVERIFY(!put);
         QVERIFY(!put.failure().isEmpty());
     }
