@@ -99,6 +99,11 @@ const std::array<StoredValue, 19> StoredValues{{
     {"PupilName", 18, TextValue{[](StoredSettings& s) -> QString& { return s.pupil.name; }}},
 }};
 
+bool isPupilValue(const char* name)
+{
+    return QByteArrayView(name).startsWith("Pupil");
+}
+
 QString typeError(const QString& name)
 {
     return QStringLiteral("'%1' のデータ型が不正です").arg(name);
@@ -272,7 +277,7 @@ LoadedSettings SettingsStore::loadAll() const
 
 Outcome<QString> SettingsStore::saveAll(const StoredSettings& settings) const
 {
-    return save(settings, [](const char*) { return true; });
+    return save(settings, [](const char* name) { return !isPupilValue(name); });
 }
 
 Outcome<QString> SettingsStore::savePupil(const Pupil& pupil) const

@@ -58,12 +58,12 @@ public:
     // same message.
     LoadedSettings loadAll() const;
 
-    // Writes every value, also after one has failed; fails with the message of the first
-    // failure ("'Sec' の設定に失敗しました").
+    // Writes every value but the pupil's, also after one has failed; fails with the message of
+    // the first failure ("'Sec' の設定に失敗しました"). The pupil is left to savePupil, so that a
+    // run that never asked for the pupil does not wipe the one stored.
     Outcome<QString> saveAll(const StoredSettings& settings) const;
 
-    // Writes only the pupil's three values, as --pupil sets them before the window reads the
-    // rest; fails as saveAll does.
+    // Writes only the pupil's three values; fails as saveAll does.
     Outcome<QString> savePupil(const Pupil& pupil) const;
 
 private:

@@ -243,6 +243,7 @@ void QSettingsBackendTest::dataFolderKeepsTheSettingsInItsOwnIniFile()
     settings.pupil = {"2組", "7", "花子"};
 
     QVERIFY(store.saveAll(settings));
+    QVERIFY(store.savePupil(settings.pupil));
 
     QVERIFY(QFile::exists(ini));
     QVERIFY(!QFile::exists(filePath()));
