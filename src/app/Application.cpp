@@ -2,6 +2,7 @@
 
 #include "ProductInfo.h"
 #include "app/TFrmMain.h"
+#include "classroom/HandInQueue.h"
 #include "help/HelpFile.h"
 #include "platform/AssistantHelpViewer.h"
 #include "platform/ExitPolicy.h"
@@ -16,6 +17,8 @@
 #include "proposal/ProposerModule.h"
 #include "record/SqlLearningRecord.h"
 #include "results/ResultsModule.h"
+#include "settings/SettingsStore.h"
+#include "settings/StartOptions.h"
 #include "widgets/FirstExposure.h"
 #include "widgets/JapaneseFont.h"
 
@@ -24,6 +27,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QWindow>
+
+#include <cstdio>
 
 namespace {
 
@@ -60,11 +65,20 @@ int run(int argc, char* argv[])
     QtWavePlayer wavePlayer(
         ProgramModule::pathFor(QApplication::applicationFilePath(), ProductInfo::SoundModule),
         ExitPolicy::endProcessBeforeLibraryCleanUp);
-    QSettingsBackend settings;
+    const auto options = StartOptions::parse(QApplication::arguments().mid(1));
+    if (!options) {
+        std::fputs(qPrintable(options.failure() + u'\n'), stderr);
+        return 2;
+    }
+    QSettingsBackend settings(options->settingsFile());
+    if (options->pupil) {
+        if (const auto saved = SettingsStore(settings).savePupil(*options->pupil); !saved)
+            std::fputs(qPrintable(saved.failure() + u'\n'), stderr);
+    }
     ResultsModule resultsWindows(ProgramModule::pathFor(QApplication::applicationFilePath(),
                                                         ProductInfo::ResultsWindowModule));
     // Nothing is read from the record's file before the window is up.
-    SqlLearningRecord record(SqlLearningRecord::defaultPath());
+    SqlLearningRecord record(options->recordPath(SqlLearningRecord::defaultPath()));
     // Its module and dictionaries are loaded when the editor first asks for readings.
     ProposerModule proposer(
         ProgramModule::pathFor(QApplication::applicationFilePath(), ProductInfo::ReadingsModule),
@@ -76,11 +90,15 @@ int run(int argc, char* argv[])
     // Start-up goes on once the window is on the screen and painted: the settings, the file,
     // the record's database driver and the audio libraries would otherwise hold up the first
     // map request, by as long as a large question file takes to read.
-    const QString fileToLoad = QApplication::arguments().value(1);
-    new FirstExposure(window.windowHandle(), [&window, &wavePlayer, fileToLoad] {
-        QTimer::singleShot(0, &window, [&window, &wavePlayer, fileToLoad] {
+    const QString fileToLoad = options->fileToLoad;
+    // Games that could not be handed in last time go now, once the window is up: a share that
+    // is slow to answer must not hold up the start.
+    const QString waitingHandIns = options->waitingHandInFolder(SqlLearningRecord::defaultPath());
+    new FirstExposure(window.windowHandle(), [&window, &wavePlayer, fileToLoad, waitingHandIns] {
+        QTimer::singleShot(0, &window, [&window, &wavePlayer, fileToLoad, waitingHandIns] {
             window.FormShow(fileToLoad);
             wavePlayer.connectToServer();
+            HandInQueue(waitingHandIns).flush();
         });
     });
     return app.exec();

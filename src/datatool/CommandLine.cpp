@@ -1,5 +1,6 @@
 #include "datatool/CommandLine.h"
 
+#include "datatool/AssignmentCommandLine.h"
 #include "datatool/CommandLineHelp.h"
 #include "datatool/ReadingsCommandLine.h"
 #include "datatool/ResultsCommandLine.h"
@@ -354,6 +355,8 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
         return parseScheduleCommandLine(arguments, language);
     if (isReadingsCommandLine(arguments))
         return parseReadingsCommandLine(arguments, language);
+    if (isAssignmentCommandLine(arguments))
+        return parseAssignmentCommandLine(arguments, language);
     QCommandLineParser parser;
     parser.setApplicationDescription(toolDescription(language));
     const Options options = makeOptions(language);
@@ -374,7 +377,9 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, Language langu
         return *answer;
     if (const std::optional<QString> problem = usageProblem(parser, options, language))
         return usageError(*problem, QStringLiteral("tazune-data"), language);
-    return {requestFrom(parser, options), {}, ExitDone, std::nullopt, std::nullopt, std::nullopt};
+    CommandLineOutcome outcome;
+    outcome.request = requestFrom(parser, options);
+    return outcome;
 }
 
 bool asksForWorksheet(const QStringList& arguments)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datatool/AssignmentRequest.h"
 #include "datatool/ReadingsRequest.h"
 #include "datatool/ResultsRequest.h"
 #include "datatool/ScheduleRequest.h"
@@ -76,9 +77,9 @@ enum ExitCode
     ExitUsage = 2
 };
 
-// Either work to do (a request, a results, schedule or readings request), or a text to print and
-// leave with: the help or the version (ExitDone on standard output) or a usage error (ExitUsage on
-// standard error).
+// Either work to do (a request, a results, schedule, readings or assignment request), or a text to
+// print and leave with: the help or the version (ExitDone on standard output) or a usage error
+// (ExitUsage on standard error).
 class QCommandLineOption;
 class QCommandLineParser;
 
@@ -90,6 +91,7 @@ struct CommandLineOutcome
     std::optional<ResultsRequest> results;
     std::optional<ScheduleRequest> schedule;
     std::optional<ReadingsRequest> readings;
+    std::optional<AssignmentRequest> assignment;
 };
 
 CommandLineOutcome parseCommandLine(const QStringList& arguments, Language language);

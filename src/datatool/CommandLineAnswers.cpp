@@ -10,8 +10,10 @@ CommandLineOutcome usageError(const QString& message, const QString& command, La
     const QString hint =
         wording(language, "Try \"%1 --help\".", "使い方は「%1 --help」で表示されます。")
             .arg(command);
-    return {std::nullopt, message + '\n' + hint + '\n', ExitUsage, std::nullopt, std::nullopt,
-            std::nullopt};
+    CommandLineOutcome outcome;
+    outcome.text = message + '\n' + hint + '\n';
+    outcome.exitCode = ExitUsage;
+    return outcome;
 }
 
 std::optional<CommandLineOutcome> helpOrVersion(const QCommandLineParser& parser,

@@ -99,7 +99,7 @@ CommandLineOutcome parseReadingsCommandLine(const QStringList& arguments, Langua
     const QStringList positional = parser.positionalArguments();
     if (const std::optional<QString> problem = positionalProblem(positional, language))
         return usageError(*problem, command, language);
-    return {std::nullopt, {},
-            ExitDone,     std::nullopt,
-            std::nullopt, ReadingsRequest{positional[2], parser.isSet(options.checkOnly)}};
+    CommandLineOutcome outcome;
+    outcome.readings = ReadingsRequest{positional[2], parser.isSet(options.checkOnly)};
+    return outcome;
 }

@@ -252,5 +252,7 @@ CommandLineOutcome parseResultsCommandLine(const QStringList& arguments, Languag
         return *answer;
     if (const std::optional<QString> problem = usageProblem(parser, options, language))
         return usageError(*problem, QStringLiteral("tazune-data results"), language);
-    return {std::nullopt, {}, ExitDone, requestFrom(parser, options), std::nullopt, std::nullopt};
+    CommandLineOutcome outcome;
+    outcome.results = requestFrom(parser, options);
+    return outcome;
 }

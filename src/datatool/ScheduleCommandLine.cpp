@@ -245,5 +245,7 @@ CommandLineOutcome parseScheduleCommandLine(const QStringList& arguments, Langua
     if (const std::optional<QString> problem =
             readParameters(parser, options, language, request.parameters))
         return usageError(*problem, QStringLiteral("tazune-data schedule"), language);
-    return {std::nullopt, {}, ExitDone, std::nullopt, request, std::nullopt};
+    CommandLineOutcome outcome;
+    outcome.schedule = request;
+    return outcome;
 }

@@ -12,7 +12,7 @@ struct Entry
 };
 
 // Not constexpr: a sanitizer build cannot evaluate the views of the group name at compile time.
-const std::array<Entry, 10> Table{{
+const std::array<Entry, 11> Table{{
     {Subcommand::Import, {}, u"import"},
     {Subcommand::Export, {}, u"export"},
     {Subcommand::Check, {}, u"check"},
@@ -23,6 +23,7 @@ const std::array<Entry, 10> Table{{
     {Subcommand::ScheduleExportLog, ScheduleGroup, u"export-log"},
     {Subcommand::ScheduleReschedule, ScheduleGroup, u"reschedule"},
     {Subcommand::ReadingsPropose, ReadingsGroup, u"propose"},
+    {Subcommand::AssignmentNew, AssignmentGroup, u"new"},
 }};
 
 } // namespace

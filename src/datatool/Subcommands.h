@@ -5,7 +5,8 @@
 
 #include <optional>
 
-// Every command of the tool by the words that name it: a group (results, schedule, readings), or
+// Every command of the tool by the words that name it: a group (results, schedule, readings,
+// assignment), or
 // none, then the command. Both command-line parsers find their command here.
 enum class Subcommand
 {
@@ -18,12 +19,14 @@ enum class Subcommand
     ScheduleReplay,
     ScheduleExportLog,
     ScheduleReschedule,
-    ReadingsPropose
+    ReadingsPropose,
+    AssignmentNew
 };
 
 inline constexpr char16_t ResultsGroup[] = u"results";
 inline constexpr char16_t ScheduleGroup[] = u"schedule";
 inline constexpr char16_t ReadingsGroup[] = u"readings";
+inline constexpr char16_t AssignmentGroup[] = u"assignment";
 
 // The command the positional words name, after the group when there is one.
 std::optional<Subcommand> subcommandNamed(QStringView group, QStringView name);

@@ -6,6 +6,7 @@
 // the readings' module.
 
 #include "ProductInfo.h"
+#include "datatool/AssignmentCommands.h"
 #include "datatool/CommandLine.h"
 #include "datatool/Commands.h"
 #include "datatool/ReadingsCommands.h"
@@ -23,6 +24,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QRandomGenerator>
 #include <QTranslator>
 
 #include <cstdio>
@@ -70,11 +72,15 @@ int main(int argc, char** argv)
     err.open(stderr, QIODevice::WriteOnly);
 
     const CommandLineOutcome outcome = parseCommandLine(QCoreApplication::arguments(), language);
-    if (!outcome.request && !outcome.results && !outcome.schedule && !outcome.readings) {
+    if (!outcome.request && !outcome.results && !outcome.schedule && !outcome.readings &&
+        !outcome.assignment) {
         (outcome.exitCode == ExitDone ? out : err).write(outcome.text.toUtf8());
         return outcome.exitCode;
     }
     const Console console{out, err, language};
+    if (outcome.assignment)
+        return runAssignment(*outcome.assignment, console,
+                             [] { return QRandomGenerator::system()->generate64(); });
     if (outcome.readings) {
         ProposerModule proposer(ProgramModule::pathFor(QCoreApplication::applicationFilePath(),
                                                        ProductInfo::ReadingsModule),

@@ -37,7 +37,7 @@ QString record(const QStringList& fields)
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (i > 0)
             text += u',';
-        text += quoted(fields[i]);
+        text += quoted(SeparatedText::formulaNeutralised(fields[i]));
     }
     return text + QStringLiteral("\r\n");
 }
@@ -70,6 +70,8 @@ Parsed parse(QStringView text)
             parsed.error = ParseError{kindOf(*record.fault), record.faultLine};
             return parsed;
         }
+        for (QString& field : record.fields)
+            field = SeparatedText::formulaRestored(field);
         parsed.records.append({record.line, std::move(record.fields)});
     }
     return parsed;

@@ -19,8 +19,8 @@ enum class Encoding
     Cp932
 };
 
-// One record: the fields joined by commas, each quoted when it holds a comma, a quote, CR or LF
-// (its quotes doubled), ending in CRLF.
+// One record: the fields joined by commas, each with SeparatedText::formulaNeutralised, then quoted
+// when it holds a comma, a quote, CR or LF (its quotes doubled), ending in CRLF.
 QString record(const QStringList& fields);
 
 struct Encoded
@@ -60,7 +60,8 @@ struct Parsed
     std::optional<ParseError> error; // the first; the records read before it are kept
 };
 
-// Records end in CRLF or LF; blank lines are skipped.
+// Records end in CRLF or LF; blank lines are skipped. Every field goes through
+// SeparatedText::formulaRestored.
 Parsed parse(QStringView text);
 
 } // namespace CsvText

@@ -143,6 +143,21 @@ private:
     std::optional<ResultsCsvError> failure;
 };
 
+ResultsCsvError::Kind kindOf(CsvText::ParseError::Kind kind)
+{
+    switch (kind) {
+    case CsvText::ParseError::Kind::UnterminatedQuote:
+        return ResultsCsvError::Kind::UnterminatedQuote;
+    case CsvText::ParseError::Kind::TextAfterClosingQuote:
+        return ResultsCsvError::Kind::TextAfterClosingQuote;
+    case CsvText::ParseError::Kind::QuoteInUnquotedField:
+        break;
+    }
+    return ResultsCsvError::Kind::QuoteInUnquotedField;
+}
+
+} // namespace
+
 std::optional<ResultsCsvError> rowFrom(const CsvText::Record& record, ResultRow& row)
 {
     if (record.fields.size() != ResultsCsv::columns().size())
@@ -164,21 +179,6 @@ std::optional<ResultsCsvError> rowFrom(const CsvText::Record& record, ResultRow&
     row.timeOuts = line.timeOuts();
     return line.error();
 }
-
-ResultsCsvError::Kind kindOf(CsvText::ParseError::Kind kind)
-{
-    switch (kind) {
-    case CsvText::ParseError::Kind::UnterminatedQuote:
-        return ResultsCsvError::Kind::UnterminatedQuote;
-    case CsvText::ParseError::Kind::TextAfterClosingQuote:
-        return ResultsCsvError::Kind::TextAfterClosingQuote;
-    case CsvText::ParseError::Kind::QuoteInUnquotedField:
-        break;
-    }
-    return ResultsCsvError::Kind::QuoteInUnquotedField;
-}
-
-} // namespace
 
 ResultsCsvRead read(QByteArrayView bytes)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/CsvText.h"
 #include "results/ResultRow.h"
 
 #include <QByteArrayView>
@@ -45,5 +46,8 @@ namespace ResultsCsvReader {
 // A table as the results export writes it, in UTF-8 (byte order mark or not) or CP932; stops at
 // the first malformed line.
 ResultsCsvRead read(QByteArrayView bytes);
+
+// One line of the table after its header, for a file that carries a game's line among others.
+std::optional<ResultsCsvError> rowFrom(const CsvText::Record& record, ResultRow& row);
 
 } // namespace ResultsCsvReader

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <functional>
 #include <limits>
 #include <variant>
 
@@ -63,7 +64,7 @@ template <int index> QString& recentEntry(StoredSettings& settings)
 }
 
 // In the order load all reads them; save all writes them in the order of writePosition.
-const std::array<StoredValue, 16> StoredValues{{
+const std::array<StoredValue, 19> StoredValues{{
     {"Sec", 0,
      IntegerValue{[](StoredSettings& s) -> qint32& { return s.drill.secondsPerQuestion; },
                   DrillSettings::DefaultSeconds}},
@@ -93,7 +94,15 @@ const std::array<StoredValue, 16> StoredValues{{
      IntegerValue{[](StoredSettings& s) -> qint32& { return s.furigana; }, 0, 0,
                   qint32(Furigana::AfterMiss)}},
     {"ByReading", 15, FlagValue{[](StoredSettings& s) -> bool& { return s.answerByReading; }}},
+    {"PupilClass", 16, TextValue{[](StoredSettings& s) -> QString& { return s.pupil.classGroup; }}},
+    {"PupilNumber", 17, TextValue{[](StoredSettings& s) -> QString& { return s.pupil.number; }}},
+    {"PupilName", 18, TextValue{[](StoredSettings& s) -> QString& { return s.pupil.name; }}},
 }};
+
+bool isPupilValue(const char* name)
+{
+    return QByteArrayView(name).startsWith("Pupil");
+}
 
 QString typeError(const QString& name)
 {
@@ -268,12 +277,26 @@ LoadedSettings SettingsStore::loadAll() const
 
 Outcome<QString> SettingsStore::saveAll(const StoredSettings& settings) const
 {
+    return save(settings, [](const char* name) { return !isPupilValue(name); });
+}
+
+Outcome<QString> SettingsStore::savePupil(const Pupil& pupil) const
+{
+    StoredSettings settings;
+    settings.pupil = pupil;
+    return save(settings,
+                [](const char* name) { return QByteArrayView(name).startsWith("Pupil"); });
+}
+
+Outcome<QString> SettingsStore::save(const StoredSettings& settings,
+                                     const std::function<bool(const char*)>& chosen) const
+{
     // The table reaches the values through the same accessors that load all fills them with.
     StoredSettings values = settings;
     std::optional<QString> firstError;
     for (int position = 0; position < int(StoredValues.size()); ++position) {
         for (const StoredValue& value : StoredValues) {
-            if (value.writePosition != position)
+            if (value.writePosition != position || !chosen(value.name))
                 continue;
             const QString name = QString::fromLatin1(value.name);
             const QVariant data =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classroom/Pupil.h"
 #include "platform/Outcome.h"
 #include "platform/SettingsBackend.h"
 #include "settings/DrillSettings.h"
@@ -8,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 // Everything the program keeps from one run to the next.
@@ -23,6 +25,8 @@ struct StoredSettings
     // When the question wears its reading, as a Furigana value; and whether the reading answers.
     qint32 furigana = 0;
     bool answerByReading = false;
+    // Who hands in an assignment's games from this PC user.
+    Pupil pupil{};
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };
@@ -37,7 +41,8 @@ struct LoadedSettings
 // Reads all stored values once at start and writes all of them once at shutdown, under the
 // names "Sec", "Cnt", "SE1" to "SE3", "Hist0" to "Hist2", "Romaji", "Learner" and, for today's
 // review, "ReviewRetention", "ReviewMaxDays", "ReviewNewPerDay" and "ReviewWeights"; for the
-// readings, "Furigana" and "ByReading".
+// readings, "Furigana" and "ByReading"; for class mode, "PupilClass", "PupilNumber" and
+// "PupilName".
 class SettingsStore
 {
 public:
@@ -53,10 +58,17 @@ public:
     // same message.
     LoadedSettings loadAll() const;
 
-    // Writes all fourteen values, also after one has failed; fails with the message of the first
-    // failure ("'Sec' の設定に失敗しました").
+    // Writes every value but the pupil's, also after one has failed; fails with the message of
+    // the first failure ("'Sec' の設定に失敗しました"). The pupil is left to savePupil, so that a
+    // run that never asked for the pupil does not wipe the one stored.
     Outcome<QString> saveAll(const StoredSettings& settings) const;
 
+    // Writes only the pupil's three values; fails as saveAll does.
+    Outcome<QString> savePupil(const Pupil& pupil) const;
+
 private:
+    Outcome<QString> save(const StoredSettings& settings,
+                          const std::function<bool(const char*)>& chosen) const;
+
     SettingsBackend& backend;
 };

@@ -161,4 +161,78 @@ QByteArray quoted(QByteArrayView field)
     return '"' + text + '"';
 }
 
+namespace {
+
+char16_t at(QStringView text, qsizetype index)
+{
+    return text[index].unicode();
+}
+
+char16_t at(QByteArrayView text, qsizetype index)
+{
+    return uchar(text[index]);
+}
+
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// A sign, digits, and at most one point with digits after it.
+template <typename View> bool isSignedNumber(View text, qsizetype start)
+{
+    if (start >= text.size() || (at(text, start) != u'-' && at(text, start) != u'+'))
+        return false;
+    qsizetype index = start + 1;
+    const qsizetype wholeStart = index;
+    while (index < text.size() && isDigit(at(text, index)))
+        ++index;
+    if (index == wholeStart)
+        return false;
+    if (index == text.size())
+        return true;
+    if (at(text, index) != u'.')
+        return false;
+    const qsizetype fractionStart = ++index;
+    while (index < text.size() && isDigit(at(text, index)))
+        ++index;
+    return index == text.size() && index > fractionStart;
+}
+
+// Whether a spreadsheet would read the text after its leading apostrophes as a formula.
+template <typename View> bool looksLikeFormula(View text)
+{
+    qsizetype first = 0;
+    while (first < text.size() && at(text, first) == u'\'')
+        ++first;
+    if (first == text.size())
+        return false;
+    const char16_t c = at(text, first);
+    const bool startsLikeOne =
+        c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+    return startsLikeOne && !isSignedNumber(text, first);
+}
+
+} // namespace
+
+QString formulaNeutralised(const QString& field)
+{
+    return looksLikeFormula(QStringView(field)) ? u'\'' + field : field;
+}
+
+QByteArray formulaNeutralised(const QByteArray& field)
+{
+    return looksLikeFormula(QByteArrayView(field)) ? '\'' + field : field;
+}
+
+QString formulaRestored(const QString& field)
+{
+    return field.startsWith(u'\'') && looksLikeFormula(QStringView(field)) ? field.mid(1) : field;
+}
+
+QByteArray formulaRestored(const QByteArray& field)
+{
+    return field.startsWith('\'') && looksLikeFormula(QByteArrayView(field)) ? field.mid(1) : field;
+}
+
 } // namespace SeparatedText

@@ -88,4 +88,14 @@ inline constexpr char Utf8ByteOrderMark[] = "\xEF\xBB\xBF";
 QString quoted(QStringView field);
 QByteArray quoted(QByteArrayView field);
 
+// A comma-separated field a spreadsheet would take for a formula (one starting with = + - @, a tab
+// or CR, other than a signed number such as "-0.150") gets a leading apostrophe, which
+// spreadsheets hide; so does one that only apostrophes keep from being such a field, so that
+// formulaRestored tells the two apart and gives back exactly what was written. The bytes are
+// ASCII or CP932, whose lead bytes are never an apostrophe.
+QString formulaNeutralised(const QString& field);
+QByteArray formulaNeutralised(const QByteArray& field);
+QString formulaRestored(const QString& field);
+QByteArray formulaRestored(const QByteArray& field);
+
 } // namespace SeparatedText

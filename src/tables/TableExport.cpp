@@ -16,12 +16,16 @@ bool needsQuotes(QByteArrayView text)
     return !text.isEmpty() && (text.front() == ' ' || text.back() == ' ');
 }
 
+// A tab-separated field is taken as it stands; a comma-separated one is kept from running as a
+// formula, and import takes the apostrophe off again.
 void appendField(QByteArray& table, QByteArrayView text, TableFormat format)
 {
-    if (format == TableFormat::Tsv || !needsQuotes(text))
+    if (format == TableFormat::Tsv) {
         table.append(text);
-    else
-        table.append(SeparatedText::quoted(text));
+        return;
+    }
+    const QByteArray field = SeparatedText::formulaNeutralised(text.toByteArray());
+    table.append(needsQuotes(field) ? SeparatedText::quoted(field) : field);
 }
 
 void appendRow(QByteArray& table, const QList<QByteArray>& fields, TableFormat format)

@@ -71,7 +71,7 @@ PairReading readingOf(const Row& row)
     return {text(3), Alternatives::split(text(4)), !text(5).trimmed().isEmpty()};
 }
 
-std::optional<TableError> addRow(Row& row, ImportResult& result)
+std::optional<TableError> addRow(Row& row, TableFormat format, ImportResult& result)
 {
     if (row.fault)
         return TableError{kindOf(*row.fault), row.faultLine, {}};
@@ -82,6 +82,11 @@ std::optional<TableError> addRow(Row& row, ImportResult& result)
     if (!level)
         return TableError{TableError::Kind::UnknownLevel, row.line,
                           TextCodec::decode(row.fields[0])};
+    // The export kept comma-separated texts from running as formulas with an apostrophe.
+    if (format == TableFormat::Csv) {
+        for (QByteArray& field : row.fields)
+            field = SeparatedText::formulaRestored(field);
+    }
     const PairReading reading = readingOf(row);
     // Alternatives came through the table's CP932 form, so only the reading can be at fault.
     if (const std::optional<ReadingFault> fault = ReadingCheck::faultOf(reading))
@@ -110,7 +115,7 @@ ImportResult importTable(QByteArray table, const ImportOptions& options)
     for (bool first = true; reader.next(row); first = false) {
         if (first && !row.fault && isHeader(row.fields.constFirst()))
             continue;
-        if (std::optional<TableError> error = addRow(row, result))
+        if (std::optional<TableError> error = addRow(row, options.format, result))
             result.errors.append(*std::move(error));
     }
     return result;

@@ -31,6 +31,7 @@ private slots:
     void saveAllReplacesCorruptFile();
     void unwritableFileReportsFailure_data();
     void unwritableFileReportsFailure();
+    void dataFolderKeepsTheSettingsInItsOwnIniFile();
 
 private:
     QString folderPath() const { return configHome.path() + "/Velmora"; }
@@ -228,6 +229,26 @@ void QSettingsBackendTest::unwritableFileReportsFailure()
     QCOMPARE(store.saveAll(settings), Outcome<QString>(QString("'Sec' の設定に失敗しました")));
     QVERIFY(!backend.write("Hist2", QString("/data/c.dat")));
     QCOMPARE(backend.read("Hist2"), std::nullopt);
+}
+
+// As --data DIR starts the program: the settings go to DIR's INI file, in a folder made for it,
+// and never to the user's own settings file.
+void QSettingsBackendTest::dataFolderKeepsTheSettingsInItsOwnIniFile()
+{
+    QTemporaryDir data;
+    const QString ini = data.filePath("usb/tazune/Tazune.ini");
+    QSettingsBackend backend(ini);
+    const SettingsStore store(backend);
+    StoredSettings settings{25, 12, "/音/正解.wav", {}, {}, {"/データ/a.DAT", {}, {}}};
+    settings.pupil = {"2組", "7", "花子"};
+
+    QVERIFY(store.saveAll(settings));
+    QVERIFY(store.savePupil(settings.pupil));
+
+    QVERIFY(QFile::exists(ini));
+    QVERIFY(!QFile::exists(filePath()));
+    QSettingsBackend reopened(ini);
+    QCOMPARE(SettingsStore(reopened).loadAll().settings, settings);
 }
 
 QTEST_GUILESS_MAIN(QSettingsBackendTest)

@@ -22,6 +22,7 @@ private slots:
     void textOfAnotherTypeGivesEmptyTextSilently_data();
     void textOfAnotherTypeGivesEmptyTextSilently();
     void failedWriteDoesNotStopTheOthers();
+    void savePupilWritesOnlyThePupil();
     void rangedValueReadsBackOrGivesDefault_data();
     void rangedValueReadsBackOrGivesDefault();
 };
@@ -33,9 +34,10 @@ constexpr qint32 Max = std::numeric_limits<qint32>::max();
 
 const QStringList ReviewNames{"ReviewRetention", "ReviewMaxDays", "ReviewNewPerDay",
                               "ReviewWeights",   "Furigana",      "ByReading"};
+const QStringList PupilNames{"PupilClass", "PupilNumber", "PupilName"};
 const QStringList ReadOrder =
     QStringList{"Sec", "Cnt", "SE1", "SE2", "SE3", "Hist0", "Hist1", "Hist2", "Romaji", "Learner"} +
-    ReviewNames;
+    ReviewNames + PupilNames;
 const QStringList WriteOrder =
     QStringList{"Sec", "Cnt", "Hist0", "Hist1", "Hist2", "SE1", "SE2", "SE3", "Romaji", "Learner"} +
     ReviewNames;
@@ -347,6 +349,23 @@ void SettingsStoreTest::rangedValueReadsBackOrGivesDefault()
     QCOMPARE(loaded.firstError, damaged ? std::optional(typeError) : std::nullopt);
     SettingsStore(backend).saveAll(loaded.settings);
     QCOMPARE(backend.values.value(name), QVariant(written));
+}
+
+// The pupil is written on its own, and a later save of everything else leaves it as it is.
+void SettingsStoreTest::savePupilWritesOnlyThePupil()
+{
+    MemorySettingsBackend backend;
+    const SettingsStore store(backend);
+    store.saveAll(someSettings());
+    backend.writes.clear();
+
+    QVERIFY(store.savePupil({"1組", "3", "次郎"}));
+    QCOMPARE(backend.writes, PupilNames);
+    QVERIFY(store.saveAll(someSettings()));
+
+    StoredSettings expected = someSettings();
+    expected.pupil = {"1組", "3", "次郎"};
+    QCOMPARE(store.loadAll().settings, expected);
 }
 
 QTEST_APPLESS_MAIN(SettingsStoreTest)

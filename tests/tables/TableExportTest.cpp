@@ -16,6 +16,7 @@ private slots:
     void exportThenImportGivesTheSameFile_data();
     void exportThenImportGivesTheSameFile();
     void quotesCsvFieldsThatNeedIt();
+    void keepsCsvFormulasFromRunning();
     void refusesTextsTheTableCannotHold_data();
     void refusesTextsTheTableCannotHold();
     void exportThenImportKeepsTheReadings_data();
@@ -55,6 +56,9 @@ void TableExportTest::exportThenImportGivesTheSameFile_data()
     const QuestionBank lineBreaks =
         bankWith({{"two\r\nlines", "tab\there"}, {"\"quoted\"", "a\nb"}, {"x,", ",\"\r"}});
     const QuestionBank cp932Only = bankWith({{hex("87 9A FA 5B"), "x"}, {hex("A0"), "y"}});
+    // Texts a spreadsheet would run, and texts only apostrophes keep from being such.
+    const QuestionBank formulas =
+        bankWith({{"=1+1", "@SUM(A1)"}, {"'=x", "-1.5"}, {"-x", "+A1"}, {"''", cp932("'＝")}});
     const auto tsv = TableFormat::Tsv;
     const auto csv = TableFormat::Csv;
     const auto utf8 = TableEncoding::Utf8;
@@ -67,6 +71,9 @@ void TableExportTest::exportThenImportGivesTheSameFile_data()
     QTest::addRow("csv_utf8_header") << plain << csv << utf8 << true;
     QTest::addRow("csv_line_breaks_quotes_commas") << lineBreaks << csv << utf8 << false;
     QTest::addRow("csv_cp932") << lineBreaks << csv << sjis << false;
+    QTest::addRow("csv_formulas") << formulas << csv << utf8 << false;
+    QTest::addRow("csv_cp932_formulas") << formulas << csv << sjis << false;
+    QTest::addRow("tsv_formulas") << formulas << tsv << utf8 << false;
     QTest::addRow("empty_bank") << QuestionBank() << csv << utf8 << true;
 }
 
@@ -93,6 +100,18 @@ void TableExportTest::quotesCsvFieldsThatNeedIt()
                                         "1,\"a,b\",\"say \"\"hi\"\"\"\r\n"
                                         "1,\"c\nd\",\r\n"
                                         "2,\" x\",plain\r\n"));
+}
+
+// A tab-separated table keeps every text as it stands.
+void TableExportTest::keepsCsvFormulasFromRunning()
+{
+    const QuestionBank bank = bankWith({{"=1+1", "-1.5"}, {"'@x", "a=b"}});
+    QCOMPARE(exportTable(bank, {TableFormat::Csv, TableEncoding::Utf8, false}).table,
+             QByteArray("1,'=1+1,-1.5\r\n"
+                        "2,''@x,a=b\r\n"));
+    QCOMPARE(exportTable(bank, {TableFormat::Tsv, TableEncoding::Utf8, false}).table,
+             QByteArray("1\t=1+1\t-1.5\n"
+                        "2\t'@x\ta=b\n"));
 }
 
 void TableExportTest::refusesTextsTheTableCannotHold_data()
