@@ -89,7 +89,8 @@ void recorderAnswer(benchmark::State& state)
     for (auto _ : state) {
         QElapsedTimer handed;
         handed.start();
-        recorder.answered(numberedPair(i % 300), 10 + i % 80, {300, 900, 5, 1, InputMode::Romaji});
+        recorder.answered(numberedPair(i % 300), 10 + i % 80, AnswerForm::Answer,
+                          {300, 900, 5, 1, InputMode::Romaji});
         const qint64 elapsed = handed.nsecsElapsed();
         state.SetIterationTime(static_cast<double>(elapsed) / 1e9);
         slowest = std::max(slowest, elapsed);
@@ -195,7 +196,7 @@ void openNotebookOver1MOutcomes(benchmark::State& state)
     TFrmNotebook& notebook = large.notebook;
     notebook.show();
     for (auto _ : state) {
-        notebook.showBank(bank, 0, Scheduler());
+        notebook.showBank(bank, 0, Scheduler(), AcceptedAnswers());
         QApplication::processEvents();
         benchmark::DoNotOptimize(notebook.ListView1->model()->rowCount());
     }
@@ -247,7 +248,7 @@ void openNotebookFromTheMenu(benchmark::State& state)
     PaintCounter painted(notebook.ListView1->viewport());
     // Once open and closed without rows, as the program's other windows have loaded the fonts and
     // the style, and the record has its page cache: what stays beyond is the rows'.
-    notebook.showBank(QuestionBank(), 0, Scheduler());
+    notebook.showBank(QuestionBank(), 0, Scheduler(), AcceptedAnswers());
     notebook.show();
     while (painted.paints == 0)
         QApplication::processEvents();
@@ -257,7 +258,7 @@ void openNotebookFromTheMenu(benchmark::State& state)
     int rows = 0;
     for (auto _ : state) {
         painted.paints = 0;
-        notebook.showBank(bank, 0, Scheduler());
+        notebook.showBank(bank, 0, Scheduler(), AcceptedAnswers());
         notebook.show();
         while (painted.paints == 0)
             QApplication::processEvents();

@@ -10,7 +10,8 @@
 void TFrmMain::MenuNoteClick()
 {
     TFrmNotebook& notebook = windows.notebook();
-    notebook.showBank(session.bank(), session.level(), session.reviewScheduler());
+    notebook.showBank(session.bank(), session.level(), session.reviewScheduler(),
+                      session.readings().accepted());
     if (notebook.exec() == QDialog::Accepted &&
         session.startReview(notebook.level(), gameSettings()))
         RefreshWindow();

@@ -67,6 +67,31 @@ std::optional<AnswerForm> AcceptedAnswers::match(const QuestionItem& pair, const
     return std::nullopt;
 }
 
+AcceptedAnswers::Nearest AcceptedAnswers::nearest(const QuestionItem& pair, const QByteArray& typed,
+                                                  bool byReading) const
+{
+    Nearest best{AnswerForm::Answer, pair.answer};
+    const auto found = forms.constFind({pair.question, pair.answer});
+    if (found == forms.cend() || typed.isEmpty())
+        return best;
+    const auto sharedStart = [&typed](const QByteArray& text) {
+        const auto ends = std::mismatch(typed.cbegin(), typed.cend(), text.cbegin(), text.cend());
+        return ends.first - typed.cbegin();
+    };
+    qsizetype longest = sharedStart(TextCodec::canonical(pair.answer));
+    const auto consider = [&](AnswerForm form, const QByteArray& text) {
+        if (const qsizetype shared = sharedStart(text); shared > longest) {
+            best = {form, text};
+            longest = shared;
+        }
+    };
+    for (const QByteArray& alternative : found->alternatives)
+        consider(AnswerForm::Alternative, alternative);
+    if (byReading && !found->readingBytes.isEmpty())
+        consider(AnswerForm::Reading, found->readingBytes);
+    return best;
+}
+
 RubySegments AcceptedAnswers::questionRuby(const QuestionItem& pair) const
 {
     const PairReading* reading = readingOf(pair);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "questions/QuestionItem.h"
+#include "readings/AnswerForm.h"
 #include "readings/PairReading.h"
 #include "readings/RubyText.h"
 
@@ -10,14 +11,6 @@
 
 class QuestionBank;
 class ReadingsTable;
-
-// Which of a pair's accepted answers was typed.
-enum class AnswerForm
-{
-    Answer,
-    Alternative,
-    Reading
-};
 
 // What a game accepts for each pair of the loaded file: the answer itself, every alternative the
 // companion file lists, and, when answering by reading, the reading. Pairs are found by their
@@ -34,6 +27,16 @@ public:
     const PairReading* readingOf(const QuestionItem& pair) const;
     std::optional<AnswerForm> match(const QuestionItem& pair, const QByteArray& typed,
                                     bool byReading) const;
+    // The accepted answer a text that answered nothing was on its way to: the one it shares the
+    // longest start with, the answer itself on a tie or when nothing was typed.
+    struct Nearest
+    {
+        AnswerForm form = AnswerForm::Answer;
+        QByteArray text; // CP932
+
+        friend bool operator==(const Nearest&, const Nearest&) = default;
+    };
+    Nearest nearest(const QuestionItem& pair, const QByteArray& typed, bool byReading) const;
     // The question with its reading over it, when the reading belongs to the question and fits
     // its kana; empty otherwise.
     RubySegments questionRuby(const QuestionItem& pair) const;

@@ -56,26 +56,29 @@ void GameRecorder::gameStarted(int level, qint32 secondsPerQuestion, qint32 ques
         *game, {current, level, secondsPerQuestion, questionsPerGame, review, clock()}});
 }
 
-void GameRecorder::answered(const QuestionItem& pair, int ticks, const AnswerTiming& timing,
-                            const ReviewMark& review)
+void GameRecorder::answered(const QuestionItem& pair, int ticks, AnswerForm form,
+                            const AnswerTiming& timing, const ReviewMark& review)
 {
     if (game)
-        hand(RecordWrites::Answer{*game, {pair, ticks, {}, clock(), timing, review}});
+        hand(RecordWrites::Answer{*game, {pair, ticks, {}, clock(), timing, review, form}});
 }
 
 void GameRecorder::timedOut(const QuestionItem& pair, const QByteArray& typed,
-                            const AnswerTiming& timing, const ReviewMark& review)
+                            const AcceptedAnswers::Nearest& nearest, const AnswerTiming& timing,
+                            const ReviewMark& review)
 {
-    gameTimeOuts.append({pair, typed});
+    gameTimeOuts.append({pair, typed, nearest});
     if (game)
-        hand(RecordWrites::Answer{*game, {pair, std::nullopt, typed, clock(), timing, review}});
+        hand(RecordWrites::Answer{
+            *game, {pair, std::nullopt, typed, clock(), timing, review, std::nullopt}});
 }
 
 void GameRecorder::endedOn(const QuestionItem& pair, const AnswerTiming& timing, ReviewMark review)
 {
     review.gameEndedOnIt = true;
     if (game)
-        hand(RecordWrites::Answer{*game, {pair, std::nullopt, {}, clock(), timing, review}});
+        hand(RecordWrites::Answer{*game,
+                                  {pair, std::nullopt, {}, clock(), timing, review, std::nullopt}});
 }
 
 void GameRecorder::gameReported(const ReportInputs& inputs, const ReportTexts& texts)
@@ -100,6 +103,11 @@ void GameRecorder::endGame(std::optional<GameResult> result)
 void GameRecorder::removeFromNotebook(const QuestionItem& pair)
 {
     hand(RecordWrites::Removal{pair});
+}
+
+void GameRecorder::setAnswerByReading(const QuestionItem& pair, bool on)
+{
+    hand(RecordWrites::ByReadingChoice{pair, on});
 }
 
 void GameRecorder::clear()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "readings/AcceptedAnswers.h"
 #include "record/RecordQueries.h"
 #include "record/RecordReader.h"
 #include "record/RecordWriter.h"
@@ -12,11 +13,13 @@
 
 class QThread;
 
-// A question of the current game that ran out of time, and what the input line held then.
+// A question of the current game that ran out of time, what the input line held then, and the
+// accepted answer it was nearest to.
 struct TimeOutEntry
 {
     QuestionItem pair;
     QByteArray typed;
+    AcceptedAnswers::Nearest nearest;
 
     friend bool operator==(const TimeOutEntry&, const TimeOutEntry&) = default;
 };
@@ -26,7 +29,7 @@ struct TimeOutEntry
 // never waits for the record. A record that waits on a disk is written on a thread of its own,
 // one in memory where the game runs. The user hears of a failure once, from the window, when it
 // asks.
-class GameRecorder : public QObject, public NotebookRemoval
+class GameRecorder : public QObject, public NotebookEdits
 {
     Q_OBJECT
 
@@ -45,9 +48,10 @@ public:
     const RecordedFile& file() const { return current; }
 
     void gameStarted(int level, qint32 secondsPerQuestion, qint32 questionsPerGame, bool review);
-    void answered(const QuestionItem& pair, int ticks, const AnswerTiming& timing,
+    void answered(const QuestionItem& pair, int ticks, AnswerForm form, const AnswerTiming& timing,
                   const ReviewMark& review = {});
-    void timedOut(const QuestionItem& pair, const QByteArray& typed, const AnswerTiming& timing,
+    void timedOut(const QuestionItem& pair, const QByteArray& typed,
+                  const AcceptedAnswers::Nearest& nearest, const AnswerTiming& timing,
                   const ReviewMark& review = {});
     // The game is ended while this question is shown: a miss for its schedule, not an answer.
     void endedOn(const QuestionItem& pair, const AnswerTiming& timing, ReviewMark review);
@@ -59,6 +63,7 @@ public:
     const QList<TimeOutEntry>& timeOuts() const { return gameTimeOuts; }
 
     void removeFromNotebook(const QuestionItem& pair) override;
+    void setAnswerByReading(const QuestionItem& pair, bool on) override;
     // Everything the record holds goes, after whatever still waits to be stored.
     void clear();
 

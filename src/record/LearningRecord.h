@@ -2,6 +2,7 @@
 
 #include "drill/ReportFigures.h"
 #include "questions/QuestionItem.h"
+#include "readings/AnswerForm.h"
 #include "schedule/Grade.h"
 #include "schedule/GradeThresholds.h"
 #include "schedule/ReviewPlan.h"
@@ -33,6 +34,7 @@ struct GameStart
     qint32 questionsPerGame = 0;
     bool review = false; // drawn from the mistake notebook instead of the whole level
     QDateTime startedAt;
+    bool listening = false; // the questions were spoken, not shown
 };
 
 // How the learner wrote: through an input method's commits, or in romaji keys judged by Tazune.
@@ -76,6 +78,8 @@ struct AnswerOutcome
     QDateTime at;
     AnswerTiming timing;
     ReviewMark review;
+    std::optional<AnswerForm> answeredBy =
+        std::nullopt; // which accepted answer a correct answer was
 };
 
 // A counted, graded line of the review log: a pair's first showing in its game, which moves the
@@ -125,6 +129,8 @@ struct PairProgress
     bool inNotebook = false;
     QDateTime lastMiss; // the last time-out or slow answer
     QByteArray lastTimeOutTyped;
+    std::optional<AnswerForm> lastAnsweredBy = std::nullopt; // the form of the last correct answer
+    bool answerByReading = false; // its reading answers it in a review game
 
     friend bool operator==(const PairProgress&, const PairProgress&) = default;
 };
@@ -232,6 +238,7 @@ public:
     virtual bool recordAnswer(qint64 game, const AnswerOutcome& outcome) = 0;
     virtual bool finishGame(qint64 game, const GameResult& result) = 0;
     virtual bool removeFromNotebook(const QuestionItem& pair) = 0;
+    virtual bool setAnswerByReading(const QuestionItem& pair, bool on) = 0;
     virtual bool clear() = 0;
 
     // Every pair now in the notebook, of every file.

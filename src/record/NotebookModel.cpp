@@ -39,6 +39,12 @@ bool isTextColumn(int column)
            column == NotebookModel::TypedColumn;
 }
 
+QString answeredByText(const PairProgress& progress)
+{
+    return progress.lastAnsweredBy ? AnswerForms::name(*progress.lastAnsweredBy)
+                                   : QStringLiteral("-");
+}
+
 QString textKey(int column, const NotebookEntry& entry)
 {
     switch (column) {
@@ -52,9 +58,14 @@ QString textKey(int column, const NotebookEntry& entry)
 }
 
 // Pairs with no schedule come after every scheduled one, as the least known.
-double numberKey(int column, const NotebookEntry& entry, std::optional<double> recall)
+double numberKey(int column, const NotebookEntry& entry, std::optional<double> recall,
+                 bool byReading)
 {
     switch (column) {
+    case NotebookModel::AnsweredByColumn:
+        return entry.progress.lastAnsweredBy ? int(*entry.progress.lastAnsweredBy) : -1;
+    case NotebookModel::ByReadingColumn:
+        return byReading ? 1 : 0;
     case NotebookModel::MissesColumn:
         return entry.progress.misses;
     case NotebookModel::CorrectsColumn:
@@ -71,14 +82,13 @@ double numberKey(int column, const NotebookEntry& entry, std::optional<double> r
 // Each shown entry's key is computed once, beside its position, and only the positions move:
 // the entries are neither copied nor moved, whatever the number of comparisons.
 template <typename KeyOf>
-void sortPositions(std::vector<qsizetype>& positions, const QList<NotebookEntry>& entries,
-                   KeyOf keyOf, Qt::SortOrder order)
+void sortPositions(std::vector<qsizetype>& positions, KeyOf keyOf, Qt::SortOrder order)
 {
-    using Key = decltype(keyOf(entries.constFirst()));
+    using Key = decltype(keyOf(qsizetype(0)));
     std::vector<std::pair<Key, qsizetype>> keyed;
     keyed.reserve(positions.size());
     for (const qsizetype position : positions)
-        keyed.emplace_back(keyOf(entries[position]), position);
+        keyed.emplace_back(keyOf(position), position);
     if (order == Qt::AscendingOrder)
         std::stable_sort(keyed.begin(), keyed.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -95,6 +105,7 @@ void NotebookModel::setEntries(QList<NotebookEntry> entries)
 {
     beginResetModel();
     given = std::move(entries);
+    chosen.clear();
     positions.resize(given.size());
     std::iota(positions.begin(), positions.end(), 0);
     sortRows();
@@ -146,14 +157,17 @@ void NotebookModel::sortRows()
         return;
     if (isTextColumn(column))
         sortPositions(
-            positions, given, [column](const auto& entry) { return textKey(column, entry); },
+            positions,
+            [this, column](qsizetype position) { return textKey(column, given[position]); },
             sortOrder);
     else
         sortPositions(
-            positions, given,
-            [this, column](const auto& entry) {
+            positions,
+            [this, column](qsizetype position) {
+                const NotebookEntry& entry = given[position];
                 return numberKey(column, entry,
-                                 column == RecallColumn ? recallOf(entry) : std::nullopt);
+                                 column == RecallColumn ? recallOf(entry) : std::nullopt,
+                                 chosen.value(position, entry.progress.answerByReading));
             },
             sortOrder);
 }
@@ -187,8 +201,11 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const
     const NotebookEntry& entry = this->entry(index.row());
     const PairProgress& progress = entry.progress;
     if (role == Qt::TextAlignmentRole && index.column() != QuestionColumn &&
-        index.column() != AnswerColumn && index.column() != TypedColumn)
+        index.column() != AnswerColumn && index.column() != TypedColumn &&
+        index.column() != AnsweredByColumn)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (index.column() == ByReadingColumn)
+        return byReadingData(index.row(), role);
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     switch (index.column()) {
@@ -202,6 +219,8 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const
         return QString::number(progress.corrects);
     case AverageColumn:
         return secondsText(progress);
+    case AnsweredByColumn:
+        return answeredByText(progress);
     case TypedColumn:
         return TextCodec::decode(progress.lastTimeOutTyped);
     case NextReviewColumn:
@@ -229,12 +248,60 @@ QVariant NotebookModel::headerData(int section, Qt::Orientation orientation, int
         return QStringLiteral("正解");
     case AverageColumn:
         return QStringLiteral("正解平均");
+    case AnsweredByColumn:
+        return QStringLiteral("答え方");
     case TypedColumn:
         return QStringLiteral("最後の入力");
     case NextReviewColumn:
         return QStringLiteral("次の復習");
     case RecallColumn:
         return QStringLiteral("思い出せる見込み");
+    case ByReadingColumn:
+        return QStringLiteral("読みで答える");
     }
     return {};
+}
+
+bool NotebookModel::answerByReading(int row) const
+{
+    const qsizetype position = positions[row];
+    return chosen.value(position, given[position].progress.answerByReading);
+}
+
+bool NotebookModel::offersByReading(int row) const
+{
+    const PairReading* reading = readings.readingOf(entry(row).pair);
+    return reading && !reading->reading.isEmpty();
+}
+
+// A pair without a reading has no box: there is nothing to answer it by.
+QVariant NotebookModel::byReadingData(int row, int role) const
+{
+    if (!offersByReading(row))
+        return role == Qt::AccessibleTextRole ? QStringLiteral("よみなし") : QVariant();
+    const bool on = answerByReading(row);
+    if (role == Qt::CheckStateRole)
+        return on ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::AccessibleTextRole)
+        return on ? QStringLiteral("読みで答える") : QStringLiteral("読みで答えない");
+    return {};
+}
+
+Qt::ItemFlags NotebookModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags shown = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == ByReadingColumn && offersByReading(index.row()))
+        shown |= Qt::ItemIsUserCheckable;
+    return shown;
+}
+
+bool NotebookModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsUserCheckable))
+        return false;
+    const bool on = value.toInt() == Qt::Checked;
+    chosen.insert(positions[index.row()], on);
+    emit dataChanged(index, index);
+    emit answerByReadingChosen(entry(index.row()).pair, on);
+    return true;
 }

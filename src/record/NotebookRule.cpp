@@ -15,6 +15,7 @@ PairProgress after(const PairProgress& progress, const AnswerOutcome& outcome)
     } else {
         ++next.corrects;
         next.correctTicks += *outcome.correctTicks;
+        next.lastAnsweredBy = outcome.answeredBy;
     }
     if (outcome.correctTicks && *outcome.correctTicks <= FastTicks) {
         ++next.fastStreak;

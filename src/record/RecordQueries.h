@@ -31,9 +31,11 @@ public:
 
 // The one write the notebook's window makes. The removal is kept in order with the game's writes
 // and stored as soon as the record takes it.
-class NotebookRemoval
+class NotebookEdits
 {
 public:
-    virtual ~NotebookRemoval() = default;
+    virtual ~NotebookEdits() = default;
     virtual void removeFromNotebook(const QuestionItem& pair) = 0;
+    // Whether the pair's reading answers it in a review game, besides its answer.
+    virtual void setAnswerByReading(const QuestionItem& pair, bool on) = 0;
 };

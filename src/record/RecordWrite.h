@@ -32,6 +32,12 @@ struct Removal
     QuestionItem pair;
 };
 
+struct ByReadingChoice
+{
+    QuestionItem pair;
+    bool on = false;
+};
+
 struct Clearing
 {};
 
@@ -41,6 +47,6 @@ struct Rescheduling
 
 } // namespace RecordWrites
 
-using RecordWrite =
-    std::variant<RecordWrites::Start, RecordWrites::Answer, RecordWrites::Finish,
-                 RecordWrites::Removal, RecordWrites::Clearing, RecordWrites::Rescheduling>;
+using RecordWrite = std::variant<RecordWrites::Start, RecordWrites::Answer, RecordWrites::Finish,
+                                 RecordWrites::Removal, RecordWrites::ByReadingChoice,
+                                 RecordWrites::Clearing, RecordWrites::Rescheduling>;

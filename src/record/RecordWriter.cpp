@@ -91,6 +91,8 @@ bool RecordWriter::store(const RecordWrite& write)
             storedGames.remove(finish->game);
     } else if (const auto* removal = std::get_if<RecordWrites::Removal>(&write)) {
         stored = record.removeFromNotebook(removal->pair);
+    } else if (const auto* choice = std::get_if<RecordWrites::ByReadingChoice>(&write)) {
+        stored = record.setAnswerByReading(choice->pair, choice->on);
     } else if (std::holds_alternative<RecordWrites::Rescheduling>(write)) {
         stored = record.reschedule();
     } else {

@@ -112,4 +112,14 @@ PackedPairs weightedList(const QList<NotebookEntry>& entries, const QDateTime& n
     return list;
 }
 
+QList<QuestionItem> chosenByReading(const QList<NotebookEntry>& entries)
+{
+    QList<QuestionItem> chosen;
+    for (const NotebookEntry& entry : entries) {
+        if (entry.progress.answerByReading)
+            chosen.append(entry.pair);
+    }
+    return chosen;
+}
+
 } // namespace ReviewGame

@@ -17,5 +17,7 @@ using LevelEntries = std::array<QList<NotebookEntry>, QuestionBank::LevelCount>;
 LevelEntries entriesByLevel(const QuestionBank& bank, const QList<NotebookEntry>& notebook);
 // The list a review game draws from: every entry as many times as its weight.
 PackedPairs weightedList(const QList<NotebookEntry>& entries, const QDateTime& now);
+// The entries the learner chose to answer by their reading.
+QList<QuestionItem> chosenByReading(const QList<NotebookEntry>& entries);
 
 } // namespace ReviewGame

@@ -28,6 +28,24 @@ QVariant milliseconds(const std::optional<qint64>& value)
     return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::LongLong));
 }
 
+// A value no version writes (a later one's form, or a damaged row) reads as none.
+std::optional<AnswerForm> formFrom(std::optional<qint64> stored)
+{
+    if (!stored || *stored < 0 || *stored > qint64(AnswerForm::Reading))
+        return std::nullopt;
+    return AnswerForm(*stored);
+}
+
+std::optional<AnswerForm> formFrom(const QVariant& stored)
+{
+    return formFrom(stored.isNull() ? std::nullopt : std::optional(stored.toLongLong()));
+}
+
+QVariant formValue(std::optional<AnswerForm> form)
+{
+    return form ? QVariant(int(*form)) : QVariant(QMetaType(QMetaType::Int));
+}
+
 // A bound blob that is never NULL, so an empty answer still equals an empty answer.
 QVariant blob(const QByteArray& bytes)
 {
@@ -79,13 +97,14 @@ std::optional<qint64> SqlLearningRecord::beginGame(const GameStart& start)
         QSqlQuery query(database());
         query.prepare(QStringLiteral(
             "INSERT INTO games (file_id, level, seconds_per_question, questions_per_game, review,"
-            " started_at) VALUES (?, ?, ?, ?, ?, ?)"));
+            " started_at, listening) VALUES (?, ?, ?, ?, ?, ?, ?)"));
         query.addBindValue(*file);
         query.addBindValue(start.level);
         query.addBindValue(start.secondsPerQuestion);
         query.addBindValue(start.questionsPerGame);
         query.addBindValue(start.review ? 1 : 0);
         query.addBindValue(timeText(start.startedAt));
+        query.addBindValue(start.listening ? 1 : 0);
         if (!exec(query))
             return false;
         game = query.lastInsertId().toLongLong();
@@ -98,17 +117,18 @@ std::optional<qint64> SqlLearningRecord::pairId(const QuestionItem& pair, PairPr
 {
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT id, misses, corrects, correct_ticks, fast_streak,"
-                                 " in_notebook, last_miss_ms, last_timeout_typed FROM pairs"
+                                 " in_notebook, last_miss_ms, last_timeout_typed,"
+                                 " last_answered_by, by_reading FROM pairs"
                                  " WHERE question = ? AND answer = ?"));
     query.addBindValue(blob(pair.question));
     query.addBindValue(blob(pair.answer));
     if (!exec(query))
         return std::nullopt;
     if (query.next()) {
-        progress = {query.value(1).toInt(),      query.value(2).toInt(),
-                    query.value(3).toLongLong(), query.value(4).toInt(),
-                    query.value(5).toBool(),     timeFrom(query.value(6)),
-                    query.value(7).toByteArray()};
+        progress = {
+            query.value(1).toInt(),       query.value(2).toInt(),   query.value(3).toLongLong(),
+            query.value(4).toInt(),       query.value(5).toBool(),  timeFrom(query.value(6)),
+            query.value(7).toByteArray(), formFrom(query.value(8)), query.value(9).toBool()};
         return query.value(0).toLongLong();
     }
     progress = {};
@@ -125,7 +145,8 @@ bool SqlLearningRecord::storeProgress(qint64 pair, const PairProgress& progress)
     QSqlQuery query(database());
     query.prepare(QStringLiteral("UPDATE pairs SET misses = ?, corrects = ?, correct_ticks = ?,"
                                  " fast_streak = ?, in_notebook = ?, last_miss_ms = ?,"
-                                 " last_timeout_typed = ? WHERE id = ?"));
+                                 " last_timeout_typed = ?, last_answered_by = ?, by_reading = ?"
+                                 " WHERE id = ?"));
     query.addBindValue(progress.misses);
     query.addBindValue(progress.corrects);
     query.addBindValue(progress.correctTicks);
@@ -136,6 +157,8 @@ bool SqlLearningRecord::storeProgress(qint64 pair, const PairProgress& progress)
     query.addBindValue(progress.lastTimeOutTyped.isNull()
                            ? QVariant(QMetaType(QMetaType::QByteArray))
                            : QVariant(progress.lastTimeOutTyped));
+    query.addBindValue(formValue(progress.lastAnsweredBy));
+    query.addBindValue(progress.answerByReading ? 1 : 0);
     query.addBindValue(pair);
     return exec(query);
 }
@@ -163,7 +186,8 @@ bool SqlLearningRecord::storeOutcome(qint64 game, qint64 pair, const AnswerOutco
     QSqlQuery query(database());
     query.prepare(QStringLiteral("INSERT INTO outcomes (game_id, pair_id, at, correct_ticks,"
                                  " typed, first_key_ms, match_ms, keys, corrections,"
-                                 " input_mode) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                                 " input_mode, answered_by)"
+                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(game);
     query.addBindValue(pair);
     query.addBindValue(timeText(outcome.at));
@@ -177,6 +201,7 @@ bool SqlLearningRecord::storeOutcome(qint64 game, qint64 pair, const AnswerOutco
     query.addBindValue(timing.keys);
     query.addBindValue(timing.corrections);
     query.addBindValue(static_cast<int>(timing.mode));
+    query.addBindValue(formValue(outcome.answeredBy));
     return exec(query);
 }
 
@@ -219,6 +244,21 @@ bool SqlLearningRecord::removeFromNotebook(const QuestionItem& pair)
     });
 }
 
+bool SqlLearningRecord::setAnswerByReading(const QuestionItem& pair, bool on)
+{
+    failure = {};
+    if (!opened)
+        return false;
+    return inTransaction([&] {
+        PairProgress progress;
+        const std::optional<qint64> id = pairId(pair, progress);
+        if (!id)
+            return false;
+        progress.answerByReading = on;
+        return storeProgress(*id, progress);
+    });
+}
+
 bool SqlLearningRecord::clear()
 {
     failure = {};
@@ -251,7 +291,8 @@ QList<NotebookEntry> SqlLearningRecord::notebook()
     SqliteRows rows(database(),
                     "SELECT p.question, p.answer, p.misses, p.corrects, p.correct_ticks,"
                     " p.fast_streak, p.last_miss_ms, p.last_timeout_typed, s.state, s.step,"
-                    " s.stability, s.difficulty, s.due_ms, s.last_review_ms FROM pairs p"
+                    " s.stability, s.difficulty, s.due_ms, s.last_review_ms, p.last_answered_by,"
+                    " p.by_reading FROM pairs p"
                     " LEFT JOIN schedules s ON s.pair_id = p.id WHERE p.in_notebook");
     while (rows.next()) {
         const std::optional<qint64> lastMiss = rows.optionalInteger(6);
@@ -260,7 +301,7 @@ QList<NotebookEntry> SqlLearningRecord::notebook()
              {qint32(rows.integer(2)), qint32(rows.integer(3)), rows.integer(4),
               qint32(rows.integer(5)), true,
               lastMiss ? QDateTime::fromMSecsSinceEpoch(*lastMiss, Qt::UTC) : QDateTime(),
-              rows.bytes(7)},
+              rows.bytes(7), formFrom(rows.optionalInteger(14)), rows.integer(15) != 0},
              rows.optionalInteger(8) ? std::optional(scheduleFrom(rows, 8)) : std::nullopt});
     }
     if (rows.error().isValid())

@@ -44,6 +44,7 @@ public:
     bool recordAnswer(qint64 game, const AnswerOutcome& outcome) override;
     bool finishGame(qint64 game, const GameResult& result) override;
     bool removeFromNotebook(const QuestionItem& pair) override;
+    bool setAnswerByReading(const QuestionItem& pair, bool on) override;
     bool clear() override;
     QList<NotebookEntry> notebook() override;
     QList<FinishedGame> finishedGames(const GameFilter& filter) override;

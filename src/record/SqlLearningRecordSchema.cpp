@@ -22,7 +22,7 @@ const QString AnswersMissing =
                    "  OR (SELECT count(*) FROM outcomes o WHERE o.game_id = results.game_id"
                    "      AND o.correct_ticks IS NOT NULL) < results.correct_count)");
 
-const std::array<QStringList, 3> Upgrades{{
+const std::array<QStringList, 4> Upgrades{{
     {
         QStringLiteral("CREATE TABLE files ("
                        " id INTEGER PRIMARY KEY,"
@@ -134,6 +134,15 @@ const std::array<QStringList, 3> Upgrades{{
         QStringLiteral("CREATE INDEX schedules_by_due ON schedules (due_ms)"),
         QStringLiteral("CREATE TABLE record_state (name TEXT PRIMARY KEY, value)"),
         QStringLiteral("INSERT INTO record_state VALUES ('schedules_stale', 1)"),
+    },
+    // Which accepted answer was typed (0 the answer, 1 an alternative, 2 the reading; none at a
+    // time-out and before this version), the pair's choice to be answered by its reading in a
+    // review game, and the games whose questions were spoken instead of shown.
+    {
+        QStringLiteral("ALTER TABLE outcomes ADD COLUMN answered_by INTEGER"),
+        QStringLiteral("ALTER TABLE pairs ADD COLUMN last_answered_by INTEGER"),
+        QStringLiteral("ALTER TABLE pairs ADD COLUMN by_reading INTEGER NOT NULL DEFAULT 0"),
+        QStringLiteral("ALTER TABLE games ADD COLUMN listening INTEGER NOT NULL DEFAULT 0"),
     },
 }};
 

@@ -33,12 +33,12 @@ SaveFileRequest exportRequest()
 
 } // namespace
 
-TFrmNotebook::TFrmNotebook(RecordQueries& record, NotebookRemoval& removal, FileDialog& fileDialog,
+TFrmNotebook::TFrmNotebook(RecordQueries& record, NotebookEdits& edits, FileDialog& fileDialog,
                            MessageBox& messageBox, QWidget* parent)
     : ProgramDialog(
           {QStringLiteral("TFrmNotebook"), HelpTopics::NotebookContext, Caption, {600, 360}, true},
           parent),
-      record(record), removal(removal), fileDialog(fileDialog), messageBox(messageBox)
+      record(record), edits(edits), fileDialog(fileDialog), messageBox(messageBox)
 {
     createControls();
 }
@@ -96,11 +96,15 @@ void TFrmNotebook::createControls()
     connect(BitBtn4, &QPushButton::clicked, this, &QDialog::reject);
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TFrmNotebook::refreshButtons);
+    connect(&entries, &NotebookModel::answerByReadingChosen, this,
+            &TFrmNotebook::ListView1ByReadingChosen);
 }
 
-void TFrmNotebook::showBank(const QuestionBank& bank, int level, const Scheduler& scheduler)
+void TFrmNotebook::showBank(const QuestionBank& bank, int level, const Scheduler& scheduler,
+                            const AcceptedAnswers& readings)
 {
     entries.setRecall(scheduler, QDateTime::currentDateTimeUtc());
+    entries.setReadings(readings);
     levels = ReviewGame::entriesByLevel(bank, record.notebook());
     const QSignalBlocker quiet(ComboBox1);
     ComboBox1->setCurrentIndex(level);
@@ -111,6 +115,7 @@ void TFrmNotebook::hideEvent(QHideEvent* event)
 {
     ProgramDialog::hideEvent(event);
     entries.setEntries({});
+    entries.setReadings({});
     levels = {};
     FreedMemory::giveBack();
 }
@@ -141,12 +146,25 @@ void TFrmNotebook::BitBtn2Click()
         return;
     const int row = selected.constFirst().row();
     const QuestionItem pair = entries.entry(row).pair;
-    removal.removeFromNotebook(pair);
+    edits.removeFromNotebook(pair);
     // The pair leaves every level the file has it in.
     for (QList<NotebookEntry>& pairs : levels)
         pairs.removeIf([&](const NotebookEntry& entry) { return entry.pair == pair; });
     entries.removeEntry(row);
     refreshButtons();
+}
+
+// The choice is kept with the pair in every level the file has it in, so that it holds when the
+// level is shown again.
+void TFrmNotebook::ListView1ByReadingChosen(const QuestionItem& pair, bool on)
+{
+    edits.setAnswerByReading(pair, on);
+    for (QList<NotebookEntry>& pairs : levels) {
+        for (qsizetype k = 0; k < pairs.size(); ++k) {
+            if (pairs.at(k).pair == pair)
+                pairs[k].progress.answerByReading = on;
+        }
+    }
 }
 
 // All three levels go out, each pair in the level it has in the loaded file.

@@ -10,14 +10,15 @@
 
 class FileDialog;
 class MessageBox;
-class NotebookRemoval;
+class NotebookEdits;
 class RecordQueries;
 class QComboBox;
 class QPushButton;
 class QTableView;
 
 // "間違いノート": the loaded file's pairs that the record holds as missed or slow, one level at a
-// time; a review game over them, removal by hand and export as a question file of their own.
+// time; a review game over them, removal by hand, the choice to answer a pair by its reading and
+// export as a question file of their own.
 class TFrmNotebook : public ProgramDialog
 {
     Q_OBJECT
@@ -25,12 +26,14 @@ class TFrmNotebook : public ProgramDialog
 public:
     static inline const QString Caption = QStringLiteral("間違いノート");
 
-    TFrmNotebook(RecordQueries& record, NotebookRemoval& removal, FileDialog& fileDialog,
+    TFrmNotebook(RecordQueries& record, NotebookEdits& edits, FileDialog& fileDialog,
                  MessageBox& messageBox, QWidget* parent = nullptr);
 
     // Reads the notebook afresh for the bank's pairs and shows the level, with each pair's chance
-    // of recall now as the scheduler reckons it.
-    void showBank(const QuestionBank& bank, int level, const Scheduler& scheduler);
+    // of recall now as the scheduler reckons it; a pair with a reading can be chosen to be
+    // answered by it in the review game.
+    void showBank(const QuestionBank& bank, int level, const Scheduler& scheduler,
+                  const AcceptedAnswers& readings);
     int level() const;
 
     QComboBox* ComboBox1;
@@ -43,6 +46,7 @@ public:
     void ComboBox1Change();
     void BitBtn2Click();
     void BitBtn3Click();
+    void ListView1ByReadingChosen(const QuestionItem& pair, bool on);
 
 protected:
     void hideEvent(QHideEvent* event) override;
@@ -52,7 +56,7 @@ private:
     void refreshButtons();
 
     RecordQueries& record;
-    NotebookRemoval& removal;
+    NotebookEdits& edits;
     FileDialog& fileDialog;
     MessageBox& messageBox;
     // The loaded file's notebook pairs, per level; read at each showBank() and let go when the

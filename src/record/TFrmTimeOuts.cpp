@@ -38,4 +38,6 @@ TFrmTimeOuts::TFrmTimeOuts(QWidget* parent)
 void TFrmTimeOuts::setEntries(const QList<TimeOutEntry>& entries)
 {
     rows.setEntries(entries);
+    // A file without alternatives or readings has nothing but its answers to name.
+    ListView1->setColumnHidden(TimeOutModel::FormColumn, !rows.anyOtherForm());
 }

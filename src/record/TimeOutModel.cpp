@@ -3,11 +3,20 @@
 #include "questions/TextCodec.h"
 #include "record/AnswerDifference.h"
 
+#include <algorithm>
+
 void TimeOutModel::setEntries(QList<TimeOutEntry> entries)
 {
     beginResetModel();
     rows = std::move(entries);
     endResetModel();
+}
+
+bool TimeOutModel::anyOtherForm() const
+{
+    return std::any_of(rows.cbegin(), rows.cend(), [](const TimeOutEntry& entry) {
+        return entry.nearest.form != AnswerForm::Answer;
+    });
 }
 
 int TimeOutModel::rowCount(const QModelIndex& parent) const
@@ -26,7 +35,7 @@ QVariant TimeOutModel::data(const QModelIndex& index, int role) const
         (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
     const TimeOutEntry& entry = rows[index.row()];
-    const QString expected = TextCodec::decode(entry.pair.answer);
+    const QString expected = TextCodec::decode(entry.nearest.text);
     const QString typed = TextCodec::decode(entry.typed);
     const AnswerDifference difference = AnswerDifference::between(expected, typed);
     switch (index.column()) {
@@ -36,6 +45,8 @@ QVariant TimeOutModel::data(const QModelIndex& index, int role) const
         return difference.markedExpected(expected);
     case TypedColumn:
         return difference.markedTyped(typed);
+    case FormColumn:
+        return AnswerForms::name(entry.nearest.form);
     }
     return {};
 }
@@ -51,6 +62,8 @@ QVariant TimeOutModel::headerData(int section, Qt::Orientation orientation, int 
         return QStringLiteral("答え");
     case TypedColumn:
         return QStringLiteral("入力");
+    case FormColumn:
+        return QStringLiteral("答え方");
     }
     return {};
 }

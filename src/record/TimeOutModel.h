@@ -4,8 +4,8 @@
 
 #include <QAbstractTableModel>
 
-// This game's time-outs: the question, the expected answer and what was typed, the differing
-// characters of both answers in 【】.
+// This game's time-outs: the question, the accepted answer the typed text was nearest to and what
+// was typed, the differing characters of both in 【】, and which accepted answer that was.
 class TimeOutModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -16,12 +16,15 @@ public:
         QuestionColumn,
         ExpectedColumn,
         TypedColumn,
+        FormColumn,
         ColumnCount
     };
 
     using QAbstractTableModel::QAbstractTableModel;
 
     void setEntries(QList<TimeOutEntry> entries);
+    // Whether any was nearer to an alternative or the reading than to the answer itself.
+    bool anyOtherForm() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

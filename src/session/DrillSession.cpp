@@ -67,6 +67,7 @@ bool DrillSession::startReview(int level, const GameSettings& settings)
         return false;
     selectLevel(level);
     reviewList = ReviewGame::weightedList(entries, wallClock());
+    pairReadings.setPairsByReading(ReviewGame::chosenByReading(entries));
     kind = GameKind::Notebook;
     if (startGame(reviewList, settings) == StartOutcome::Started)
         return true;
@@ -138,6 +139,7 @@ void DrillSession::endReview()
 {
     kind = GameKind::Level;
     reviewList.clear();
+    pairReadings.setPairsByReading({});
     draws.atRandom();
 }
 
@@ -234,14 +236,15 @@ void DrillSession::drawMark(DrillMark mark)
     const QuestionItem pair = game.currentQuestion();
     if (mark == DrillMark::Correct) {
         const AnsweredQuestion answered{pair, game.barPosition(), timer.timing(now, inputMode)};
-        record.answered(answered.pair, answered.ticks, answered.timing,
-                        grader.answered(answered.pair, answered.timing));
+        record.answered(answered.pair, answered.ticks,
+                        pairReadings.formOf(pair, lastTyped).value_or(AnswerForm::Answer),
+                        answered.timing, grader.answered(answered.pair, answered.timing));
         view.questionAnswered(answered);
     } else {
         const TimedOutQuestion timedOut{pair, lastTyped, timer.timing(std::nullopt, inputMode)};
         pairReadings.missed(pair);
-        record.timedOut(timedOut.pair, timedOut.typed, timedOut.timing,
-                        grader.timedOut(timedOut.pair, timedOut.timing));
+        record.timedOut(timedOut.pair, timedOut.typed, pairReadings.nearest(pair, lastTyped),
+                        timedOut.timing, grader.timedOut(timedOut.pair, timedOut.timing));
         view.questionTimedOut(timedOut);
     }
     timer.questionCurrent(now);

@@ -22,13 +22,25 @@ void QuestionReadings::load(const QString& questionFile, const QuestionBank& ban
 
 bool QuestionReadings::accepts(const QuestionItem& pair, const QByteArray& typed) const
 {
-    return answers.match(pair, typed, byReading).has_value();
+    return formOf(pair, typed).has_value();
 }
 
 std::optional<AnswerForm> QuestionReadings::formOf(const QuestionItem& pair,
                                                    const QByteArray& typed) const
 {
-    return answers.match(pair, typed, byReading);
+    return answers.match(pair, typed, byReadingFor(pair));
+}
+
+bool QuestionReadings::byReadingFor(const QuestionItem& pair) const
+{
+    return byReading || byReadingPairs.contains({pair.question, pair.answer});
+}
+
+void QuestionReadings::setPairsByReading(const QList<QuestionItem>& pairs)
+{
+    byReadingPairs.clear();
+    for (const QuestionItem& pair : pairs)
+        byReadingPairs.insert({pair.question, pair.answer});
 }
 
 RubySegments QuestionReadings::rubyFor(const QuestionItem& pair) const
@@ -41,7 +53,7 @@ RubySegments QuestionReadings::rubyFor(const QuestionItem& pair) const
 
 QString QuestionReadings::romajiTarget(const QuestionItem& pair) const
 {
-    return answers.romajiTarget(pair, byReading);
+    return answers.romajiTarget(pair, byReadingFor(pair));
 }
 
 void QuestionReadings::missed(const QuestionItem& pair)

@@ -26,11 +26,20 @@ public:
     void setFurigana(Furigana mode) { furigana = mode; }
     void setAnswerByReading(bool on) { byReading = on; }
     bool answerByReading() const { return byReading; }
+    // Pairs answered by their reading as well whatever the setting, in the review game they were
+    // chosen for; an empty list ends the choice.
+    void setPairsByReading(const QList<QuestionItem>& pairs);
+    const AcceptedAnswers& accepted() const { return answers; }
 
     bool accepts(const QuestionItem& pair, const QByteArray& typed) const;
     std::optional<AnswerForm> formOf(const QuestionItem& pair, const QByteArray& typed) const;
+    AcceptedAnswers::Nearest nearest(const QuestionItem& pair, const QByteArray& typed) const
+    {
+        return answers.nearest(pair, typed, byReadingFor(pair));
+    }
     RubySegments rubyFor(const QuestionItem& pair) const;
     QString romajiTarget(const QuestionItem& pair) const;
+    bool byReadingFor(const QuestionItem& pair) const;
 
     // A pair the learner missed wears its reading from then on, when that is the choice; the
     // notebook tells the pairs missed before, read once when first needed.
@@ -42,6 +51,7 @@ private:
     ReadingsTable readingsTable;
     QList<CompanionProblem> loadProblems;
     QSet<std::pair<QByteArray, QByteArray>> missedPairs;
+    QSet<std::pair<QByteArray, QByteArray>> byReadingPairs;
     Furigana furigana = Furigana::Never;
     bool byReading = false;
     bool hasReadings = false;

@@ -4,6 +4,8 @@
 #include "TestFiles.h"
 #include "drill/TFrmReport.h"
 #include "help/HelpTopics.h"
+#include "questions/TextCodec.h"
+#include "readings/ReadingsCompanion.h"
 #include "record/RecordMessages.h"
 #include "record/ScheduleTime.h"
 #include "record/TFrmNotebook.h"
@@ -14,6 +16,7 @@
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -27,8 +30,10 @@ namespace {
 QStringList rowTexts(QTableView* view, int row)
 {
     QStringList texts;
-    for (int column = 0; column < view->model()->columnCount(); ++column)
-        texts << view->model()->index(row, column).data().toString();
+    for (int column = 0; column < view->model()->columnCount(); ++column) {
+        if (!view->isColumnHidden(column))
+            texts << view->model()->index(row, column).data().toString();
+    }
     return texts;
 }
 
@@ -164,12 +169,13 @@ private slots:
         window().MenuNote->trigger();
         // Closed, it holds none of the record's rows.
         QCOMPARE(window().findChild<TFrmNotebook*>()->ListView1->model()->rowCount(), 0);
-        QCOMPARE(headers, (QStringList{"問題", "答え", "時間切れ", "正解", "正解平均", "最後の入力",
-                                       "次の復習", "思い出せる見込み"}));
+        QCOMPARE(headers,
+                 (QStringList{"問題", "答え", "時間切れ", "正解", "正解平均", "答え方",
+                              "最後の入力", "次の復習", "思い出せる見込み", "読みで答える"}));
         // After 3 days at a stability of 10 days, recall stands at 96 %.
-        QCOMPARE(level0, (QStringList{"KAWA", "kawa", "3", "1", "6.5秒", "kaw",
-                                      due.toLocalTime().toString("yyyy/MM/dd HH:mm"), "96%"}));
-        QCOMPARE(level1, (QStringList{"SORA", "sora", "1", "1", "6.5秒", "", "-", "-"}));
+        QCOMPARE(level0, (QStringList{"KAWA", "kawa", "3", "1", "6.5秒", "-", "kaw",
+                                      due.toLocalTime().toString("yyyy/MM/dd HH:mm"), "96%", ""}));
+        QCOMPARE(level1, (QStringList{"SORA", "sora", "1", "1", "6.5秒", "-", "", "-", "-", ""}));
     }
 
     void reviewGameDrawsOnlyNotebookPairs()
@@ -195,6 +201,43 @@ private slots:
         // Three fast answers in a row: the pair has left the notebook, and the file is back.
         QVERIFY(f->record.notebook().isEmpty());
         QCOMPARE(window().questionBank().Count(0), 2);
+    }
+
+    // The pair chosen in the notebook is answered by its reading in the review game, though the
+    // setting is off, and the record keeps that it was.
+    void readingChosenInTheNotebookAnswersTheReviewGame()
+    {
+        const QByteArray father = TextCodec::encode(u"お父さん"_qs).value();
+        f->record.progress[{father, father}] = missed(1, "");
+        f->settings.values = {{"Cnt", "1"}};
+        QuestionBank bank;
+        bank.Add(0, father, father);
+        file = f->folder.filePath("YOMI.DAT");
+        QuestionFile::write(file, bank);
+        TestFiles::writeBytes(ReadingsCompanion::companionPath(file),
+                              u"レベル\t問題\t回答\tよみ\t別解\t要確認\n"
+                              u"初級\tお父さん\tお父さん\tおとうさん\t\t\n"_qs.toUtf8());
+        f->show({file});
+        ModalScript script({[](QWidget* modal) {
+            auto* notebook = static_cast<TFrmNotebook*>(modal);
+            QTableView* view = notebook->ListView1;
+            view->setCurrentIndex(view->model()->index(0, NotebookModel::ByReadingColumn));
+            QTest::keyClick(view, Qt::Key_Space);
+            notebook->BitBtn1->click();
+        }});
+        window().MenuNote->trigger();
+        QCOMPARE(window().drill().state(), DrillState::Running);
+        ModalCloser closer;
+        window().Timer1Timer();
+        QInputMethodEvent typed;
+        typed.setCommitString(u"おとうさん"_qs);
+        QApplication::sendEvent(window().Edit1, &typed);
+        QTRY_COMPARE(closer.captions, QStringList{QStringLiteral("成績発表")});
+        QCOMPARE(f->record.games.constLast().outcomes.value(0).answeredBy,
+                 std::optional(AnswerForm::Reading));
+        QVERIFY(f->record.progress.value({father, father}).answerByReading);
+        // Outside the review game the reading answers only by the setting.
+        QVERIFY(!window().MenuByReading->isChecked());
     }
 
     void todaysReviewPlaysTheDuePairsThenTheNewOnes()

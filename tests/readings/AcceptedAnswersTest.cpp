@@ -14,6 +14,8 @@ private slots:
     void initTestCase();
     void typedTextAnswersItsPair_data();
     void typedTextAnswersItsPair();
+    void timedOutTextIsShownAgainstTheFormItWasNearest_data();
+    void timedOutTextIsShownAgainstTheFormItWasNearest();
     void romajiKeysAreJudgedAgainstATypableForm_data();
     void romajiKeysAreJudgedAgainstATypableForm();
     void questionWearsOnlyAReadingThatIsItsOwn_data();
@@ -43,6 +45,7 @@ const QuestionItem Mountain = pair(u"yama"_qs, u"yama"_qs);
 } // namespace
 
 Q_DECLARE_METATYPE(std::optional<AnswerForm>)
+Q_DECLARE_METATYPE(AnswerForm)
 Q_DECLARE_METATYPE(QuestionItem)
 Q_DECLARE_METATYPE(RubySegments)
 
@@ -93,6 +96,42 @@ void AcceptedAnswersTest::typedTextAnswersItsPair()
     QFETCH(bool, byReading);
 
     QTEST(answers.match(pair, cp932(typed), byReading), "form");
+}
+
+void AcceptedAnswersTest::timedOutTextIsShownAgainstTheFormItWasNearest_data()
+{
+    QTest::addColumn<QuestionItem>("pair");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("byReading");
+    QTest::addColumn<AnswerForm>("form");
+    QTest::addColumn<QString>("text");
+
+    QTest::addRow("nothing typed")
+        << Friday << QString() << true << AnswerForm::Answer << u"金曜日"_qs;
+    QTest::addRow("on the way to the reading")
+        << Friday << u"きんようぴ"_qs << true << AnswerForm::Reading << u"きんようび"_qs;
+    QTest::addRow("the reading is not offered unless answering by it")
+        << Friday << u"きんようぴ"_qs << false << AnswerForm::Alternative << u"きんよう"_qs;
+    QTest::addRow("on the way to an alternative in letters")
+        << Friday << u"kinyou"_qs << true << AnswerForm::Alternative << u"kinyoubi"_qs;
+    QTest::addRow("as near to none, the answer")
+        << Friday << u"x"_qs << true << AnswerForm::Answer << u"金曜日"_qs;
+    QTest::addRow("started as written")
+        << Friday << u"金よう"_qs << true << AnswerForm::Answer << u"金曜日"_qs;
+    QTest::addRow("a pair without readings")
+        << Mountain << u"yam"_qs << true << AnswerForm::Answer << u"yama"_qs;
+}
+
+void AcceptedAnswersTest::timedOutTextIsShownAgainstTheFormItWasNearest()
+{
+    QFETCH(QuestionItem, pair);
+    QFETCH(QString, typed);
+    QFETCH(bool, byReading);
+    QFETCH(AnswerForm, form);
+    QFETCH(QString, text);
+
+    QCOMPARE(answers.nearest(pair, cp932(typed), byReading),
+             (AcceptedAnswers::Nearest{form, cp932(text)}));
 }
 
 void AcceptedAnswersTest::romajiKeysAreJudgedAgainstATypableForm_data()

@@ -44,7 +44,7 @@ void playGame(GameRecorder& recorder, int first)
     recorder.useFile({QStringLiteral("/data/Q.DAT"), QByteArray(32, 0)});
     recorder.gameStarted(0, 20, 10, false);
     for (int n = first; n < first + 10; ++n)
-        recorder.timedOut(numbered(n), "x", {});
+        recorder.timedOut(numbered(n), "x", {}, {});
     recorder.gameReported(Inputs, ReportFigures::texts(Inputs));
 }
 
@@ -108,7 +108,7 @@ void GameRecorderTest::newSchedulerReplaysTheStoredReviewsOnTheWriter()
     recorder.open();
     recorder.useFile({QStringLiteral("/data/Q.DAT"), QByteArray(32, 0)});
     recorder.gameStarted(0, 20, 10, false);
-    recorder.answered(numbered(0), 90, {}, ReviewMark{Grade::Easy});
+    recorder.answered(numbered(0), 90, AnswerForm::Answer, {}, ReviewMark{Grade::Easy});
     recorder.gameEnded();
     QVERIFY(recorder.retryNow());
     const QString interval = QStringLiteral("SELECT due_ms - last_review_ms FROM schedules");

@@ -1,6 +1,10 @@
 #include "record/NotebookModel.h"
 
+#include "questions/QuestionBank.h"
+#include "readings/ReadingsTable.h"
+
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -73,6 +77,48 @@ private slots:
         QCOMPARE(questions(model), shown);
         for (int row = 0; row < model.rowCount(); ++row)
             QCOMPARE(model.entry(row).pair.question, shown[row].toLatin1());
+    }
+
+    // Only a pair with a reading offers the choice; the choice made here is told once, follows
+    // its row through a sort and sorts it, and the last answer's form is named.
+    void readingChoiceNeedsAReadingAndFollowsItsRow()
+    {
+        NotebookEntry yama = entry("YAMA", 2, 1, "ya");
+        yama.progress.lastAnsweredBy = AnswerForm::Reading;
+        QuestionBank bank;
+        bank.Add(0, "YAMA", "yama");
+        bank.Add(0, "KAWA", "kawa");
+        ReadingsTable table(bank);
+        table.setReading(0, 0, {QStringLiteral("やま"), {}, false});
+        AcceptedAnswers readings;
+        readings.setReadings(bank, table);
+
+        NotebookModel model;
+        QAbstractItemModelTester tester(&model);
+        model.setReadings(readings);
+        model.setEntries({entry("KAWA", 10, 0, ""), yama});
+        const QModelIndex kawaChoice = model.index(0, NotebookModel::ByReadingColumn);
+        const QModelIndex yamaChoice = model.index(1, NotebookModel::ByReadingColumn);
+        QVERIFY(!(model.flags(kawaChoice) & Qt::ItemIsUserCheckable));
+        QVERIFY(!model.setData(kawaChoice, Qt::Checked, Qt::CheckStateRole));
+        QCOMPARE(kawaChoice.data(Qt::AccessibleTextRole).toString(), QStringLiteral("よみなし"));
+        QCOMPARE(model.index(1, NotebookModel::AnsweredByColumn).data().toString(),
+                 QStringLiteral("よみ"));
+        QCOMPARE(model.index(0, NotebookModel::AnsweredByColumn).data().toString(),
+                 QStringLiteral("-"));
+
+        QSignalSpy chosen(&model, &NotebookModel::answerByReadingChosen);
+        QVERIFY(model.setData(yamaChoice, Qt::Checked, Qt::CheckStateRole));
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen[0][0].value<QuestionItem>(), (QuestionItem{"YAMA", "yama"}));
+        QCOMPARE(chosen[0][1].toBool(), true);
+        model.sort(NotebookModel::ByReadingColumn, Qt::DescendingOrder);
+        QCOMPARE(questions(model), (QStringList{"YAMA", "KAWA"}));
+        QVERIFY(model.answerByReading(0));
+        QCOMPARE(model.index(0, NotebookModel::ByReadingColumn).data(Qt::CheckStateRole),
+                 QVariant(Qt::Checked));
+        QCOMPARE(model.index(0, NotebookModel::ByReadingColumn).data(Qt::AccessibleTextRole),
+                 QVariant(QStringLiteral("読みで答える")));
     }
 };
 

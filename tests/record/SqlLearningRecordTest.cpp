@@ -53,6 +53,11 @@ private slots:
     void timingIsStoredWithEachAnswer();
     void upgradeMarksResultsMissingAnswers();
     void upgradeLogsPastAnswersAndReplaysTheirSchedules();
+    void answerFormsAndReadingChoiceAreKept();
+
+private:
+    // Takes a record back to what version 3 wrote.
+    void dropVersion4();
 
 private:
     QString path() const { return folder->filePath(QStringLiteral("sub/record.sqlite")); }
@@ -359,8 +364,10 @@ void SqlLearningRecordTest::upgradeMarksResultsMissingAnswers()
           "ALTER TABLE outcomes DROP COLUMN match_ms", "ALTER TABLE outcomes DROP COLUMN keys",
           "ALTER TABLE outcomes DROP COLUMN corrections",
           "ALTER TABLE outcomes DROP COLUMN input_mode", "DROP TABLE reviews",
-          "DROP TABLE schedules", "DROP TABLE record_state", "PRAGMA user_version=1"})
+          "DROP TABLE schedules", "DROP TABLE record_state"})
         RecordQuery::row(path(), statement);
+    dropVersion4();
+    RecordQuery::row(path(), "PRAGMA user_version=1");
     QCOMPARE(RecordQuery::value(path(), "PRAGMA user_version").toInt(), 1);
 
     SqlLearningRecord record(path());
@@ -374,9 +381,6 @@ void SqlLearningRecordTest::upgradeMarksResultsMissingAnswers()
                                       " FROM outcomes"),
              (QVariantList{12, 0, 12}));
 }
-
-QTEST_GUILESS_MAIN(SqlLearningRecordTest)
-#include "SqlLearningRecordTest.moc"
 
 void SqlLearningRecordTest::upgradeLogsPastAnswersAndReplaysTheirSchedules()
 {
@@ -393,9 +397,11 @@ void SqlLearningRecordTest::upgradeLogsPastAnswersAndReplaysTheirSchedules()
         QVERIFY(record.recordAnswer(*game, timeOut(missed, "mis")));
         QVERIFY(record.recordAnswer(*game, correct(quick, 5))); // no timing, as before it was kept
     }
-    for (const char* statement : {"DROP TABLE reviews", "DROP TABLE schedules",
-                                  "DROP TABLE record_state", "PRAGMA user_version=2"})
+    for (const char* statement :
+         {"DROP TABLE reviews", "DROP TABLE schedules", "DROP TABLE record_state"})
         RecordQuery::row(path(), statement);
+    dropVersion4();
+    RecordQuery::row(path(), "PRAGMA user_version=2");
 
     SqlLearningRecord record(path());
     QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
@@ -425,3 +431,58 @@ void SqlLearningRecordTest::upgradeLogsPastAnswersAndReplaysTheirSchedules()
     QCOMPARE(notebook[0].schedule->state, PairState::Learning);
     QCOMPARE(RecordQuery::value(path(), "SELECT value FROM record_state"), 0);
 }
+
+void SqlLearningRecordTest::dropVersion4()
+{
+    for (const char* statement :
+         {"ALTER TABLE outcomes DROP COLUMN answered_by",
+          "ALTER TABLE pairs DROP COLUMN last_answered_by",
+          "ALTER TABLE pairs DROP COLUMN by_reading", "ALTER TABLE games DROP COLUMN listening"})
+        RecordQuery::row(path(), statement);
+}
+
+// A record of version 3 gains the columns with nothing known of its answers; from then on the
+// form of each correct answer, the pair's last one, its choice and a game's mode are kept.
+void SqlLearningRecordTest::answerFormsAndReadingChoiceAreKept()
+{
+    const QuestionItem kin{"金", "きん"};
+    {
+        SqlLearningRecord record(path());
+        QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+        const std::optional<qint64> game = record.beginGame(someGame());
+        QVERIFY(game && record.recordAnswer(*game, correct(kin, 12)));
+    }
+    dropVersion4();
+    RecordQuery::row(path(), "PRAGMA user_version=3");
+
+    SqlLearningRecord record(path());
+    QCOMPARE(record.open(), LearningRecord::OpenOutcome::Opened);
+    GameStart spoken = someGame();
+    spoken.listening = true;
+    const std::optional<qint64> game = record.beginGame(spoken);
+    QVERIFY(game);
+    AnswerOutcome byReading = correct(kin, 80); // slow: into the notebook
+    byReading.answeredBy = AnswerForm::Reading;
+    AnswerOutcome byAlternative = correct(kin, 70);
+    byAlternative.answeredBy = AnswerForm::Alternative;
+    QVERIFY(record.recordAnswer(*game, byReading));
+    QVERIFY(record.recordAnswer(*game, timeOut(kin, "き")));
+    QVERIFY(record.recordAnswer(*game, byAlternative));
+    QVERIFY(record.setAnswerByReading(kin, true));
+
+    QCOMPARE(RecordQuery::row(path(), "SELECT group_concat(ifnull(answered_by, 'none'))"
+                                      " FROM (SELECT answered_by FROM outcomes ORDER BY id)"),
+             (QVariantList{"none,2,none,1"}));
+    QCOMPARE(RecordQuery::row(path(), "SELECT group_concat(listening) FROM games"),
+             (QVariantList{"0,1"}));
+    const QList<NotebookEntry> notebook = record.notebook();
+    QCOMPARE(notebook.size(), 1);
+    QCOMPARE(notebook[0].progress.lastAnsweredBy, std::optional(AnswerForm::Alternative));
+    QVERIFY(notebook[0].progress.answerByReading);
+    // A form no version writes is read as unknown, not as some other form.
+    RecordQuery::row(path(), "UPDATE pairs SET last_answered_by = 7");
+    QCOMPARE(record.notebook()[0].progress.lastAnsweredBy, std::nullopt);
+}
+
+QTEST_GUILESS_MAIN(SqlLearningRecordTest)
+#include "SqlLearningRecordTest.moc"

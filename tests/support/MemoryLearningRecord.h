@@ -79,6 +79,12 @@ public:
         return writable;
     }
 
+    bool setAnswerByReading(const QuestionItem& pair, bool on) override
+    {
+        progress[{pair.question, pair.answer}].answerByReading = on;
+        return writable;
+    }
+
     bool clear() override
     {
         games.clear();
