@@ -22,29 +22,35 @@ struct FileScan
     QString failure;
 };
 
-QString readFailure(const QString& path, qint64 size, QByteArray& bytes)
+HandInFolder::Seen seenOf(const QFileInfo& info)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    // Asking for one byte past the limit tells a file that is too large without reading all of
-    // it; asking for one byte past the listed size, a file that grew since it was listed.
-    bytes = file.read(std::min(size, HandInReader::MostBytes) + 1);
-    return {};
+    return {info.size(), info.lastModified().toMSecsSinceEpoch()};
 }
 
+// A file not seen before is looked at only once it is open: a share answers every look by a
+// file's path slowly, and the open file tells its size and time itself.
 FileScan scanned(const QDir& dir, const QString& name,
                  const QHash<QString, HandInFolder::Seen>& seen)
 {
-    const QFileInfo info(dir, name);
-    FileScan file{{info.size(), info.lastModified().toMSecsSinceEpoch()}, false, {}, {}};
-    const auto known = seen.constFind(name);
-    if (known != seen.cend() && *known == file.seen)
+    const QString path = dir.filePath(name);
+    FileScan file{{}, true, {}, {}};
+    if (const auto known = seen.constFind(name); known != seen.cend()) {
+        file.seen = seenOf(QFileInfo(path));
+        if (*known == file.seen) {
+            file.changed = false;
+            return file;
+        }
+    }
+    QFile handle(path);
+    if (!handle.open(QIODevice::ReadOnly)) {
+        file.failure = handle.errorString();
         return file;
-    file.changed = true;
-    QByteArray bytes;
-    if (file.failure = readFailure(info.filePath(), file.seen.size, bytes); !file.failure.isEmpty())
-        return file;
+    }
+    file.seen = {handle.size(),
+                 handle.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch()};
+    // Asking for one byte past the limit tells a file that is too large without reading all of
+    // it; asking for one byte past its size, a file that grows while it is read.
+    const QByteArray bytes = handle.read(std::min(file.seen.size, HandInReader::MostBytes) + 1);
     auto read = HandInReader::read(bytes);
     if (read)
         file.handIn = std::move(read.value());
