@@ -234,17 +234,19 @@ bool SqlLearningRecord::finishGame(qint64 game, const GameResult& result)
 
 bool SqlLearningRecord::removeFromNotebook(const QuestionItem& pair)
 {
-    failure = {};
-    if (!opened)
-        return false;
-    return inTransaction([&] {
-        PairProgress progress;
-        const std::optional<qint64> id = pairId(pair, progress);
-        return id && storeProgress(*id, NotebookRule::removedByHand(progress));
-    });
+    return changeProgress(pair, &NotebookRule::removedByHand);
 }
 
 bool SqlLearningRecord::setAnswerByReading(const QuestionItem& pair, bool on)
+{
+    return changeProgress(pair, [on](PairProgress progress) {
+        progress.answerByReading = on;
+        return progress;
+    });
+}
+
+bool SqlLearningRecord::changeProgress(const QuestionItem& pair,
+                                       const std::function<PairProgress(PairProgress)>& change)
 {
     failure = {};
     if (!opened)
@@ -252,10 +254,7 @@ bool SqlLearningRecord::setAnswerByReading(const QuestionItem& pair, bool on)
     return inTransaction([&] {
         PairProgress progress;
         const std::optional<qint64> id = pairId(pair, progress);
-        if (!id)
-            return false;
-        progress.answerByReading = on;
-        return storeProgress(*id, progress);
+        return id && storeProgress(*id, change(progress));
     });
 }
 

@@ -91,6 +91,9 @@ private:
     std::optional<qint64> fileId(const RecordedFile& file);
     std::optional<qint64> pairId(const QuestionItem& pair, PairProgress& progress);
     bool storeProgress(qint64 pair, const PairProgress& progress);
+    // One transaction: the pair's progress as the change makes it.
+    bool changeProgress(const QuestionItem& pair,
+                        const std::function<PairProgress(PairProgress)>& change);
     bool storeOutcome(qint64 game, qint64 pair, const AnswerOutcome& outcome);
     bool logReview(qint64 game, qint64 pair, const AnswerOutcome& outcome);
     bool moveSchedule(qint64 pair, Grade grade, const QDateTime& at);
