@@ -183,7 +183,7 @@ void TFrmMain::MenuStartClick()
 
 GameSettings TFrmMain::gameSettings() const
 {
-    return {settings.secondsPerQuestion, settings.questionsPerGame};
+    return {settings.secondsPerQuestion, settings.questionsPerGame, false};
 }
 
 void TFrmMain::MenuStopClick()

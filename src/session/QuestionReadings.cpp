@@ -20,9 +20,10 @@ void QuestionReadings::load(const QString& questionFile, const QuestionBank& ban
     readingsTable = std::move(matched.readings);
 }
 
-bool QuestionReadings::accepts(const QuestionItem& pair, const QByteArray& typed) const
+bool QuestionReadings::accepts(const QuestionItem& pair, const QByteArray& typed,
+                               bool alsoReading) const
 {
-    return answers.match(pair, typed, byReading).has_value();
+    return answers.match(pair, typed, byReading || alsoReading).has_value();
 }
 
 std::optional<AnswerForm> QuestionReadings::formOf(const QuestionItem& pair,

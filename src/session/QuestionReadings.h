@@ -27,7 +27,10 @@ public:
     void setAnswerByReading(bool on) { byReading = on; }
     bool answerByReading() const { return byReading; }
 
-    bool accepts(const QuestionItem& pair, const QByteArray& typed) const;
+    // The reading is accepted when the learner chose to answer by reading, or when alsoReading.
+    bool accepts(const QuestionItem& pair, const QByteArray& typed, bool alsoReading = false) const;
+    // Nothing for a pair without a reading or alternatives.
+    const PairReading* readingOf(const QuestionItem& pair) const { return answers.readingOf(pair); }
     std::optional<AnswerForm> formOf(const QuestionItem& pair, const QByteArray& typed) const;
     RubySegments rubyFor(const QuestionItem& pair) const;
     QString romajiTarget(const QuestionItem& pair) const;
