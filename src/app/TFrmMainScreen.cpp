@@ -47,7 +47,10 @@ void TFrmMain::setBarPosition(int position)
 
 void TFrmMain::showQuestion(const QByteArray& question, const RubySegments& ruby)
 {
-    Panel1->setRubyText(TextCodec::decode(question), ruby);
+    if (listening->hidesQuestion())
+        Panel1->setRubyText(ListeningCommand::HiddenQuestion, {});
+    else
+        Panel1->setRubyText(TextCodec::decode(question), ruby);
     romajiInput->follow();
 }
 

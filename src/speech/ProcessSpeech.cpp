@@ -57,6 +57,14 @@ void ProcessSpeech::cancelAll()
     }
 }
 
+void ProcessSpeech::useSettings(double speed, const QString& voice)
+{
+    cancelAll();
+    setup.installed = SpeechPrograms::find(voice);
+    setup.choice = SynthesiserChoice::of(setup.installed);
+    setup.speed = speed;
+}
+
 QString ProcessSpeech::refusal(const SpeechLine& line) const
 {
     if (line.text.trimmed().isEmpty())

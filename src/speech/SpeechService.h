@@ -24,4 +24,8 @@ public:
 
     // Drops every request not answered yet; their done is never called.
     virtual void cancelAll() = 0;
+
+    // The speed (0.5 to 2.0) and the voice file (empty for the installed one) of the lines
+    // asked for from now on; the synthesiser is chosen again for them.
+    virtual void useSettings(double speed, const QString& voice) = 0;
 };

@@ -23,6 +23,11 @@ public:
         ++cancels;
     }
 
+    void useSettings(double speed, const QString& voice) override
+    {
+        settingsUsed << QStringLiteral("%1 %2").arg(speed).arg(voice);
+    }
+
     // Answers the oldest request: its sound is the file at path.
     void answer(const QString& path) { answerWith(path); }
     void fail(const QString& fault) { answerWith(SpeechAudio::failed(fault)); }
@@ -38,6 +43,7 @@ public:
 
     QStringList requested;
     int cancels = 0;
+    QStringList settingsUsed; // "SPEED VOICE" at each change
 
 private:
     struct Request
