@@ -1,6 +1,8 @@
 #include "app/ListeningCommand.h"
 
 #include "app/TodaysReviewCommand.h"
+#include "help/HelpRouting.h"
+#include "help/HelpTopics.h"
 #include "platform/MessageBox.h"
 #include "platform/WavePlayer.h"
 #include "speech/SpeechService.h"
@@ -52,6 +54,11 @@ void ListeningCommand::showIn(QMainWindow& window, QMenu& fileMenu, QAction& fil
     againButton->setGeometry(88, 96, 140, 25);
     againButton->setFocusPolicy(Qt::NoFocus);
     againButton->hide();
+
+    for (QObject* part :
+         {static_cast<QObject*>(MenuListen), static_cast<QObject*>(MenuListenLevel),
+          static_cast<QObject*>(MenuListenToday), static_cast<QObject*>(againButton)})
+        HelpRouting::setContext(part, HelpTopics::ListeningContext);
 
     connect(MenuListen, &QAction::triggered, this, &ListeningCommand::startLevel);
     connect(MenuListenLevel, &QAction::triggered, this, &ListeningCommand::startLevel);

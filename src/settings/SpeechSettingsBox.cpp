@@ -1,5 +1,8 @@
 #include "settings/SpeechSettingsBox.h"
 
+#include "help/HelpRouting.h"
+#include "help/HelpTopics.h"
+
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -20,6 +23,9 @@ SpeechSettingsBox::SpeechSettingsBox(QWidget* parent)
     voiceEdit->setObjectName(QStringLiteral("voiceEdit"));
     voiceEdit->setPlaceholderText(QStringLiteral("空欄なら入っている声"));
     voiceEdit->setAccessibleName(QStringLiteral("声のファイル (.htsvoice)"));
+
+    HelpRouting::setContext(this, HelpTopics::ReadAloudContext);
+    HelpRouting::setContext(voiceEdit, HelpTopics::VoicesContext);
 
     auto* layout = new QFormLayout(this);
     layout->addRow(readAloudCheck);
