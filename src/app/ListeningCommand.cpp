@@ -17,6 +17,13 @@ namespace {
 
 const QString EmptyLevelMessage = QStringLiteral("このレベルには問題が登録されていません");
 
+// The bar's positions at which the time left is spoken, and what is said.
+const std::pair<int, SpeechLine> TimeAnnouncements[] = {
+    {Drill::BarMaximum / 2, {QStringLiteral("残り半分"), QStringLiteral("のこりはんぶん")}},
+    {Drill::BarMaximum - 2000 / Drill::TickMilliseconds,
+     {QStringLiteral("あと2秒"), QStringLiteral("あとにびょう")}},
+};
+
 } // namespace
 
 const QString ListeningCommand::HiddenQuestion = QStringLiteral("（聞いて入力してください）");
@@ -110,6 +117,20 @@ void ListeningCommand::questionAppeared(const QuestionItem& pair,
     speaker.say(lineOf(pair));
     if (next)
         speaker.prepare(lineOf(*next));
+    if (current.readAloud) {
+        for (const auto& [position, line] : TimeAnnouncements)
+            speaker.prepare(line);
+    }
+}
+
+void ListeningCommand::barMoved(int position)
+{
+    if (!current.readAloud || session.state() != DrillState::Running)
+        return;
+    for (const auto& [at, line] : TimeAnnouncements) {
+        if (position == at)
+            speaker.announce(line);
+    }
 }
 
 void ListeningCommand::startLevel()

@@ -46,6 +46,8 @@ public:
     const SpeechSettings& speechSettings() const { return current; }
     // What can be done in the session's state.
     void refresh();
+    // With 読み上げ on, the time left is spoken at the half and at the last two seconds.
+    void barMoved(int position);
     // The question line hides the question while a listening game is played.
     bool hidesQuestion() const;
 

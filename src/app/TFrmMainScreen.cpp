@@ -43,6 +43,7 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
 void TFrmMain::setBarPosition(int position)
 {
     showBar(position);
+    listening->barMoved(position);
 }
 
 void TFrmMain::showQuestion(const QByteArray& question, const RubySegments& ruby)

@@ -35,6 +35,19 @@ void Speaker::prepare(const SpeechLine& line)
         request(line);
 }
 
+void Speaker::announce(const SpeechLine& line)
+{
+    const auto sound = sounds.constFind(keyOf(line));
+    if (sound == sounds.constEnd()) {
+        prepare(line);
+        return;
+    }
+    ++playing;
+    waitingForSound = false;
+    if (player.open(*sound))
+        player.play();
+}
+
 void Speaker::again()
 {
     if (!waitingForSound && sounds.contains(current)) {

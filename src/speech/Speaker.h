@@ -23,6 +23,9 @@ public:
     void say(const SpeechLine& line);
     // Has the line's sound made now, so that saying it later does not wait.
     void prepare(const SpeechLine& line);
+    // Speaks line at once when its sound is ready, cutting off what plays, and otherwise has it
+    // made for the next time; nothing waits for it to end.
+    void announce(const SpeechLine& line);
     // Speaks the line said last once more, when its sound is ready.
     void again();
     // Silence: nothing asked for is said any more, and the next fault is told again.

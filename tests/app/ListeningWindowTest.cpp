@@ -21,7 +21,7 @@ private slots:
 
     void theAnswerIsHeardThenTypedAndF3SpeaksItAgain();
     void speechThatFailsIsToldOnceAndTheGameGoesOnInSilence();
-    void readAloudSpeaksTheShownQuestionsWithoutHoldingTheBar();
+    void readAloudSpeaksTheQuestionsAndTheTimeLeftWithoutHoldingTheBar();
 
 private:
     std::unique_ptr<MainWindowFixture> f;
@@ -117,7 +117,7 @@ void ListeningWindowTest::speechThatFailsIsToldOnceAndTheGameGoesOnInSilence()
     QVERIFY(f->player.played.isEmpty());
 }
 
-void ListeningWindowTest::readAloudSpeaksTheShownQuestionsWithoutHoldingTheBar()
+void ListeningWindowTest::readAloudSpeaksTheQuestionsAndTheTimeLeftWithoutHoldingTheBar()
 {
     f->settings.values.insert("ReadAloud", 1);
     f->settings.values.insert("SpeechSpeed", "1.5");
@@ -130,6 +130,20 @@ void ListeningWindowTest::readAloudSpeaksTheShownQuestionsWithoutHoldingTheBar()
     QCOMPARE(f->speech.nextLine(), (SpeechLine{"やま", {}}));
     QCOMPARE(window().ProgressBar1->value(), 2);
     QVERIFY(!window().findChild<QPushButton*>("againButton")->isVisible());
+
+    // The time left is spoken at the half and at the last two seconds, and nowhere else.
+    f->speech.answerAll();
+    QCOMPARE(f->speech.requested, (QStringList{"やま", "かわ", "残り半分", "あと2秒"}));
+    QCOMPARE(f->player.played, QStringList{"やま.wav"});
+    ticks(47);
+    QCOMPARE(f->player.played.size(), 1);
+    ticks(1);
+    QCOMPARE(window().ProgressBar1->value(), 50);
+    QCOMPARE(f->player.played.last(), QStringLiteral("残り半分.wav"));
+    ticks(30);
+    QCOMPARE(f->player.played, (QStringList{"やま.wav", "残り半分.wav", "あと2秒.wav"}));
+    ticks(19);
+    QCOMPARE(f->player.played.size(), 3);
 }
 
 QTEST_MAIN(ListeningWindowTest)
