@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 const QString EmptyLevelMessage = QStringLiteral("このレベルには問題が登録されていません");
@@ -79,7 +81,7 @@ void ListeningCommand::useSettings(const SpeechSettings& chosen)
 {
     current = chosen;
     session.setReadAloud(chosen.readAloud);
-    services.speech.useSettings(chosen.speed, chosen.voice);
+    voiceFault = services.speech.useSettings(chosen.speed, chosen.voice);
 }
 
 void ListeningCommand::refresh()
@@ -114,6 +116,8 @@ SpeechLine ListeningCommand::lineOf(const QuestionItem& pair) const
 void ListeningCommand::questionAppeared(const QuestionItem& pair,
                                         const std::optional<QuestionItem>& next)
 {
+    if (!voiceFault.isEmpty())
+        tell(std::exchange(voiceFault, QString()));
     speaker.say(lineOf(pair));
     if (next)
         speaker.prepare(lineOf(*next));

@@ -75,4 +75,6 @@ private:
     std::function<GameSettings()> settings;
     TodaysReviewCommand* today = nullptr;
     bool wasInGame = false;
+    // Why the chosen voice is none, told with the next question spoken.
+    QString voiceFault;
 };

@@ -57,12 +57,13 @@ void ProcessSpeech::cancelAll()
     }
 }
 
-void ProcessSpeech::useSettings(double speed, const QString& voice)
+QString ProcessSpeech::useSettings(double speed, const QString& voice)
 {
     cancelAll();
     setup.installed = SpeechPrograms::find(voice);
     setup.choice = SynthesiserChoice::of(setup.installed);
     setup.speed = speed;
+    return setup.installed.voiceFault;
 }
 
 QString ProcessSpeech::refusal(const SpeechLine& line) const

@@ -32,7 +32,7 @@ public:
 
     void synthesise(const SpeechLine& line, Done done) override;
     void cancelAll() override;
-    void useSettings(double speed, const QString& voice) override;
+    QString useSettings(double speed, const QString& voice) override;
 
     // The program, arguments and input that speak text into the wave file out, with the trace
     // written to trace when the program gives one.

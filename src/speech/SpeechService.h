@@ -26,6 +26,7 @@ public:
     virtual void cancelAll() = 0;
 
     // The speed (0.5 to 2.0) and the voice file (empty for the installed one) of the lines
-    // asked for from now on; the synthesiser is chosen again for them.
-    virtual void useSettings(double speed, const QString& voice) = 0;
+    // asked for from now on; the synthesiser is chosen again for them. Returns why the voice
+    // named is not one, empty when it is or none is named.
+    virtual QString useSettings(double speed, const QString& voice) = 0;
 };

@@ -22,6 +22,7 @@ private slots:
     void theAnswerIsHeardThenTypedAndF3SpeaksItAgain();
     void speechThatFailsIsToldOnceAndTheGameGoesOnInSilence();
     void readAloudSpeaksTheQuestionsAndTheTimeLeftWithoutHoldingTheBar();
+    void aVoiceThatIsNoVoiceIsToldOnceWithTheFirstQuestionSpoken();
 
 private:
     std::unique_ptr<MainWindowFixture> f;
@@ -144,6 +145,25 @@ void ListeningWindowTest::readAloudSpeaksTheQuestionsAndTheTimeLeftWithoutHoldin
     QCOMPARE(f->player.played, (QStringList{"やま.wav", "残り半分.wav", "あと2秒.wav"}));
     ticks(19);
     QCOMPARE(f->player.played.size(), 3);
+}
+
+void ListeningWindowTest::aVoiceThatIsNoVoiceIsToldOnceWithTheFirstQuestionSpoken()
+{
+    f->speech.voiceFault = u"/v/notes.txt は声のファイル (.htsvoice) ではありません。"_qs;
+    f->settings.values.insert("SpeechVoice", "/v/notes.txt");
+    f->show({file()});
+    QCOMPARE(f->speech.settingsUsed.last(), QStringLiteral("1 /v/notes.txt"));
+    QTest::qWait(0);
+    QVERIFY(f->messageBox.told.isEmpty());
+    for (int game = 0; game < 2; ++game) {
+        window().findChild<QAction*>("MenuListen")->trigger();
+        ticks(1);
+        f->speech.answerAll();
+        f->player.endSound();
+        window().MenuEnd->trigger();
+    }
+    QTRY_COMPARE(f->messageBox.told.size(), 1);
+    QVERIFY(f->messageBox.told.first().contains(f->speech.voiceFault));
 }
 
 QTEST_MAIN(ListeningWindowTest)

@@ -176,6 +176,19 @@ private slots:
         QVERIFY(WaveDecoder::decodeFile(*reading));
     }
 
+    void aVoiceFileThatIsNoVoiceIsNamedWhenChosen()
+    {
+        QTemporaryDir folder;
+        const QString text = folder.filePath("notes.htsvoice");
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a voice");
+        file.close();
+        ProcessSpeech service({}, SpeechCache(folder.path()));
+        QVERIFY(service.useSettings(1.0, text).contains("notes.htsvoice"));
+        QCOMPARE(service.useSettings(1.0, {}), QString());
+    }
+
     void theCommandCarriesSpeedVoiceAndDictionary()
     {
         ProcessSpeech::Setup setup = openJTalkAt("/bin/open_jtalk");

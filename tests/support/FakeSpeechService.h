@@ -23,9 +23,10 @@ public:
         ++cancels;
     }
 
-    void useSettings(double speed, const QString& voice) override
+    QString useSettings(double speed, const QString& voice) override
     {
         settingsUsed << QStringLiteral("%1 %2").arg(speed).arg(voice);
+        return voiceFault;
     }
 
     // Answers the oldest request: its sound is the file at path.
@@ -44,6 +45,7 @@ public:
     QStringList requested;
     int cancels = 0;
     QStringList settingsUsed; // "SPEED VOICE" at each change
+    QString voiceFault;       // what useSettings answers
 
 private:
     struct Request
