@@ -47,14 +47,18 @@ void ProcessSpeech::synthesise(const SpeechLine& line, Done done)
 
 void ProcessSpeech::cancelAll()
 {
-    jobs.clear();
     if (process) {
         process->disconnect(this);
         process->kill();
+        process->waitForFinished(1000);
         process->deleteLater();
         process = nullptr;
         limit.stop();
+        // The files of the line cut short are never finished.
+        QFile::remove(workPath(QStringLiteral(".part")));
+        QFile::remove(workPath(QStringLiteral(".trace")));
     }
+    jobs.clear();
 }
 
 QString ProcessSpeech::useSettings(double speed, const QString& voice)

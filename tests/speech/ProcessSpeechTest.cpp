@@ -1,6 +1,7 @@
 #include "speech/ProcessSpeech.h"
 #include "media/WaveDecoder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,6 +110,21 @@ private slots:
         QVERIFY(!audio);
         QVERIFY2(audio.failure().contains("止めました"), why(audio).constData());
         QVERIFY(clock.elapsed() < 10000);
+    }
+
+    void cancellingLeavesNoUnfinishedFiles()
+    {
+        QTemporaryDir folder;
+        const QString cache = folder.filePath("cache");
+        ProcessSpeech service(openJTalkAt(script(folder, "touch \"$8\" \"${10}\"; exec sleep 30")),
+                              SpeechCache(cache));
+        Answer answer;
+        service.synthesise({"山", {}}, answer.done());
+        QTRY_COMPARE(QDir(cache).entryList(QDir::Files).size(), 2);
+        service.cancelAll();
+        QCOMPARE(QDir(cache).entryList(QDir::Files), QStringList());
+        QTest::qWait(50);
+        QVERIFY(!answer.audio.has_value());
     }
 
     void aFailingSynthesiserIsReportedAndTheNextLineStillTried_data()
