@@ -83,7 +83,7 @@ void recorderAnswer(benchmark::State& state)
     GameRecorder recorder(record);
     recorder.open();
     recorder.useFile({QStringLiteral("/bench/Q.DAT"), QByteArray(32, 0)});
-    recorder.gameStarted(0, 20, AnswersPerGame, false);
+    recorder.gameStarted(0, 20, AnswersPerGame, false, false);
     int i = 0;
     qint64 slowest = 0;
     for (auto _ : state) {

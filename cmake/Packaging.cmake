@@ -31,9 +31,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6charts6")
 # The help viewer, the Japanese font the windows ask for, Japanese texts on Qt's own buttons
 # and file dialog, and the dictionaries proposed readings come from: the analysers' (their
-# libraries the readings module links, which dpkg-shlibdeps finds) and the word dictionary.
+# libraries the readings module links, which dpkg-shlibdeps finds) and the word dictionary; the
+# speech synthesiser with its dictionary, and the kana-only one for a machine without a voice.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "assistant-qt6, fonts-ipafont-gothic, qt6-translations-l10n, mecab-ipadic-utf8, kakasi-dic, edict")
+    "assistant-qt6, fonts-ipafont-gothic, qt6-translations-l10n, mecab-ipadic-utf8, kakasi-dic, edict, open-jtalk, open-jtalk-mecab-naist-jdic, espeak-ng")
+# The synthesiser's one packaged voice is in contrib, which a package in main may only suggest.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "hts-voice-nitech-jp-atr503-m001")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

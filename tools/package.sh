@@ -31,4 +31,4 @@ appstreamcli validate-tree --no-net "$tree"
 
 echo "Files of $(basename "$deb"):"
 dpkg-deb -c "$deb"
-dpkg-deb -f "$deb" Depends Recommends
+dpkg-deb -f "$deb" Depends Recommends Suggests

@@ -19,6 +19,7 @@
 #include "results/ResultsModule.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartOptions.h"
+#include "speech/ProcessSpeech.h"
 #include "widgets/FirstExposure.h"
 #include "widgets/JapaneseFont.h"
 
@@ -83,9 +84,11 @@ int run(int argc, char* argv[])
     ProposerModule proposer(
         ProgramModule::pathFor(QApplication::applicationFilePath(), ProductInfo::ReadingsModule),
         ReadingSources{});
+    // The synthesiser is looked for once the stored speech settings are read, after the window.
+    ProcessSpeech speech({}, SpeechCache(SpeechCache::standardFolder()));
     TFrmMain window({messageBox, fileDialog, colorDialog, fontDialog, helpViewer, random,
                      wavePlayer, settings, QApplication::applicationFilePath(), record,
-                     resultsWindows, proposer});
+                     resultsWindows, proposer, speech});
     window.show();
     // Start-up goes on once the window is on the screen and painted: the settings, the file,
     // the record's database driver and the audio libraries would otherwise hold up the first

@@ -37,6 +37,11 @@ TFrmMain::TFrmMain(const Services& services)
     today.showIn(*MenuToday, *MenuLevel, [this] { return gameSettings(); });
     today.showSettingsIn(*MenuReviewSetting, *this);
     connect(&today, &TodaysReviewCommand::started, this, &TFrmMain::RefreshWindow);
+    listening = new ListeningCommand(
+        session, {services.speech, services.wavePlayer, services.messageBox}, this);
+    listening->showIn(*this, *MenuFile, *MenuStop, *MenuLevel, today,
+                      [this] { return gameSettings(); });
+    connect(listening, &ListeningCommand::started, this, &TFrmMain::RefreshWindow);
     readings = new ReadingsCommand(session, *Panel1,
                                    {services.messageBox, services.fileDialog, services.random});
     readings->setParent(this);
@@ -111,18 +116,20 @@ QString TFrmMain::loadSettings()
     learnerName = loaded.settings.learnerName;
     today.useStored(loaded.settings.review);
     readings->useStored(loaded.settings.furigana, loaded.settings.answerByReading);
+    listening->useSettings(loaded.settings.speech);
     return loaded.firstError.value_or(QString());
 }
 
 void TFrmMain::saveSettings()
 {
-    const StoredSettings stored{settings,
-                                recent.all(),
-                                romajiInput->isActive(),
-                                learnerName,
-                                today.reviewSettings(),
-                                readings->furigana(),
-                                readings->answerByReading()};
+    StoredSettings stored{settings,
+                          recent.all(),
+                          romajiInput->isActive(),
+                          learnerName,
+                          today.reviewSettings(),
+                          readings->furigana(),
+                          readings->answerByReading()};
+    stored.speech = listening->speechSettings();
     if (const Outcome<QString> saved = store.saveAll(stored); !saved)
         services.messageBox.showError(saved.failure());
 }
@@ -133,6 +140,9 @@ void TFrmMain::RefreshWindow()
     showRecentFiles(recent);
     for (int level = 0; level < QuestionBank::LevelCount; ++level)
         MenuLv[level]->setChecked(level == session.level());
+    listening->refresh();
+    if (listening->hidesQuestion())
+        Panel1->setRubyText(ListeningCommand::HiddenQuestion, {});
 }
 
 void TFrmMain::LoadQuestionFile(const QString& path)
@@ -183,7 +193,7 @@ void TFrmMain::MenuStartClick()
 
 GameSettings TFrmMain::gameSettings() const
 {
-    return {settings.secondsPerQuestion, settings.questionsPerGame};
+    return {settings.secondsPerQuestion, settings.questionsPerGame, false};
 }
 
 void TFrmMain::MenuStopClick()
@@ -220,8 +230,11 @@ void TFrmMain::MenuScorClick()
 void TFrmMain::MenuSettingClick()
 {
     frmSetting->setValues(settings);
-    if (frmSetting->exec() == QDialog::Accepted)
-        settings = frmSetting->values();
+    frmSetting->setSpeech(listening->speechSettings());
+    if (frmSetting->exec() != QDialog::Accepted)
+        return;
+    settings = frmSetting->values();
+    listening->useSettings(frmSetting->speech());
 }
 
 void TFrmMain::MenuSoundClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProductInfo.h"
+#include "app/ListeningCommand.h"
 #include "app/MainWindowUi.h"
 #include "app/OnDemandWindows.h"
 #include "app/ReadingsCommand.h"
@@ -49,6 +50,7 @@ public:
         LearningRecord& record;
         ResultsWindowFactory& resultsWindows;
         ReadingProposer& readingProposer;
+        SpeechService& speech;
     };
 
     explicit TFrmMain(const Services& services);
@@ -132,7 +134,8 @@ private:
     DrillSession session;
     OnDemandWindows windows;
     TodaysReviewCommand today;
-    ReadingsCommand* readings; // owned as a child
+    ReadingsCommand* readings;   // owned as a child
+    ListeningCommand* listening; // owned as a child
     QDir programFolder;
     bool shown = false;
     bool started = false;

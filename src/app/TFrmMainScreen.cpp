@@ -43,11 +43,15 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
 void TFrmMain::setBarPosition(int position)
 {
     showBar(position);
+    listening->barMoved(position);
 }
 
 void TFrmMain::showQuestion(const QByteArray& question, const RubySegments& ruby)
 {
-    Panel1->setRubyText(TextCodec::decode(question), ruby);
+    if (listening->hidesQuestion())
+        Panel1->setRubyText(ListeningCommand::HiddenQuestion, {});
+    else
+        Panel1->setRubyText(TextCodec::decode(question), ruby);
     romajiInput->follow();
 }
 

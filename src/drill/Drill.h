@@ -36,6 +36,8 @@ public:
     int barPosition() const { return bar; }
     const DrillTally& tally() const { return counters; }
     const QuestionItem& currentQuestion() const { return question; }
+    // The question the next tick shows: the current one, or the one drawn after an answer.
+    QuestionItem questionToShow() const { return questionAt(questionIndex); }
 
     // A question file was loaded, or a report was shown.
     void setReady();

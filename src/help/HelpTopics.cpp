@@ -33,6 +33,12 @@ std::optional<QString> identifierFor(int context)
         return QStringLiteral("tazune.reviewplan");
     case ReadingsContext:
         return QStringLiteral("tazune.readings");
+    case ListeningContext:
+        return QStringLiteral("tazune.listening");
+    case ReadAloudContext:
+        return QStringLiteral("tazune.readaloud");
+    case VoicesContext:
+        return QStringLiteral("tazune.voices");
     }
     return std::nullopt;
 }

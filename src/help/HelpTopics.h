@@ -23,6 +23,9 @@ inline constexpr int TodaysReviewContext = 23;
 inline constexpr int ReviewSettingsContext = 24;
 inline constexpr int ReviewPlanContext = 25;
 inline constexpr int ReadingsContext = 26;
+inline constexpr int ListeningContext = 27;
+inline constexpr int ReadAloudContext = 28;
+inline constexpr int VoicesContext = 29;
 
 // The topic of a window's help context; nothing for a number no window carries, such as 0.
 std::optional<QString> identifierFor(int context);

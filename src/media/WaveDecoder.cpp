@@ -210,3 +210,14 @@ WaveDecodeResult decodeFile(const QString& path)
 }
 
 } // namespace WaveDecoder
+
+qint64 playingMilliseconds(const WaveSound& sound)
+{
+    const int sampleBytes = sound.sampleFormat == SampleFormat::UInt8   ? 1
+                            : sound.sampleFormat == SampleFormat::Int16 ? 2
+                                                                        : 4;
+    const qint64 frameBytes = qint64(sampleBytes) * sound.channelCount;
+    if (frameBytes <= 0 || sound.sampleRate <= 0)
+        return 0;
+    return sound.samples.size() / frameBytes * 1000 / sound.sampleRate;
+}

@@ -27,6 +27,9 @@ struct WaveSound
     QByteArray samples;
 };
 
+// How long the sound plays, in milliseconds.
+qint64 playingMilliseconds(const WaveSound& sound);
+
 // The sound, or why there is none.
 using WaveDecodeResult = Fallible<WaveSound, QString>;
 

@@ -19,6 +19,8 @@ QtWavePlayer::QtWavePlayer(const QString& modulePath, std::function<void()> stuc
     : stuckThreadPolicy(std::move(stuckThreadPolicy)), thread(new QThread),
       worker(new WaveAudioWorker(modulePath))
 {
+    soundEnd.setSingleShot(true);
+    QObject::connect(&soundEnd, &QTimer::timeout, [this] { endSound(); });
     thread->setObjectName(QStringLiteral("audio"));
     worker->moveToThread(thread);
     QObject::connect(thread, &QThread::finished, worker, &QObject::deleteLater);
@@ -59,8 +61,28 @@ void QtWavePlayer::play()
     send([sound = openSound](WaveAudioWorker& target) { target.play(sound); });
 }
 
+void QtWavePlayer::playThrough(std::function<void()> ended)
+{
+    endSound();
+    whenEnded = std::move(ended);
+    if (!openSound) {
+        endSound();
+        return;
+    }
+    play();
+    soundEnd.start(int(playingMilliseconds(*openSound)));
+}
+
+void QtWavePlayer::endSound()
+{
+    soundEnd.stop();
+    if (whenEnded)
+        QTimer::singleShot(0, std::exchange(whenEnded, nullptr));
+}
+
 void QtWavePlayer::close()
 {
+    endSound();
     if (!openSound)
         return;
     openSound.reset();

@@ -3,6 +3,8 @@
 #include "media/WaveCache.h"
 #include "platform/WavePlayer.h"
 
+#include <QTimer>
+
 #include <functional>
 
 class QThread;
@@ -28,6 +30,7 @@ public:
 
     Outcome<QString> open(const QString& path) override;
     void play() override;
+    void playThrough(std::function<void()> ended) override;
     void close() override;
     void preload(const QStringList& paths) override;
 
@@ -43,7 +46,13 @@ private:
     // the meantime.
     void send(std::function<void(WaveAudioWorker&)> action);
 
+    // Tells the caller of playThrough that its sound ended or was cut off.
+    void endSound();
+
     WaveCache cache;
+    // The sound's end is told after its length; the audio thread is never waited for.
+    QTimer soundEnd;
+    std::function<void()> whenEnded;
     WaveCache::Sound openSound;
     std::function<void()> stuckThreadPolicy;
     QThread* thread;

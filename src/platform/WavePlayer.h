@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The wave-audio player behind the sound effects. At most one sound is open, and at most one
 // plays.
 class WavePlayer
@@ -19,6 +21,11 @@ public:
     // Starts the open sound from its beginning and returns at once. A sound the audio system
     // refuses stays silent; there is no report.
     virtual void play() = 0;
+
+    // Starts the open sound as play does, then calls ended from the event loop once the sound
+    // has played to its end or was cut off by the next open or close; with no sound open, at
+    // once. Spoken questions wait for their sound's end before the time bar starts.
+    virtual void playThrough(std::function<void()> ended) = 0;
 
     // Stops the open sound and releases it; nothing happens when none is open.
     virtual void close() = 0;

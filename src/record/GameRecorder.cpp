@@ -46,14 +46,14 @@ void GameRecorder::open()
 }
 
 void GameRecorder::gameStarted(int level, qint32 secondsPerQuestion, qint32 questionsPerGame,
-                               bool review)
+                               bool review, bool listening)
 {
     endGame(std::nullopt);
     gameTimeOuts.clear();
     game = gamesStarted++;
     writer->setGameRunning(true);
     hand(RecordWrites::Start{
-        *game, {current, level, secondsPerQuestion, questionsPerGame, review, clock()}});
+        *game, {current, level, secondsPerQuestion, questionsPerGame, review, clock(), listening}});
 }
 
 void GameRecorder::answered(const QuestionItem& pair, int ticks, AnswerForm form,

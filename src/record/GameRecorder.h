@@ -47,7 +47,9 @@ public:
     void useFile(const RecordedFile& file) { current = file; }
     const RecordedFile& file() const { return current; }
 
-    void gameStarted(int level, qint32 secondsPerQuestion, qint32 questionsPerGame, bool review);
+    // A review game draws from the notebook; a listening game's questions are heard, not seen.
+    void gameStarted(int level, qint32 secondsPerQuestion, qint32 questionsPerGame, bool review,
+                     bool listening);
     void answered(const QuestionItem& pair, int ticks, AnswerForm form, const AnswerTiming& timing,
                   const ReviewMark& review = {});
     void timedOut(const QuestionItem& pair, const QByteArray& typed,

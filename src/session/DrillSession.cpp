@@ -21,6 +21,7 @@ DrillSession::DrillSession(RandomSource& random, LearningRecord& record, Session
       record(record, std::move(wallClock))
 {
     game.setAnswerCheck([this](const QuestionItem& pair, const QByteArray& typed) {
+        // What is heard may be typed as the reading, whatever the learner chose to answer with.
         return pairReadings.accepts(pair, typed);
     });
 }
@@ -102,8 +103,8 @@ DrillSession::StartOutcome DrillSession::startTodaysReview(const GameSettings& s
     reviewList = std::move(plan.pairs);
     kind = GameKind::Today;
     draws.inTurn();
-    const StartOutcome started =
-        startGame(reviewList, {settings.secondsPerQuestion, qint32(reviewList.size())});
+    const StartOutcome started = startGame(
+        reviewList, {settings.secondsPerQuestion, qint32(reviewList.size()), settings.listening});
     if (started != StartOutcome::Started)
         endReview();
     return started;
@@ -124,19 +125,23 @@ DrillSession::StartOutcome DrillSession::startGame(const PackedPairs& pairs,
     if (started == Drill::StartOutcome::Unavailable)
         return StartOutcome::Unavailable;
     gameSettings = settings;
+    announced = false;
+    holding = false;
     timer.questionCurrent(clock());
     lastTyped.clear();
     RecordQueries& queries = record.queries();
     grader.startGame({gradeThresholds(queries.correctTimings(InputMode::InputMethod)),
                       gradeThresholds(queries.correctTimings(InputMode::Romaji))},
                      settings.secondsPerQuestion * 1000);
+    pairReadings.setHeard(settings.listening);
     record.gameStarted(currentLevel, settings.secondsPerQuestion, settings.questionsPerGame,
-                       reviewing());
+                       reviewing(), settings.listening);
     return StartOutcome::Started;
 }
 
 void DrillSession::endReview()
 {
+    holding = false;
     kind = GameKind::Level;
     reviewList.clear();
     pairReadings.setPairsByReading({});
@@ -171,7 +176,36 @@ void DrillSession::close()
 
 void DrillSession::tick()
 {
+    if (holding || game.state() != DrillState::Running)
+        return;
+    // The listening game's question is heard before its bar moves; it is not seen at all.
+    if (gameSettings.listening && !announced && spoken()) {
+        announce();
+        return;
+    }
     game.tick();
+}
+
+void DrillSession::speechEnded()
+{
+    holding = false;
+}
+
+void DrillSession::announce()
+{
+    announced = true;
+    holding = gameSettings.listening;
+    voice->questionAppeared(game.questionToShow(), upcomingQuestion());
+}
+
+std::optional<QuestionItem> DrillSession::upcomingQuestion()
+{
+    const PackedPairs& pairs = reviewing() ? reviewList : fileBank.list(currentLevel);
+    const qint32 left = game.tally().questionsRemaining;
+    if (pairs.size() == 0 || left == 1)
+        return std::nullopt;
+    const QuestionView next = pairs.at(draws.upcoming(int(pairs.size())));
+    return QuestionItem{next.question.toByteArray(), next.answer.toByteArray()};
 }
 
 void DrillSession::input(const QString& committedText)
@@ -220,6 +254,8 @@ void DrillSession::setBarPosition(int position)
 
 void DrillSession::showQuestion(const QByteArray& question)
 {
+    if (!announced && spoken())
+        announce();
     timer.questionShown(clock());
     view.showQuestion(question, pairReadings.rubyFor(game.currentQuestion()));
 }
@@ -249,6 +285,7 @@ void DrillSession::drawMark(DrillMark mark)
     }
     timer.questionCurrent(now);
     lastTyped.clear();
+    announced = false;
 }
 
 void DrillSession::playSound(SoundEvent sound)

@@ -7,6 +7,7 @@
 #include "session/AnswerTimer.h"
 #include "session/DrawOrder.h"
 #include "session/QuestionReadings.h"
+#include "session/QuestionVoice.h"
 #include "session/SessionView.h"
 #include "session/ShowingGrader.h"
 
@@ -19,6 +20,8 @@ struct GameSettings
 {
     qint32 secondsPerQuestion = 0;
     qint32 questionsPerGame = 0;
+    // The listening game: the answer is heard, not seen, and the bar starts once it was heard.
+    bool listening = false;
 };
 
 // A learner's games on the loaded question file: the file's bank, the drill, the review game's
@@ -71,6 +74,17 @@ public:
     const Scheduler& reviewScheduler() const { return scheduler; }
     const GameRecorder& recorder() const { return record; }
 
+    // Whoever speaks the questions; none leaves every game silent.
+    void setVoice(QuestionVoice* speaker) { voice = speaker; }
+    // Every game speaks its questions as they appear.
+    void setReadAloud(bool on) { readAloud = on; }
+    // Whether the game being played, or played last, is the listening game.
+    bool listening() const { return gameSettings.listening; }
+    // The question's speech has been heard: the listening game's bar starts.
+    void speechEnded();
+    // The listening game waits for the question's speech before its bar moves.
+    bool waitingForSpeech() const { return holding; }
+
     // Only between games.
     void selectLevel(int level);
     StartOutcome start(const GameSettings& settings);
@@ -105,6 +119,10 @@ private:
     StartOutcome startGame(const PackedPairs& pairs, const GameSettings& settings);
     void endReview();
     ReportInputs reportInputs() const;
+    bool spoken() const { return voice && (readAloud || gameSettings.listening); }
+    // Tells the voice of the question that appears and of the one drawn to follow it.
+    void announce();
+    std::optional<QuestionItem> upcomingQuestion();
 
     void setBarPosition(int position) override;
     void showQuestion(const QByteArray& question) override;
@@ -128,6 +146,10 @@ private:
     GameSettings gameSettings;
     QByteArray lastTyped;
     InputMode inputMode = InputMode::InputMethod;
+    QuestionVoice* voice = nullptr;
+    bool readAloud = false;
+    bool announced = false; // the current question was told to the voice
+    bool holding = false;
     int currentLevel = 0;
     GameKind kind = GameKind::Level;
     GameKind reported = GameKind::Level;

@@ -33,7 +33,7 @@ std::optional<AnswerForm> QuestionReadings::formOf(const QuestionItem& pair,
 
 bool QuestionReadings::byReadingFor(const QuestionItem& pair) const
 {
-    return byReading || byReadingPairs.contains({pair.question, pair.answer});
+    return byReading || heard || byReadingPairs.contains({pair.question, pair.answer});
 }
 
 void QuestionReadings::setPairsByReading(const QList<QuestionItem>& pairs)

@@ -29,9 +29,14 @@ public:
     // Pairs answered by their reading as well whatever the setting, in the review game they were
     // chosen for; an empty list ends the choice.
     void setPairsByReading(const QList<QuestionItem>& pairs);
+    // A pair heard and not seen may be answered by what was heard: its reading, whatever the
+    // setting.
+    void setHeard(bool on) { heard = on; }
     const AcceptedAnswers& accepted() const { return answers; }
 
     bool accepts(const QuestionItem& pair, const QByteArray& typed) const;
+    // Nothing for a pair without a reading or alternatives.
+    const PairReading* readingOf(const QuestionItem& pair) const { return answers.readingOf(pair); }
     std::optional<AnswerForm> formOf(const QuestionItem& pair, const QByteArray& typed) const;
     AcceptedAnswers::Nearest nearest(const QuestionItem& pair, const QByteArray& typed) const
     {
@@ -54,6 +59,7 @@ private:
     QSet<std::pair<QByteArray, QByteArray>> byReadingPairs;
     Furigana furigana = Furigana::Never;
     bool byReading = false;
+    bool heard = false;
     bool hasReadings = false;
     bool notebookRead = false;
 };

@@ -64,7 +64,7 @@ template <int index> QString& recentEntry(StoredSettings& settings)
 }
 
 // In the order load all reads them; save all writes them in the order of writePosition.
-const std::array<StoredValue, 19> StoredValues{{
+const std::array<StoredValue, 22> StoredValues{{
     {"Sec", 0,
      IntegerValue{[](StoredSettings& s) -> qint32& { return s.drill.secondsPerQuestion; },
                   DrillSettings::DefaultSeconds}},
@@ -97,6 +97,11 @@ const std::array<StoredValue, 19> StoredValues{{
     {"PupilClass", 16, TextValue{[](StoredSettings& s) -> QString& { return s.pupil.classGroup; }}},
     {"PupilNumber", 17, TextValue{[](StoredSettings& s) -> QString& { return s.pupil.number; }}},
     {"PupilName", 18, TextValue{[](StoredSettings& s) -> QString& { return s.pupil.name; }}},
+    {"ReadAloud", 19, FlagValue{[](StoredSettings& s) -> bool& { return s.speech.readAloud; }}},
+    {"SpeechSpeed", 20,
+     RealValue{[](StoredSettings& s) -> double& { return s.speech.speed; }, SpeechSettings{}.speed,
+               Bounds{SpeechSettings::MinimumSpeed, SpeechSettings::MaximumSpeed}}},
+    {"SpeechVoice", 21, TextValue{[](StoredSettings& s) -> QString& { return s.speech.voice; }}},
 }};
 
 bool isPupilValue(const char* name)

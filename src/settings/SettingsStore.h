@@ -5,6 +5,7 @@
 #include "platform/SettingsBackend.h"
 #include "settings/DrillSettings.h"
 #include "settings/ReviewSettings.h"
+#include "speech/SpeechSettings.h"
 
 #include <QString>
 
@@ -27,6 +28,7 @@ struct StoredSettings
     bool answerByReading = false;
     // Who hands in an assignment's games from this PC user.
     Pupil pupil{};
+    SpeechSettings speech{};
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };
@@ -42,7 +44,7 @@ struct LoadedSettings
 // names "Sec", "Cnt", "SE1" to "SE3", "Hist0" to "Hist2", "Romaji", "Learner" and, for today's
 // review, "ReviewRetention", "ReviewMaxDays", "ReviewNewPerDay" and "ReviewWeights"; for the
 // readings, "Furigana" and "ByReading"; for class mode, "PupilClass", "PupilNumber" and
-// "PupilName".
+// "PupilName"; for speech, "ReadAloud", "SpeechSpeed" and "SpeechVoice".
 class SettingsStore
 {
 public:

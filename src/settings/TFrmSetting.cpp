@@ -2,6 +2,7 @@
 
 #include "help/HelpTopics.h"
 #include "settings/DrillSettings.h"
+#include "settings/SpeechSettingsBox.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/WindowParts.h"
 
@@ -13,7 +14,7 @@ TFrmSetting::TFrmSetting(QWidget* parent)
     : ProgramDialog({QStringLiteral("TFrmSetting"),
                      HelpTopics::SettingsContext,
                      QStringLiteral("設定"),
-                     {441, 140}},
+                     {441, 264}},
                     parent)
 {
     createControls();
@@ -28,14 +29,17 @@ void TFrmSetting::createControls()
     createRow(2, QStringLiteral("一回の問題数"), 1, DrillSettings::DefaultQuestions, RPanel2,
               TrackBar2);
 
+    speechBox = new SpeechSettingsBox(this);
+    speechBox->setGeometry(8, 96, 425, 124);
+
     BitBtn1 = WindowParts::glyphButton(this, QStringLiteral("BitBtn1"), QStyle::SP_DialogOkButton,
-                                       QStringLiteral("OK"), {72, 104, 75, 25});
+                                       QStringLiteral("OK"), {72, 228, 75, 25});
     BitBtn1->setDefault(true);
     BitBtn2 =
         WindowParts::glyphButton(this, QStringLiteral("BitBtn2"), QStyle::SP_DialogCancelButton,
-                                 QStringLiteral("キャンセル"), {184, 104, 75, 25});
+                                 QStringLiteral("キャンセル"), {184, 228, 75, 25});
     BitBtn3 = WindowParts::glyphButton(this, QStringLiteral("BitBtn3"), QStyle::SP_BrowserReload,
-                                       QStringLiteral("初期値(&R)"), {296, 104, 75, 25});
+                                       QStringLiteral("初期値(&R)"), {296, 228, 75, 25});
     BitBtn3->setAutoDefault(false);
 
     connect(TrackBar1, &QSlider::valueChanged, this, &TFrmSetting::TrackBar1Change);
@@ -48,6 +52,7 @@ void TFrmSetting::createControls()
     setTabOrder(BitBtn2, BitBtn3);
     setTabOrder(BitBtn3, TrackBar2);
     setTabOrder(TrackBar2, TrackBar1);
+    setTabOrder(TrackBar1, speechBox);
 }
 
 // Row n: a caption panel, the figure panel and the bar, all named after n, 40 pixels apart.
@@ -90,6 +95,7 @@ void TFrmSetting::FormShow()
     TrackBar1Change();
     TrackBar2->setValue(edited.questionsPerGame);
     TrackBar2Change();
+    speechBox->show(editedSpeech);
 }
 
 void TFrmSetting::TrackBar1Change()
@@ -106,6 +112,7 @@ void TFrmSetting::BitBtn1Click()
 {
     edited.secondsPerQuestion = TrackBar1->value();
     edited.questionsPerGame = TrackBar2->value();
+    editedSpeech = speechBox->values();
     accept();
 }
 

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "settings/DrillSettings.h"
+#include "speech/SpeechSettings.h"
 
 #include "widgets/ProgramDialog.h"
 
 class BevelPanel;
 class QPushButton;
 class QSlider;
+class SpeechSettingsBox;
 
-// "設定": seconds per question and questions per game. The dialog edits a copy of the owner's
-// settings; the copy takes the bars' values only on OK.
+// "設定": seconds per question and questions per game, and how questions are spoken. The dialog
+// edits a copy of the owner's settings; the copy takes the controls' values only on OK.
 class TFrmSetting : public ProgramDialog
 {
     Q_OBJECT
@@ -21,6 +23,8 @@ public:
     void setValues(const DrillSettings& settings);
     // What was handed in, with the two figures as confirmed by OK since.
     DrillSettings values() const { return edited; }
+    void setSpeech(const SpeechSettings& settings) { editedSpeech = settings; }
+    SpeechSettings speech() const { return editedSpeech; }
 
     BevelPanel* RPanel1;
     BevelPanel* RPanel2;
@@ -29,6 +33,7 @@ public:
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
     QPushButton* BitBtn3;
+    SpeechSettingsBox* speechBox;
 
     void FormShow() override;
     void TrackBar1Change();
@@ -42,4 +47,5 @@ private:
                    QSlider*& bar);
 
     DrillSettings edited;
+    SpeechSettings editedSpeech;
 };

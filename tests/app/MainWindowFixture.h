@@ -2,6 +2,7 @@
 
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
+#include "FakeSpeechService.h"
 #include "FakeWavePlayer.h"
 #include "MemoryLearningRecord.h"
 #include "MemorySettingsBackend.h"
@@ -39,6 +40,7 @@ struct MainWindowFixture
     ResultsModule resultsModule{folder.filePath(ProductInfo::ResultsWindowModule)};
     ResultsWindowFactory* resultsWindows = &resultsModule;
     ScriptedReadingProposer proposer;
+    FakeSpeechService speech;
     std::unique_ptr<TFrmMain> window;
 
     // The window reaches its messages, its sounds and its record through these doubles unless
@@ -49,7 +51,7 @@ struct MainWindowFixture
         window = std::make_unique<TFrmMain>(TFrmMain::Services{
             messages ? *messages : messageBox, fileDialog, colorDialog, fontDialog, helpViewer,
             random, wavePlayer ? *wavePlayer : player, settings, folder.filePath("tazune"),
-            learningRecord ? *learningRecord : record, *resultsWindows, proposer});
+            learningRecord ? *learningRecord : record, *resultsWindows, proposer, speech});
     }
 
     // Shows the window and starts it up as the program does once it is on the screen, with the

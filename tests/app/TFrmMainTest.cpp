@@ -524,7 +524,8 @@ private slots:
         QCOMPARE(f->settings.writes,
                  (QStringList{"Sec", "Cnt", "Hist0", "Hist1", "Hist2", "SE1", "SE2", "SE3",
                               "Romaji", "Learner", "ReviewRetention", "ReviewMaxDays",
-                              "ReviewNewPerDay", "ReviewWeights", "Furigana", "ByReading"}));
+                              "ReviewNewPerDay", "ReviewWeights", "Furigana", "ByReading",
+                              "ReadAloud", "SpeechSpeed", "SpeechVoice"}));
         QCOMPARE(f->settings.values["Hist0"].toString(), path);
         QCOMPARE(f->settings.values["Hist1"].toString(), f->folder.filePath("A.DAT"));
         QCOMPARE(f->settings.values["Sec"].toInt(), 30);

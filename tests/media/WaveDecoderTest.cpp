@@ -26,6 +26,8 @@ private slots:
     void decodesFile();
     void rejectsPathBeforeReadingIt_data();
     void rejectsPathBeforeReadingIt();
+    void playingTimeFollowsFormatAndRate_data();
+    void playingTimeFollowsFormatAndRate();
 };
 
 namespace {
@@ -216,6 +218,34 @@ void WaveDecoderTest::rejectsPathBeforeReadingIt()
 
     QVERIFY(!result);
     QVERIFY(!result.failure().isEmpty());
+}
+
+// A spoken question's bar starts when its sound has played this long.
+void WaveDecoderTest::playingTimeFollowsFormatAndRate_data()
+{
+    QTest::addColumn<SampleFormat>("format");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<qint64>("milliseconds");
+
+    QTest::addRow("mono_16_bit") << SampleFormat::Int16 << 1 << 48000 << 96000 << qint64(1000);
+    QTest::addRow("stereo_16_bit") << SampleFormat::Int16 << 2 << 44100 << 176400 << qint64(1000);
+    QTest::addRow("mono_8_bit") << SampleFormat::UInt8 << 1 << 8000 << 4000 << qint64(500);
+    QTest::addRow("stereo_float") << SampleFormat::Float << 2 << 16000 << 32000 << qint64(250);
+    QTest::addRow("no_rate") << SampleFormat::Int16 << 1 << 0 << 1000 << qint64(0);
+    QTest::addRow("no_channels") << SampleFormat::Int16 << 0 << 48000 << 1000 << qint64(0);
+}
+
+void WaveDecoderTest::playingTimeFollowsFormatAndRate()
+{
+    QFETCH(SampleFormat, format);
+    QFETCH(int, channels);
+    QFETCH(int, rate);
+    QFETCH(int, bytes);
+    QFETCH(qint64, milliseconds);
+    const WaveSound sound{format, channels, rate, QByteArray(bytes, '\0')};
+    QCOMPARE(playingMilliseconds(sound), milliseconds);
 }
 
 QTEST_GUILESS_MAIN(WaveDecoderTest)

@@ -42,7 +42,7 @@ private:
 void playGame(GameRecorder& recorder, int first)
 {
     recorder.useFile({QStringLiteral("/data/Q.DAT"), QByteArray(32, 0)});
-    recorder.gameStarted(0, 20, 10, false);
+    recorder.gameStarted(0, 20, 10, false, false);
     for (int n = first; n < first + 10; ++n)
         recorder.timedOut(numbered(n), "x", {}, {});
     recorder.gameReported(Inputs, ReportFigures::texts(Inputs));
@@ -107,7 +107,7 @@ void GameRecorderTest::newSchedulerReplaysTheStoredReviewsOnTheWriter()
     GameRecorder recorder(record);
     recorder.open();
     recorder.useFile({QStringLiteral("/data/Q.DAT"), QByteArray(32, 0)});
-    recorder.gameStarted(0, 20, 10, false);
+    recorder.gameStarted(0, 20, 10, false, false);
     recorder.answered(numbered(0), 90, AnswerForm::Answer, {}, ReviewMark{Grade::Easy});
     recorder.gameEnded();
     QVERIFY(recorder.retryNow());
@@ -188,7 +188,7 @@ void GameRecorderTest::damageFoundAfterStartUpStartsAFreshRecord()
         QSignalSpy checked(&recorder, &GameRecorder::wholeFileChecked);
         recorder.useFile({QStringLiteral("/data/Q.DAT"), QByteArray(32, 0)});
         // A game that runs when the check is asked for delays it to the game's end.
-        recorder.gameStarted(0, 20, 10, false);
+        recorder.gameStarted(0, 20, 10, false, false);
         recorder.checkWholeFileWhenIdle();
         QTest::qWait(100);
         QCOMPARE(checked.size(), 0);

@@ -14,7 +14,7 @@
 
 namespace {
 
-const GameSettings TwoQuestions{20, 2};
+const GameSettings TwoQuestions{20, 2, false};
 
 PairProgress missedOnce()
 {

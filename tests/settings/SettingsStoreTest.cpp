@@ -35,12 +35,13 @@ constexpr qint32 Max = std::numeric_limits<qint32>::max();
 const QStringList ReviewNames{"ReviewRetention", "ReviewMaxDays", "ReviewNewPerDay",
                               "ReviewWeights",   "Furigana",      "ByReading"};
 const QStringList PupilNames{"PupilClass", "PupilNumber", "PupilName"};
+const QStringList SpeechNames{"ReadAloud", "SpeechSpeed", "SpeechVoice"};
 const QStringList ReadOrder =
     QStringList{"Sec", "Cnt", "SE1", "SE2", "SE3", "Hist0", "Hist1", "Hist2", "Romaji", "Learner"} +
-    ReviewNames + PupilNames;
+    ReviewNames + PupilNames + SpeechNames;
 const QStringList WriteOrder =
     QStringList{"Sec", "Cnt", "Hist0", "Hist1", "Hist2", "SE1", "SE2", "SE3", "Romaji", "Learner"} +
-    ReviewNames;
+    ReviewNames + SpeechNames;
 const QString FittedWeights = QStringLiteral("0.212, 1.2931, 2.3065, 8.2956, 6.4133, 0.8334, "
                                              "3.0194, 0.001, 1.8722, 0.1666, 0.796, 1.4835, "
                                              "0.0614, 0.2629, 1.6483, 0.6014, 1.8729, 0.5425, "
@@ -62,6 +63,7 @@ StoredSettings someSettings()
     settings.review.newPairsPerDay = 0;
     settings.review.weights[0] = 0.123456789;
     settings.review.weights[20] = 0.8;
+    settings.speech = {true, 1.5, QStringLiteral("/声/my.htsvoice")};
     return settings;
 }
 
@@ -292,6 +294,12 @@ void SettingsStoreTest::rangedValueReadsBackOrGivesDefault_data()
     QTest::addRow("retention_letters") << retention << QVariant("abc") << "0.9" << true;
     QTest::addRow("retention_list")
         << retention << QVariant(QStringList{"0", "9"}) << "0.9" << true;
+
+    QTest::addRow("speed_slowest") << "SpeechSpeed" << QVariant("0.5") << "0.5" << false;
+    QTest::addRow("speed_fastest") << "SpeechSpeed" << QVariant(2.0) << "2" << false;
+    QTest::addRow("speed_below") << "SpeechSpeed" << QVariant("0.4") << "1" << true;
+    QTest::addRow("speed_above") << "SpeechSpeed" << QVariant("2.5") << "1" << true;
+    QTest::addRow("read_aloud_two") << "ReadAloud" << QVariant("2") << "0" << true;
 
     QTest::addRow("furigana_after_miss") << "Furigana" << QVariant("2") << "2" << false;
     QTest::addRow("furigana_unknown_choice") << "Furigana" << QVariant("3") << "0" << true;

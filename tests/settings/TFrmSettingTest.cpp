@@ -1,6 +1,11 @@
 #include "settings/TFrmSetting.h"
 #include "ScreenReader.h"
+#include "settings/SpeechSettingsBox.h"
 #include "widgets/BevelPanel.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
 
 #include <QPushButton>
 #include <QSlider>
@@ -39,7 +44,7 @@ private slots:
     void barsFollowTheDesign()
     {
         TFrmSetting dialog;
-        QCOMPARE(dialog.size(), QSize(441, 140));
+        QCOMPARE(dialog.size(), QSize(441, 264));
         QCOMPARE(dialog.TrackBar1->minimum(), 5);
         QCOMPARE(dialog.TrackBar1->maximum(), 100);
         QCOMPARE(dialog.TrackBar2->minimum(), 1);
@@ -84,6 +89,31 @@ private slots:
             QCOMPARE(dialog.TrackBar1->value(), 20);
             QCOMPARE(dialog.RPanel2->text(), QStringLiteral("10問"));
         });
+    }
+
+    void theSpeechSettingsAreTakenOnOkOnly()
+    {
+        TFrmSetting dialog;
+        dialog.setSpeech({false, 1.0, {}});
+        whileShown(dialog, [&] {
+            QTest::mouseClick(dialog.speechBox->readAloudCheck, Qt::LeftButton);
+            dialog.speechBox->speedSpin->selectAll();
+            QTest::keyClicks(dialog.speechBox->speedSpin, "2.7");
+            QTest::keyClicks(dialog.speechBox->voiceEdit, " /v/a.htsvoice ");
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(dialog.speech(), (SpeechSettings{false, 1.0, {}}));
+
+        whileShown(dialog, [&] {
+            QVERIFY(!dialog.speechBox->readAloudCheck->isChecked());
+            QCOMPARE(dialog.speechBox->voiceEdit->text(), QString());
+            QTest::mouseClick(dialog.speechBox->readAloudCheck, Qt::LeftButton);
+            dialog.speechBox->speedSpin->selectAll();
+            QTest::keyClicks(dialog.speechBox->speedSpin, "1.5");
+            QTest::keyClicks(dialog.speechBox->voiceEdit, " /v/a.htsvoice ");
+            QTest::mouseClick(dialog.BitBtn1, Qt::LeftButton);
+        });
+        QCOMPARE(dialog.speech(), (SpeechSettings{true, 1.5, "/v/a.htsvoice"}));
     }
 
     void okTakesTheBars()

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <utility>
+
 // Keeps every call as a line ("open PATH", "play", "close", "preload A|B") and the path of each
 // sound that was started; fails the opens of the paths in failingPaths.
 class FakeWavePlayer : public WavePlayer
@@ -11,6 +13,7 @@ class FakeWavePlayer : public WavePlayer
 public:
     Outcome<QString> open(const QString& path) override
     {
+        endSound();
         calls << QStringLiteral("open ") + path;
         openPath.clear();
         if (failingPaths.contains(path))
@@ -26,8 +29,27 @@ public:
             played << openPath;
     }
 
+    // The sound ends when the test says so, through endSound, or when it is cut off.
+    void playThrough(std::function<void()> ended) override
+    {
+        play();
+        calls.last() = QStringLiteral("playThrough");
+        endSound();
+        whenEnded = std::move(ended);
+        if (openPath.isEmpty())
+            endSound();
+    }
+
+    // The sound started by playThrough has played to its end.
+    void endSound()
+    {
+        if (whenEnded)
+            std::exchange(whenEnded, nullptr)();
+    }
+
     void close() override
     {
+        endSound();
         calls << QStringLiteral("close");
         openPath.clear();
     }
@@ -42,6 +64,7 @@ public:
     QStringList calls;
     QStringList played;    // the open file at each play, in order
     QStringList preloaded; // the paths of the last preload
+    std::function<void()> whenEnded;
 
 private:
     QString openPath;
