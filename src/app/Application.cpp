@@ -2,7 +2,6 @@
 
 #include "ProductInfo.h"
 #include "app/TFrmMain.h"
-#include "classroom/HandInQueue.h"
 #include "help/HelpFile.h"
 #include "platform/AssistantHelpViewer.h"
 #include "platform/ExitPolicy.h"
@@ -98,7 +97,7 @@ int run(int argc, char* argv[])
         QTimer::singleShot(0, &window, [&window, &wavePlayer, fileToLoad, waitingHandIns] {
             window.FormShow(fileToLoad);
             wavePlayer.connectToServer();
-            HandInQueue(waitingHandIns).flush();
+            window.classroom().useWaitingFolder(waitingHandIns);
         });
     });
     return app.exec();

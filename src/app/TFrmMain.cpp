@@ -42,6 +42,7 @@ TFrmMain::TFrmMain(const Services& services)
     readings->setParent(this);
     readings->showIn(MenuFuriganaMode, *MenuByReading);
     connect(MenuWorksheet, &QAction::triggered, readings, &ReadingsCommand::saveWorksheet);
+    connectClassroom();
     connectControls();
     connectMenus();
     frmSound = new TSoundDialog(services.fileDialog, this);
@@ -95,6 +96,8 @@ void TFrmMain::FormClose()
 {
     Timer1->stop();
     session.close();
+    // The window's own choices are saved, not the assignment's.
+    classCommand->close();
     QuitQuestion::askWhileAnswersWait(session.recorder(), services.messageBox);
     if (started)
         saveSettings();
@@ -109,6 +112,7 @@ QString TFrmMain::loadSettings()
     MenuRomaji->setChecked(loaded.settings.romajiInput);
     MenuRomajiClick();
     learnerName = loaded.settings.learnerName;
+    classCommand->useStoredPupil(loaded.settings.pupil);
     today.useStored(loaded.settings.review);
     readings->useStored(loaded.settings.furigana, loaded.settings.answerByReading);
     return loaded.firstError.value_or(QString());
@@ -133,12 +137,19 @@ void TFrmMain::RefreshWindow()
     showRecentFiles(recent);
     for (int level = 0; level < QuestionBank::LevelCount; ++level)
         MenuLv[level]->setChecked(level == session.level());
+    if (started)
+        classCommand->lock(*this, session.state());
 }
 
 void TFrmMain::LoadQuestionFile(const QString& path)
 {
     // A relative path, from the command line or a recent entry it left, names a file in the
     // program's folder; the caption and the recent files keep it as it was given.
+    if (ClassroomCommand::isAssignmentFile(programFolder.absoluteFilePath(path))) {
+        openAssignment(path);
+        return;
+    }
+    classCommand->close();
     const QuestionFile::ReadOutcome outcome = session.load(programFolder.absoluteFilePath(path));
     if (!outcome) {
         services.messageBox.showError(QuestionFile::messageFor(outcome));
@@ -175,6 +186,11 @@ void TFrmMain::MenuHistClick(int entry)
 
 void TFrmMain::MenuStartClick()
 {
+    if (classCommand->isOpen() && session.state() == DrillState::Ready) {
+        if (classCommand->start())
+            RefreshWindow();
+        return;
+    }
     if (session.start(gameSettings()) == DrillSession::StartOutcome::EmptyLevel)
         services.messageBox.showError(EmptyLevelMessage);
     else
@@ -183,7 +199,7 @@ void TFrmMain::MenuStartClick()
 
 GameSettings TFrmMain::gameSettings() const
 {
-    return {settings.secondsPerQuestion, settings.questionsPerGame};
+    return classCommand->gameSettings({settings.secondsPerQuestion, settings.questionsPerGame});
 }
 
 void TFrmMain::MenuStopClick()
@@ -194,6 +210,7 @@ void TFrmMain::MenuStopClick()
 
 void TFrmMain::MenuEndClick()
 {
+    classCommand->ending();
     session.end();
     tellRecordMessage();
     RefreshWindow();

@@ -33,6 +33,14 @@ std::optional<QString> identifierFor(int context)
         return QStringLiteral("tazune.reviewplan");
     case ReadingsContext:
         return QStringLiteral("tazune.readings");
+    case AssignmentContext:
+        return QStringLiteral("tazune.assignment");
+    case PupilContext:
+        return QStringLiteral("tazune.pupil");
+    case BoardContext:
+        return QStringLiteral("tazune.board");
+    case AssignmentEditorContext:
+        return QStringLiteral("tazune.assignmenteditor");
     }
     return std::nullopt;
 }

@@ -23,6 +23,11 @@ inline constexpr int TodaysReviewContext = 23;
 inline constexpr int ReviewSettingsContext = 24;
 inline constexpr int ReviewPlanContext = 25;
 inline constexpr int ReadingsContext = 26;
+// Class mode: an open assignment and its menu items, the pupil's name, the board, making one.
+inline constexpr int AssignmentContext = 30;
+inline constexpr int PupilContext = 31;
+inline constexpr int BoardContext = 32;
+inline constexpr int AssignmentEditorContext = 33;
 
 // The topic of a window's help context; nothing for a number no window carries, such as 0.
 std::optional<QString> identifierFor(int context);

@@ -1,0 +1,255 @@
+#include "app/ClassroomCommand.h"
+
+#include "app/MainWindowUi.h"
+#include "classroom/AssignmentFile.h"
+#include "classroom/HandInFile.h"
+#include "classroom/HandInQueue.h"
+#include "classroom/TFrmPupil.h"
+#include "platform/MessageBox.h"
+#include "questions/AtomicFile.h"
+#include "questions/LevelNames.h"
+#include "settings/SettingsStore.h"
+#include "widgets/HelpKeys.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QStatusBar>
+
+namespace {
+
+const QByteArray Header = QByteArrayLiteral("Tazune-assignment ");
+
+std::optional<QByteArray> contentOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > AssignmentFile::MostBytes)
+        return std::nullopt;
+    return file.readAll();
+}
+
+QString levelsText(const QList<int>& levels)
+{
+    QStringList names;
+    for (const int level : levels)
+        names.append(LevelNames::name(level));
+    return names.join(u'・');
+}
+
+} // namespace
+
+ClassroomCommand::ClassroomCommand(DrillSession& session, const Services& services,
+                                   const Window& window)
+    : session(session), services(services), window(window)
+{}
+
+ClassroomCommand::~ClassroomCommand() = default;
+
+bool ClassroomCommand::isAssignmentFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(Header.size()) == Header;
+}
+
+std::optional<QString> ClassroomCommand::open(const QString& path)
+{
+    close();
+    const std::optional<QByteArray> bytes = contentOf(path);
+    if (!bytes) {
+        services.messages.showError(QStringLiteral("%1 を開けませんでした").arg(path));
+        return std::nullopt;
+    }
+    const auto read = AssignmentFile::read(*bytes);
+    if (!read) {
+        services.messages.showError(AssignmentFile::message(read.failure()));
+        return std::nullopt;
+    }
+    OpenAssignment opened{*read, QFileInfo(path).absoluteFilePath(), {}, window.options()};
+    const std::optional<QString> questions = questionFileFor(opened);
+    if (!questions)
+        return std::nullopt;
+    opened.questionFile = *questions;
+    current = std::move(opened);
+    const Assignment& set = current->assignment;
+    window.useOptions({qint32(set.furigana), set.answerByReading, set.romajiInput});
+    emit openedOrClosed();
+    return current->questionFile;
+}
+
+// The question file named beside the assignment, or else the copy it carries.
+std::optional<QString> ClassroomCommand::questionFileFor(const OpenAssignment& opened)
+{
+    const QString named = AssignmentFile::questionFilePath(opened.path, opened.assignment);
+    if (QFileInfo::exists(named) || opened.assignment.embeddedQuestions.isEmpty())
+        return named;
+    carried = std::make_unique<QTemporaryDir>();
+    const QString copy = carried->filePath(QFileInfo(named).fileName());
+    if (!carried->isValid() || !AtomicFile::replace(copy, opened.assignment.embeddedQuestions)) {
+        services.messages.showError(QStringLiteral("%1 を開けませんでした").arg(named));
+        return std::nullopt;
+    }
+    return copy;
+}
+
+void ClassroomCommand::close()
+{
+    if (!current)
+        return;
+    const GameOptions own = current->windowOptions;
+    current.reset();
+    game.reset();
+    window.useOptions(own);
+    emit openedOrClosed();
+}
+
+QString ClassroomCommand::caption(const QString& program, const Assignment& assignment)
+{
+    const QString mode =
+        assignment.mode == AssignmentMode::Test ? QStringLiteral("テスト") : QStringLiteral("練習");
+    return QStringLiteral("%1　－　課題「%2」（%3・%4・%5問・%6秒）")
+        .arg(program, assignment.title, mode, levelsText(assignment.levels))
+        .arg(assignment.questionsPerGame)
+        .arg(assignment.secondsPerQuestion);
+}
+
+GameSettings ClassroomCommand::gameSettings(const GameSettings& own) const
+{
+    if (!current)
+        return own;
+    return {current->assignment.secondsPerQuestion, current->assignment.questionsPerGame};
+}
+
+void ClassroomCommand::lock(MainWindowUi& ui, DrillState state) const
+{
+    const bool open = isOpen();
+    for (QAction* item : ui.MenuLv)
+        item->setEnabled(!open);
+    for (QAction* item : {ui.MenuSetting, ui.MenuNote, ui.MenuToday, ui.MenuRomaji,
+                          ui.MenuFurigana->menuAction(), ui.MenuByReading})
+        item->setEnabled(!open);
+    if (isTest())
+        ui.MenuStop->setEnabled(false);
+    const bool idle = state == DrillState::NoData || state == DrillState::Ready;
+    ui.MenuAssignmentClose->setEnabled(open && idle);
+    ui.MenuPupil->setEnabled(idle);
+}
+
+bool ClassroomCommand::start()
+{
+    if (!current)
+        return false;
+    if (!pupil.isKnown() && !editPupil())
+        return false;
+    const Assignment& set = current->assignment;
+    if (session.startAssignment(set.levels, gameSettings({}), set.seed) !=
+        DrillSession::StartOutcome::Started)
+        return false;
+    game.emplace(set, pupil, current->questionFile, services.clock());
+    return true;
+}
+
+bool ClassroomCommand::editPupil()
+{
+    if (!pupilDialog) {
+        pupilDialog = new TFrmPupil(&window.window);
+        HelpKeys::installOnDialog(pupilDialog, services.help);
+    }
+    pupilDialog->setPupil(pupil);
+    if (pupilDialog->exec() != QDialog::Accepted)
+        return false;
+    pupil = pupilDialog->pupil();
+    if (const Outcome<QString> saved = SettingsStore(services.settings).savePupil(pupil); !saved)
+        services.messages.showError(saved.failure());
+    return true;
+}
+
+void ClassroomCommand::ending()
+{
+    if (!game || !isTest() || session.gameKind() != DrillSession::GameKind::Assignment ||
+        !session.inGame())
+        return;
+    handIn(
+        game->ended(session.drill().tally(), session.drill().currentQuestion(), services.clock()));
+    game.reset();
+}
+
+void ClassroomCommand::answered(const QuestionItem& pair, int ticks)
+{
+    if (game)
+        game->answered(pair, ticks);
+}
+
+void ClassroomCommand::timedOut(const QuestionItem& pair, const QByteArray& typed)
+{
+    if (game)
+        game->timedOut(pair, typed);
+}
+
+void ClassroomCommand::gameOver(const ReportInputs& inputs)
+{
+    if (!game || session.reportedKind() != DrillSession::GameKind::Assignment)
+        return;
+    handIn(game->finished(inputs, services.clock()));
+    game.reset();
+}
+
+QString ClassroomCommand::handInFolder() const
+{
+    const QString folder = current->assignment.handInFolder;
+    if (folder.isEmpty())
+        return {};
+    return QFileInfo(current->path).absoluteDir().absoluteFilePath(folder);
+}
+
+void ClassroomCommand::handIn(const HandIn& handIn)
+{
+    const QString folder = handInFolder();
+    if (folder.isEmpty())
+        return;
+    HandInQueue queue(waitingFolder);
+    if (!waitingFolder.isEmpty())
+        queue.flush();
+    const HandInQueue::Delivery delivery =
+        queue.handIn(folder, HandInFile::nameOf(handIn.pupil, handIn.game.finishedAt),
+                     HandInFile::write(handIn));
+    showWaiting();
+    if (delivery == HandInQueue::Delivery::Lost)
+        services.messages.showError(
+            QStringLiteral("成績を %1 に提出できず、このPCにも保存できませんでした").arg(folder));
+    else if (delivery == HandInQueue::Delivery::Waiting && !std::exchange(toldWaiting, true))
+        services.messages.tell(WaitingMessage);
+}
+
+void ClassroomCommand::useWaitingFolder(const QString& folder)
+{
+    waitingFolder = folder;
+    if (!waitingFolder.isEmpty())
+        HandInQueue(waitingFolder).flush();
+    showWaiting();
+}
+
+int ClassroomCommand::waitingCount() const
+{
+    return waitingFolder.isEmpty() ? 0 : HandInQueue(waitingFolder).waiting();
+}
+
+// The count sits in the status bar, which shows only while something waits.
+void ClassroomCommand::showWaiting()
+{
+    const int count = waitingCount();
+    if (!waitingPanel && count == 0)
+        return;
+    if (!waitingPanel) {
+        waitingPanel = new QLabel(&window.window);
+        waitingPanel->setObjectName(QStringLiteral("waitingPanel"));
+        window.window.statusBar()->addWidget(waitingPanel);
+    }
+    const QString text = QStringLiteral("提出待ちの成績 %1 件").arg(count);
+    waitingPanel->setText(text);
+    waitingPanel->setAccessibleName(text);
+    window.window.statusBar()->setVisible(count > 0);
+}
