@@ -2,6 +2,7 @@
 
 #include "ProductInfo.h"
 #include "app/TFrmMain.h"
+#include "classroom/TFrmBoard.h"
 #include "help/HelpFile.h"
 #include "platform/AssistantHelpViewer.h"
 #include "platform/ExitPolicy.h"
@@ -19,6 +20,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/StartOptions.h"
 #include "widgets/FirstExposure.h"
+#include "widgets/HelpKeys.h"
 #include "widgets/JapaneseFont.h"
 
 #include <QApplication>
@@ -38,6 +40,15 @@ void installJapaneseTranslation(QApplication& app, QTranslator& translator)
     if (translator.load(QStringLiteral("qtbase_ja"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&translator);
+}
+
+// The teacher's board alone, without the drill, its settings or its record.
+int showBoard(const QString& folder, const TFrmBoard::Services& services)
+{
+    TFrmBoard board(folder, services, nullptr);
+    HelpKeys::installOnDialog(&board, services.help);
+    board.show();
+    return QApplication::exec();
 }
 
 } // namespace
@@ -69,6 +80,8 @@ int run(int argc, char* argv[])
         std::fputs(qPrintable(options.failure() + u'\n'), stderr);
         return 2;
     }
+    if (!options->boardFolder.isEmpty())
+        return showBoard(options->boardFolder, {fileDialog, messageBox, helpViewer});
     QSettingsBackend settings(options->settingsFile());
     if (options->pupil) {
         if (const auto saved = SettingsStore(settings).savePupil(*options->pupil); !saved)

@@ -4,7 +4,9 @@
 #include "classroom/AssignmentFile.h"
 #include "classroom/HandInFile.h"
 #include "classroom/HandInQueue.h"
+#include "classroom/TFrmBoard.h"
 #include "classroom/TFrmPupil.h"
+#include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "questions/AtomicFile.h"
 #include "questions/LevelNames.h"
@@ -48,6 +50,11 @@ ClassroomCommand::ClassroomCommand(DrillSession& session, const Services& servic
 {}
 
 ClassroomCommand::~ClassroomCommand() = default;
+
+FileFilter ClassroomCommand::assignmentFilter()
+{
+    return {QStringLiteral("課題ﾌｧｲﾙ(*.kadai)"), QStringLiteral("*.kadai")};
+}
 
 bool ClassroomCommand::isAssignmentFile(const QString& path)
 {
@@ -199,10 +206,47 @@ void ClassroomCommand::gameOver(const ReportInputs& inputs)
 
 QString ClassroomCommand::handInFolder() const
 {
-    const QString folder = current->assignment.handInFolder;
-    if (folder.isEmpty())
+    return handInFolderOf(current->path, current->assignment);
+}
+
+// Taken against the assignment's folder when relative, as the question file is.
+QString ClassroomCommand::handInFolderOf(const QString& assignmentPath,
+                                         const Assignment& assignment)
+{
+    if (assignment.handInFolder.isEmpty())
         return {};
-    return QFileInfo(current->path).absoluteDir().absoluteFilePath(folder);
+    return QFileInfo(assignmentPath).absoluteDir().absoluteFilePath(assignment.handInFolder);
+}
+
+void ClassroomCommand::showBoard()
+{
+    QString folder = current ? handInFolder() : QString();
+    if (!current) {
+        OpenFileRequest request;
+        request.title = QStringLiteral("クラスの様子を見る課題");
+        request.filters = {assignmentFilter(),
+                           {QStringLiteral("すべてのﾌｧｲﾙ(*.*)"), QStringLiteral("*.*")}};
+        const std::optional<QString> path = services.fileDialog.getOpenFileName(request);
+        if (!path)
+            return;
+        const std::optional<QByteArray> bytes = contentOf(*path);
+        const auto read = AssignmentFile::read(bytes.value_or(QByteArray()));
+        if (!read) {
+            services.messages.showError(AssignmentFile::message(read.failure()));
+            return;
+        }
+        folder = handInFolderOf(*path, *read);
+    }
+    if (folder.isEmpty()) {
+        services.messages.showError(QStringLiteral("この課題には提出先のフォルダーがありません"));
+        return;
+    }
+    auto* board = new TFrmBoard(folder, {services.fileDialog, services.messages, services.help},
+                                &window.window);
+    board->setAttribute(Qt::WA_DeleteOnClose);
+    board->setModal(false);
+    HelpKeys::installOnDialog(board, services.help);
+    board->show();
 }
 
 void ClassroomCommand::handIn(const HandIn& handIn)

@@ -3,6 +3,7 @@
 #include "classroom/Assignment.h"
 #include "classroom/AssignmentGame.h"
 #include "classroom/Pupil.h"
+#include "platform/FileDialog.h"
 #include "session/DrillSession.h"
 
 #include <QDateTime>
@@ -44,6 +45,7 @@ public:
     struct Services
     {
         MessageBox& messages;
+        FileDialog& fileDialog;
         HelpViewer& help;
         SettingsBackend& settings;
         Clock clock = &QDateTime::currentDateTime;
@@ -92,9 +94,15 @@ public:
     // 名前の登録; false when cancelled.
     bool editPupil();
 
+    // クラスの様子 of the open assignment's hand-in folder, or of an assignment chosen for it.
+    void showBoard();
+
     // Where hand-ins wait when their folder cannot be reached; those waiting go now if they can.
     void useWaitingFolder(const QString& folder);
     int waitingCount() const;
+
+    // How an assignment file is offered in the file dialogs.
+    static FileFilter assignmentFilter();
 
     static inline const QString WaitingMessage =
         QStringLiteral("提出先のフォルダーに届かなかったため、成績はこのPCで待っています。"
@@ -115,6 +123,7 @@ private:
 
     std::optional<QString> questionFileFor(const OpenAssignment& opened);
     QString handInFolder() const;
+    static QString handInFolderOf(const QString& assignmentPath, const Assignment& assignment);
     void handIn(const HandIn& handIn);
     void showWaiting();
 

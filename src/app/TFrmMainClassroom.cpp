@@ -10,7 +10,7 @@
 void TFrmMain::connectClassroom()
 {
     classCommand = new ClassroomCommand(
-        session, {services.messageBox, services.helpViewer, services.settings},
+        session, {services.messageBox, services.fileDialog, services.helpViewer, services.settings},
         {*this, [this] { return gameOptions(); },
          [this](const ClassroomCommand::GameOptions& options) { useGameOptions(options); }});
     classCommand->setParent(this);
@@ -22,6 +22,7 @@ void TFrmMain::connectClassroom()
                 WindowParts::captionWithFile(ProductInfo::Name, session.recorder().file().path));
     });
     connect(MenuPupil, &QAction::triggered, classCommand, &ClassroomCommand::editPupil);
+    connect(MenuBoard, &QAction::triggered, classCommand, &ClassroomCommand::showBoard);
 }
 
 // The assignment's question file is loaded as any other; the caption and the recent files name

@@ -34,6 +34,13 @@ private slots:
                                              << "--data にはフォルダーを指定してください";
         QTest::addRow("data folder empty") << QStringList{"--data="} << StartOptions{}
                                            << "--data にはフォルダーを指定してください";
+        QTest::addRow("board of a folder") << QStringList{"--board", "/share/in"}
+                                           << StartOptions{{}, {}, {}, "/share/in"} << QString();
+        QTest::addRow("board with equals and data folder")
+            << QStringList{"--board=/share/in", "--data", "/d"}
+            << StartOptions{{}, "/d", {}, "/share/in"} << QString();
+        QTest::addRow("board folder missing") << QStringList{"--board"} << StartOptions{}
+                                              << "--board には提出先のフォルダーを指定してください";
         QTest::addRow("pupil without a name")
             << QStringList{"--pupil", "2組,7,"} << StartOptions{} << "--pupil: 名前 が空です";
     }
