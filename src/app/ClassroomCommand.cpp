@@ -4,10 +4,13 @@
 #include "classroom/AssignmentFile.h"
 #include "classroom/HandInFile.h"
 #include "classroom/HandInQueue.h"
+#include "classroom/TFrmAssignment.h"
 #include "classroom/TFrmBoard.h"
 #include "classroom/TFrmPupil.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/RandomSource.h"
+#include "platform/ReplaceConfirmation.h"
 #include "questions/AtomicFile.h"
 #include "questions/LevelNames.h"
 #include "settings/SettingsStore.h"
@@ -130,7 +133,7 @@ GameSettings ClassroomCommand::gameSettings(const GameSettings& own) const
     return {current->assignment.secondsPerQuestion, current->assignment.questionsPerGame};
 }
 
-void ClassroomCommand::lock(MainWindowUi& ui, DrillState state) const
+void ClassroomCommand::lock(MainWindowUi& ui, DrillState state, bool startedUp) const
 {
     const bool open = isOpen();
     for (QAction* item : ui.MenuLv)
@@ -140,9 +143,10 @@ void ClassroomCommand::lock(MainWindowUi& ui, DrillState state) const
         item->setEnabled(!open);
     if (isTest())
         ui.MenuStop->setEnabled(false);
-    const bool idle = state == DrillState::NoData || state == DrillState::Ready;
+    const bool idle = startedUp && (state == DrillState::NoData || state == DrillState::Ready);
     ui.MenuAssignmentClose->setEnabled(open && idle);
-    ui.MenuPupil->setEnabled(idle);
+    for (QAction* item : {ui.MenuPupil, ui.MenuBoard, ui.MenuAssignmentNew})
+        item->setEnabled(idle);
 }
 
 bool ClassroomCommand::start()
@@ -296,4 +300,39 @@ void ClassroomCommand::showWaiting()
     waitingPanel->setText(text);
     waitingPanel->setAccessibleName(text);
     window.window.statusBar()->setVisible(count > 0);
+}
+
+quint64 ClassroomCommand::newSeed(RandomSource& random)
+{
+    quint64 seed = 0;
+    for (int part = 0; part < 4; ++part)
+        seed = (seed << 16) | quint64(random.bounded(1 << 16));
+    return seed;
+}
+
+void ClassroomCommand::makeAssignment()
+{
+    if (!assignmentDialog) {
+        assignmentDialog = new TFrmAssignment(
+            services.fileDialog, [this] { return newSeed(services.random); }, &window.window);
+        HelpKeys::installOnDialog(assignmentDialog, services.help);
+    }
+    assignmentDialog->setAssignment({});
+    if (assignmentDialog->exec() != QDialog::Accepted)
+        return;
+    Assignment made = assignmentDialog->assignment();
+    SaveFileRequest request;
+    request.title = QStringLiteral("課題の保存");
+    request.filters = {assignmentFilter()};
+    request.defaultSuffix = QStringLiteral("kadai");
+    request.presetFile =
+        (made.title.isEmpty() ? QStringLiteral("課題") : made.title) + QStringLiteral(".kadai");
+    const std::optional<ChosenFile> chosen = services.fileDialog.getSaveFileName(request);
+    if (!chosen || !ReplaceConfirmation::allows(services.messages, chosen->path))
+        return;
+    made.questionFile = QFileInfo(chosen->path)
+                            .absoluteDir()
+                            .relativeFilePath(QFileInfo(made.questionFile).absoluteFilePath());
+    if (!AtomicFile::replace(chosen->path, AssignmentFile::write(made)))
+        services.messages.showError(QStringLiteral("課題ファイルを保存できませんでした"));
 }

@@ -19,6 +19,8 @@ class MessageBox;
 class QAction;
 class QLabel;
 class QMainWindow;
+class RandomSource;
+class TFrmAssignment;
 class SettingsBackend;
 class TFrmPupil;
 struct MainWindowUi;
@@ -48,6 +50,7 @@ public:
         FileDialog& fileDialog;
         HelpViewer& help;
         SettingsBackend& settings;
+        RandomSource& random;
         Clock clock = &QDateTime::currentDateTime;
     };
 
@@ -79,7 +82,7 @@ public:
     GameSettings gameSettings(const GameSettings& own) const;
 
     // After the window has shown the drill's state: what the assignment locks.
-    void lock(MainWindowUi& ui, DrillState state) const;
+    void lock(MainWindowUi& ui, DrillState state, bool startedUp) const;
 
     // Asks the pupil's name first when none is known; false when there was none to hand in under.
     bool start();
@@ -93,6 +96,12 @@ public:
     const Pupil& storedPupil() const { return pupil; }
     // 名前の登録; false when cancelled.
     bool editPupil();
+
+    // 課題の作成: the assignment is saved where the teacher chooses, its question file named
+    // relative to it, so that the two can be copied to a share together.
+    void makeAssignment();
+    // Four draws of 16 bits: a seed nobody chose, from the window's random source.
+    static quint64 newSeed(RandomSource& random);
 
     // クラスの様子 of the open assignment's hand-in folder, or of an assignment chosen for it.
     void showBoard();
@@ -138,5 +147,6 @@ private:
     // A question file the assignment carries is put here to be read.
     std::unique_ptr<QTemporaryDir> carried;
     TFrmPupil* pupilDialog = nullptr;
+    TFrmAssignment* assignmentDialog = nullptr;
     QLabel* waitingPanel = nullptr;
 };

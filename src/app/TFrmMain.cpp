@@ -137,8 +137,7 @@ void TFrmMain::RefreshWindow()
     showRecentFiles(recent);
     for (int level = 0; level < QuestionBank::LevelCount; ++level)
         MenuLv[level]->setChecked(level == session.level());
-    if (started)
-        classCommand->lock(*this, session.state());
+    classCommand->lock(*this, session.state(), started);
 }
 
 void TFrmMain::LoadQuestionFile(const QString& path)

@@ -10,7 +10,9 @@
 void TFrmMain::connectClassroom()
 {
     classCommand = new ClassroomCommand(
-        session, {services.messageBox, services.fileDialog, services.helpViewer, services.settings},
+        session,
+        {services.messageBox, services.fileDialog, services.helpViewer, services.settings,
+         services.random},
         {*this, [this] { return gameOptions(); },
          [this](const ClassroomCommand::GameOptions& options) { useGameOptions(options); }});
     classCommand->setParent(this);
@@ -23,6 +25,8 @@ void TFrmMain::connectClassroom()
     });
     connect(MenuPupil, &QAction::triggered, classCommand, &ClassroomCommand::editPupil);
     connect(MenuBoard, &QAction::triggered, classCommand, &ClassroomCommand::showBoard);
+    connect(MenuAssignmentNew, &QAction::triggered, classCommand,
+            &ClassroomCommand::makeAssignment);
 }
 
 // The assignment's question file is loaded as any other; the caption and the recent files name

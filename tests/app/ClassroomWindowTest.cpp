@@ -2,15 +2,19 @@
 #include "ModalCloser.h"
 #include "classroom/AssignmentFile.h"
 #include "classroom/HandInReader.h"
+#include "classroom/TFrmAssignment.h"
 #include "classroom/TFrmPupil.h"
 #include "widgets/RubyPanel.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 
 namespace {
@@ -236,6 +240,39 @@ private slots:
         QCOMPARE(window().classroom().waitingCount(), 0);
         QVERIFY(!window().statusBar()->isVisible());
         QCOMPARE(f->messageBox.told.size(), 1);
+    }
+
+    void aTeacherMakesAnAssignmentThatOpensFromItsOwnFolder()
+    {
+        showWithPupil();
+        const QString questions = f->questionFile("kanji.DAT", {{"yama"}, {"umi"}, {}});
+        QVERIFY(QDir().mkpath(f->folder.filePath("class")));
+        const QString saved = f->folder.filePath("class/test.kadai");
+        f->fileDialog.answers << questions << saved;
+        QTimer::singleShot(0, this, [] {
+            auto* dialog = qobject_cast<TFrmAssignment*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QVERIFY(!dialog->seedEdit->text().isEmpty());
+            QVERIFY(!dialog->buttons->button(QDialogButtonBox::Ok)->isEnabled());
+            QTest::mouseClick(dialog->questionFileButton, Qt::LeftButton);
+            dialog->levelChecks[0]->setChecked(false);
+            QVERIFY(!dialog->buttons->button(QDialogButtonBox::Ok)->isEnabled());
+            dialog->levelChecks[1]->setChecked(true);
+            commit(dialog->titleEdit, QStringLiteral("単語テスト"));
+            dialog->countSpin->setValue(4);
+            dialog->modeCombo->setCurrentIndex(1);
+            QTest::keyClicks(dialog->handInEdit, QStringLiteral("in"));
+            QTest::mouseClick(dialog->buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        window().MenuAssignmentNew->trigger();
+        QVERIFY(f->messageBox.messages.isEmpty());
+
+        open(saved);
+        QVERIFY(f->messageBox.messages.isEmpty());
+        QCOMPARE(window().windowTitle(),
+                 QStringLiteral("Tazune　－　課題「単語テスト」（テスト・中級・4問・20秒）"));
+        QCOMPARE(window().questionBank().list(1).size(), 1);
+        QCOMPARE(window().classroom().assignment()->questionFile, QStringLiteral("../kanji.DAT"));
     }
 };
 
