@@ -156,8 +156,11 @@ bool ClassroomCommand::start()
     if (!pupil.isKnown() && !editPupil())
         return false;
     const Assignment& set = current->assignment;
-    if (session.startAssignment(set.levels, gameSettings({}), set.seed) !=
-        DrillSession::StartOutcome::Started)
+    const DrillSession::StartOutcome started =
+        session.startAssignment(set.levels, gameSettings({}), set.seed);
+    if (started == DrillSession::StartOutcome::EmptyLevel)
+        services.messages.showError(EmptyLevelsMessage);
+    if (started != DrillSession::StartOutcome::Started)
         return false;
     game.emplace(set, pupil, current->questionFile, services.clock());
     return true;

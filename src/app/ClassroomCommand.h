@@ -113,6 +113,8 @@ public:
     // How an assignment file is offered in the file dialogs.
     static FileFilter assignmentFilter();
 
+    static inline const QString EmptyLevelsMessage =
+        QStringLiteral("課題のレベルには問題が登録されていません");
     static inline const QString WaitingMessage =
         QStringLiteral("提出先のフォルダーに届かなかったため、成績はこのPCで待っています。"
                        "次の起動か次のゲームのあとで、自動で提出します。");

@@ -58,13 +58,13 @@ private:
     TFrmMain& window() { return *f->window; }
 
     // An assignment beside its question file, handing in to the folder "in" there.
-    QString assignmentFile(AssignmentMode mode, bool romaji = false)
+    QString assignmentFile(AssignmentMode mode, bool romaji = false, QList<int> levels = {0, 1})
     {
         f->questionFile("kanji.DAT", {{"yama", "kawa", "sora"}, {"umi"}, {}});
         Assignment assignment;
         assignment.title = QStringLiteral("漢字");
         assignment.questionFile = QStringLiteral("kanji.DAT");
-        assignment.levels = {0, 1};
+        assignment.levels = levels;
         assignment.questionsPerGame = 3;
         assignment.seed = 99;
         assignment.mode = mode;
@@ -273,6 +273,16 @@ private slots:
                  QStringLiteral("Tazune　－　課題「単語テスト」（テスト・中級・4問・20秒）"));
         QCOMPARE(window().questionBank().list(1).size(), 1);
         QCOMPARE(window().classroom().assignment()->questionFile, QStringLiteral("../kanji.DAT"));
+    }
+
+    void anAssignmentOfEmptyLevelsSaysSoAndPlaysNothing()
+    {
+        showWithPupil();
+        open(assignmentFile(AssignmentMode::Test, false, {2}));
+        window().MenuStart->trigger();
+        QCOMPARE(window().drill().state(), DrillState::Ready);
+        QCOMPARE(f->messageBox.messages, QStringList{ClassroomCommand::EmptyLevelsMessage});
+        QVERIFY(handInsIn(handInFolder).isEmpty());
     }
 };
 
