@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "ModalCloser.h"
+#include "TestFiles.h"
 #include "classroom/AssignmentFile.h"
 #include "classroom/HandInReader.h"
 #include "classroom/TFrmAssignment.h"
@@ -283,6 +284,27 @@ private slots:
         QCOMPARE(window().drill().state(), DrillState::Ready);
         QCOMPARE(f->messageBox.messages, QStringList{ClassroomCommand::EmptyLevelsMessage});
         QVERIFY(handInsIn(handInFolder).isEmpty());
+    }
+
+    // Sent by mail, the assignment arrives without the question file it names, but with its copy.
+    void anAssignmentCarryingItsQuestionsOpensAlone()
+    {
+        showWithPupil();
+        const QString original = assignmentFile(AssignmentMode::Practice);
+        QFile file(original);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        Assignment carrying = AssignmentFile::read(file.readAll()).value();
+        carrying.embeddedQuestions = TestFiles::readBytes(f->folder.filePath("kanji.DAT"));
+        QVERIFY(QFile::remove(f->folder.filePath("kanji.DAT")));
+        QVERIFY(QDir().mkpath(f->folder.filePath("mail")));
+        const QString mailed = f->folder.filePath("mail/kanji.kadai");
+        QVERIFY(TestFiles::writeBytes(mailed, AssignmentFile::write(carrying)));
+
+        open(mailed);
+        QVERIFY(f->messageBox.messages.isEmpty());
+        QCOMPARE(window().questionBank().list(0).size(), 3);
+        window().MenuStart->trigger();
+        QCOMPARE(window().drill().state(), DrillState::Running);
     }
 };
 
