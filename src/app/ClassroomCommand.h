@@ -93,7 +93,6 @@ public:
     void gameOver(const ReportInputs& inputs);
 
     void useStoredPupil(const Pupil& stored) { pupil = stored; }
-    const Pupil& storedPupil() const { return pupil; }
     // 名前の登録; false when cancelled.
     bool editPupil();
 

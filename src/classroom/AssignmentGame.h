@@ -28,11 +28,10 @@ public:
     HandIn ended(const DrillTally& tally, const QuestionItem& shown,
                  const QDateTime& finishedAt) const;
 
+private:
     // The figures of a game ended with 終わる.
     static ReportInputs endedInputs(const DrillTally& tally, qint32 secondsPerQuestion,
                                     qint32 questionsPerGame);
-
-private:
     qint64 wholeBar() const;
     HandIn handIn(const ReportInputs& inputs, const QList<HandInAnswer>& answers,
                   const QDateTime& finishedAt) const;
