@@ -419,6 +419,20 @@ private slots:
         session->start(TwoQuestions);
         QCOMPARE(random.bounds, QList<int>{2});
     }
+
+    // A practice assignment may be paused: it goes on with its own pairs and its own length,
+    // whatever the window's settings say by then.
+    void aPausedAssignmentGoesOnAsItStarted()
+    {
+        session->startAssignment({2, 1}, {20, 3}, 11);
+        ticks(1);
+        session->stop();
+        QCOMPARE(session->start({20, 9}), DrillSession::StartOutcome::Resumed);
+        QCOMPARE(session->drill().tally().questionsRemaining, 3);
+        ticks(1);
+        QCOMPARE(view.shownQuestion, QByteArray("SORA"));
+        QVERIFY(random.bounds.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(DrillSessionTest)
