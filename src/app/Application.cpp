@@ -2,7 +2,7 @@
 
 #include "ProductInfo.h"
 #include "app/TFrmMain.h"
-#include "classroom/HandInQueue.h"
+#include "classroom/TFrmBoard.h"
 #include "help/HelpFile.h"
 #include "platform/AssistantHelpViewer.h"
 #include "platform/ExitPolicy.h"
@@ -21,6 +21,7 @@
 #include "settings/StartOptions.h"
 #include "speech/ProcessSpeech.h"
 #include "widgets/FirstExposure.h"
+#include "widgets/HelpKeys.h"
 #include "widgets/JapaneseFont.h"
 
 #include <QApplication>
@@ -40,6 +41,15 @@ void installJapaneseTranslation(QApplication& app, QTranslator& translator)
     if (translator.load(QStringLiteral("qtbase_ja"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&translator);
+}
+
+// The teacher's board alone, without the drill, its settings or its record.
+int showBoard(const QString& folder, const TFrmBoard::Services& services)
+{
+    TFrmBoard board(folder, services, nullptr);
+    HelpKeys::installOnDialog(&board, services.help);
+    board.show();
+    return QApplication::exec();
 }
 
 } // namespace
@@ -71,6 +81,8 @@ int run(int argc, char* argv[])
         std::fputs(qPrintable(options.failure() + u'\n'), stderr);
         return 2;
     }
+    if (!options->boardFolder.isEmpty())
+        return showBoard(options->boardFolder, {fileDialog, messageBox, helpViewer});
     QSettingsBackend settings(options->settingsFile());
     if (options->pupil) {
         if (const auto saved = SettingsStore(settings).savePupil(*options->pupil); !saved)
@@ -101,7 +113,7 @@ int run(int argc, char* argv[])
         QTimer::singleShot(0, &window, [&window, &wavePlayer, fileToLoad, waitingHandIns] {
             window.FormShow(fileToLoad);
             wavePlayer.connectToServer();
-            HandInQueue(waitingHandIns).flush();
+            window.classroom().useWaitingFolder(waitingHandIns);
         });
     });
     return app.exec();

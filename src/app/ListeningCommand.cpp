@@ -74,7 +74,7 @@ void ListeningCommand::showIn(QMainWindow& window, QMenu& fileMenu, QAction& fil
     connect(MenuListenToday, &QAction::triggered, this, &ListeningCommand::startToday);
     connect(againAction, &QAction::triggered, &speaker, &Speaker::again);
     connect(againButton, &QPushButton::clicked, &speaker, &Speaker::again);
-    refresh();
+    refresh(true);
 }
 
 void ListeningCommand::useSettings(const SpeechSettings& chosen)
@@ -84,9 +84,9 @@ void ListeningCommand::useSettings(const SpeechSettings& chosen)
     voiceFault = services.speech.useSettings(chosen.speed, chosen.voice);
 }
 
-void ListeningCommand::refresh()
+void ListeningCommand::refresh(bool allowed)
 {
-    const bool ready = session.state() == DrillState::Ready;
+    const bool ready = allowed && session.state() == DrillState::Ready;
     for (QAction* item : {MenuListen, MenuListenLevel, MenuListenToday})
         if (item)
             item->setEnabled(ready);

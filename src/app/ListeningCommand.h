@@ -45,7 +45,8 @@ public:
     void useSettings(const SpeechSettings& chosen);
     const SpeechSettings& speechSettings() const { return current; }
     // What can be done in the session's state.
-    void refresh();
+    // allowed: whether a listening game may start at all.
+    void refresh(bool allowed);
     // With 読み上げ on, the time left is spoken at the half and at the last two seconds.
     void barMoved(int position);
     // The question line hides the question while a listening game is played.

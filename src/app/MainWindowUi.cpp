@@ -160,6 +160,7 @@ void MainWindowUi::createFileMenu(QMenuBar* bar)
     MenuImport = addItem(MenuFile, QStringLiteral("MenuImport"), QStringLiteral("ｲﾝﾎﾟｰﾄ(&I)"));
     MenuWorksheet =
         addItem(MenuFile, QStringLiteral("MenuWorksheet"), QStringLiteral("練習ﾌﾟﾘﾝﾄ(&P)..."));
+    createClassItems();
     addSeparator(MenuFile, QStringLiteral("N1"));
     MenuStart =
         addItem(MenuFile, QStringLiteral("MenuStart"), QStringLiteral("ｽﾀｰﾄ(&S)"), Qt::Key_F2);
@@ -172,6 +173,18 @@ void MainWindowUi::createFileMenu(QMenuBar* bar)
         MenuHist[k] = addItem(MenuFile, QStringLiteral("MenuHist%1").arg(k + 1), QString());
     addSeparator(MenuFile, QStringLiteral("N2"));
     MenuClose = addItem(MenuFile, QStringLiteral("MenuClose"), QStringLiteral("閉じる(&C)"));
+}
+
+void MainWindowUi::createClassItems()
+{
+    addSeparator(MenuFile, QStringLiteral("N16"));
+    MenuAssignmentNew =
+        addItem(MenuFile, QStringLiteral("MenuAssignmentNew"), QStringLiteral("課題の作成(&A)..."));
+    MenuAssignmentClose = addItem(MenuFile, QStringLiteral("MenuAssignmentClose"),
+                                  QStringLiteral("課題を閉じる(&K)"));
+    MenuPupil = addItem(MenuFile, QStringLiteral("MenuPupil"), QStringLiteral("名前の登録(&N)..."));
+    MenuBoard =
+        addItem(MenuFile, QStringLiteral("MenuBoard"), QStringLiteral("クラスの様子(&B)..."));
 }
 
 void MainWindowUi::createLevelMenu(QMenuBar* bar)
@@ -254,6 +267,10 @@ void MainWindowUi::installHelpKeys(HelpViewer& viewer)
         HelpRouting::setContext(item, HelpTopics::ReadingsContext);
     HelpRouting::setContext(MenuToday, HelpTopics::TodaysReviewContext);
     HelpRouting::setContext(MenuReviewSetting, HelpTopics::ReviewSettingsContext);
+    HelpRouting::setContext(MenuAssignmentClose, HelpTopics::AssignmentContext);
+    HelpRouting::setContext(MenuPupil, HelpTopics::PupilContext);
+    HelpRouting::setContext(MenuBoard, HelpTopics::BoardContext);
+    HelpRouting::setContext(MenuAssignmentNew, HelpTopics::AssignmentEditorContext);
     for (QMenu* menu : {MenuFile, MenuLevel, MenuEtc, MenuFurigana, MenuHelp})
         HelpKeys::installOnMenu(menu, viewer);
 }

@@ -42,6 +42,10 @@ struct MainWindowUi
     QAction* MenuLoad;
     QAction* MenuImport;
     QAction* MenuWorksheet;
+    QAction* MenuAssignmentNew;
+    QAction* MenuAssignmentClose;
+    QAction* MenuPupil;
+    QAction* MenuBoard;
     QAction* MenuStart;
     QAction* MenuStop;
     QAction* MenuEnd;
@@ -91,6 +95,7 @@ struct MainWindowUi
 private:
     void createControls(QMainWindow* window);
     void createFileMenu(QMenuBar* bar);
+    void createClassItems();
     void createLevelMenu(QMenuBar* bar);
     void createEtcMenu(QMenuBar* bar);
     void createReadingItems();

@@ -47,6 +47,7 @@ TFrmMain::TFrmMain(const Services& services)
     readings->setParent(this);
     readings->showIn(MenuFuriganaMode, *MenuByReading);
     connect(MenuWorksheet, &QAction::triggered, readings, &ReadingsCommand::saveWorksheet);
+    connectClassroom();
     connectControls();
     connectMenus();
     frmSound = new TSoundDialog(services.fileDialog, this);
@@ -100,6 +101,8 @@ void TFrmMain::FormClose()
 {
     Timer1->stop();
     session.close();
+    // The window's own choices are saved, not the assignment's.
+    classCommand->close();
     QuitQuestion::askWhileAnswersWait(session.recorder(), services.messageBox);
     if (started)
         saveSettings();
@@ -114,6 +117,7 @@ QString TFrmMain::loadSettings()
     MenuRomaji->setChecked(loaded.settings.romajiInput);
     MenuRomajiClick();
     learnerName = loaded.settings.learnerName;
+    classCommand->useStoredPupil(loaded.settings.pupil);
     today.useStored(loaded.settings.review);
     readings->useStored(loaded.settings.furigana, loaded.settings.answerByReading);
     listening->useSettings(loaded.settings.speech);
@@ -140,7 +144,9 @@ void TFrmMain::RefreshWindow()
     showRecentFiles(recent);
     for (int level = 0; level < QuestionBank::LevelCount; ++level)
         MenuLv[level]->setChecked(level == session.level());
-    listening->refresh();
+    classCommand->lock(*this, session.state(), started);
+    // An assignment is played as its teacher set it, seen and not heard.
+    listening->refresh(!classCommand->isOpen());
     if (listening->hidesQuestion())
         Panel1->setRubyText(ListeningCommand::HiddenQuestion, {});
 }
@@ -149,6 +155,11 @@ void TFrmMain::LoadQuestionFile(const QString& path)
 {
     // A relative path, from the command line or a recent entry it left, names a file in the
     // program's folder; the caption and the recent files keep it as it was given.
+    if (ClassroomCommand::isAssignmentFile(programFolder.absoluteFilePath(path))) {
+        openAssignment(path);
+        return;
+    }
+    classCommand->close();
     const QuestionFile::ReadOutcome outcome = session.load(programFolder.absoluteFilePath(path));
     if (!outcome) {
         services.messageBox.showError(QuestionFile::messageFor(outcome));
@@ -185,6 +196,11 @@ void TFrmMain::MenuHistClick(int entry)
 
 void TFrmMain::MenuStartClick()
 {
+    if (classCommand->isOpen() && session.state() == DrillState::Ready) {
+        if (classCommand->start())
+            RefreshWindow();
+        return;
+    }
     if (session.start(gameSettings()) == DrillSession::StartOutcome::EmptyLevel)
         services.messageBox.showError(EmptyLevelMessage);
     else
@@ -193,7 +209,8 @@ void TFrmMain::MenuStartClick()
 
 GameSettings TFrmMain::gameSettings() const
 {
-    return {settings.secondsPerQuestion, settings.questionsPerGame, false};
+    return classCommand->gameSettings(
+        {settings.secondsPerQuestion, settings.questionsPerGame, false});
 }
 
 void TFrmMain::MenuStopClick()
@@ -204,6 +221,7 @@ void TFrmMain::MenuStopClick()
 
 void TFrmMain::MenuEndClick()
 {
+    classCommand->ending();
     session.end();
     tellRecordMessage();
     RefreshWindow();

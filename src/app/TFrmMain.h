@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProductInfo.h"
+#include "app/ClassroomCommand.h"
 #include "app/ListeningCommand.h"
 #include "app/MainWindowUi.h"
 #include "app/OnDemandWindows.h"
@@ -67,6 +68,7 @@ public:
     const Drill& drill() const { return session.drill(); }
     const RecentFiles& recentFiles() const { return recent; }
     const DrillSettings& drillSettings() const { return settings; }
+    ClassroomCommand& classroom() { return *classCommand; }
 
     // Once the window is on the screen: the stored settings, then the file given to the program
     // (empty for none), then the record. Until then the window says it is getting ready.
@@ -115,6 +117,10 @@ private:
     void installHelpKeys();
     GameSettings gameSettings() const;
     void tellRecordMessage();
+    void openAssignment(const QString& path);
+    void connectClassroom();
+    ClassroomCommand::GameOptions gameOptions() const;
+    void useGameOptions(const ClassroomCommand::GameOptions& options);
 
     void setBarPosition(int position) override;
     void showQuestion(const QByteArray& question, const RubySegments& ruby) override;
@@ -134,8 +140,9 @@ private:
     DrillSession session;
     OnDemandWindows windows;
     TodaysReviewCommand today;
-    ReadingsCommand* readings;   // owned as a child
-    ListeningCommand* listening; // owned as a child
+    ReadingsCommand* readings;      // owned as a child
+    ListeningCommand* listening;    // owned as a child
+    ClassroomCommand* classCommand; // owned as a child
     QDir programFolder;
     bool shown = false;
     bool started = false;

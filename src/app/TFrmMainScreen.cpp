@@ -65,20 +65,23 @@ void TFrmMain::playSound(SoundEvent sound)
     sounds.play(sound);
 }
 
-void TFrmMain::questionAnswered(const AnsweredQuestion&)
+void TFrmMain::questionAnswered(const AnsweredQuestion& answered)
 {
     showMark(DrillMark::Correct);
+    classCommand->answered(answered.pair, answered.ticks);
 }
 
-void TFrmMain::questionTimedOut(const TimedOutQuestion&)
+void TFrmMain::questionTimedOut(const TimedOutQuestion& timedOut)
 {
     showMark(DrillMark::TimeOut);
+    classCommand->timedOut(timedOut.pair, timedOut.typed);
 }
 
 // The report's dialog runs an event loop of its own, so it opens once the handler that ended
 // the game has returned rather than inside it; the session is Ready already and takes no input.
-void TFrmMain::gameOver(const ReportInputs&)
+void TFrmMain::gameOver(const ReportInputs& inputs)
 {
+    classCommand->gameOver(inputs);
     QMetaObject::invokeMethod(
         this,
         [this] {

@@ -39,6 +39,14 @@ std::optional<QString> identifierFor(int context)
         return QStringLiteral("tazune.readaloud");
     case VoicesContext:
         return QStringLiteral("tazune.voices");
+    case AssignmentContext:
+        return QStringLiteral("tazune.assignment");
+    case PupilContext:
+        return QStringLiteral("tazune.pupil");
+    case BoardContext:
+        return QStringLiteral("tazune.board");
+    case AssignmentEditorContext:
+        return QStringLiteral("tazune.assignmenteditor");
     }
     return std::nullopt;
 }

@@ -26,6 +26,11 @@ inline constexpr int ReadingsContext = 26;
 inline constexpr int ListeningContext = 27;
 inline constexpr int ReadAloudContext = 28;
 inline constexpr int VoicesContext = 29;
+// Class mode: an open assignment and its menu items, the pupil's name, the board, making one.
+inline constexpr int AssignmentContext = 30;
+inline constexpr int PupilContext = 31;
+inline constexpr int BoardContext = 32;
+inline constexpr int AssignmentEditorContext = 33;
 
 // The topic of a window's help context; nothing for a number no window carries, such as 0.
 std::optional<QString> identifierFor(int context);

@@ -10,17 +10,6 @@ namespace ResultsCsv {
 
 namespace {
 
-ResultFigures figuresOf(const ReportTexts& texts)
-{
-    const auto number = [](const QString& text) {
-        // Every figure ends in a suffix of two full-width characters.
-        const QString value = text.size() >= 2 ? text.chopped(2) : text;
-        return value == ReportFigures::Unavailable ? QString() : value;
-    };
-    return {number(texts.standardTime), number(texts.averageCorrectTime),
-            number(texts.averageInputTime), number(texts.correctRate)};
-}
-
 // A tab or line break inside a text would split the cell's question/answer lines wrongly.
 QString cellText(QByteArrayView bytes)
 {
@@ -41,6 +30,17 @@ QString timeOutsText(const QList<MissedText>& timeOuts)
 }
 
 } // namespace
+
+ResultFigures figuresOf(const ReportTexts& texts)
+{
+    const auto number = [](const QString& text) {
+        // Every figure ends in a suffix of two full-width characters.
+        const QString value = text.size() >= 2 ? text.chopped(2) : text;
+        return value == ReportFigures::Unavailable ? QString() : value;
+    };
+    return {number(texts.standardTime), number(texts.averageCorrectTime),
+            number(texts.averageInputTime), number(texts.correctRate)};
+}
 
 const QStringList& columns()
 {

@@ -18,6 +18,9 @@ const QStringList& columns();
 QList<ResultRow> rowsOf(const QString& learner, const QList<FinishedGame>& games,
                         const QList<GameTimeOut>& timeOuts);
 
+// The report's texts as the table's numbers: without their suffixes, empty for "-".
+ResultFigures figuresOf(const ReportTexts& texts);
+
 // One row's fields as the table writes them.
 QStringList fieldsOf(const ResultRow& row);
 

@@ -5,8 +5,9 @@
 #include <optional>
 #include <utility>
 
-// Where the drill draws its questions: at random, as in every game, or in the order of its list,
-// for today's review, whose list is already in the order it is to be asked.
+// Where the drill draws its questions: at random, as in every game; in the order of its list,
+// for today's review, whose list is already in the order it is to be asked; or from a source of
+// the game's own, for an assignment, whose order its seed fixes.
 class DrawOrder : public RandomSource
 {
 public:
@@ -16,15 +17,21 @@ public:
     {
         next.reset();
         ahead.reset();
+        own = nullptr;
     }
     void inTurn()
     {
         next = 0;
         ahead.reset();
     }
+    void from(RandomSource& source)
+    {
+        own = &source;
+        ahead.reset();
+    }
 
     // What the next draw gives, drawn now and kept for it, so that what follows can be made
-    // ready ahead.
+    // ready ahead. The draws come in the same order either way.
     int upcoming(int bound)
     {
         if (!ahead)
@@ -36,13 +43,14 @@ public:
     {
         if (ahead)
             return *std::exchange(ahead, std::nullopt) % bound;
-        if (!next)
-            return random.bounded(bound);
-        return (*next)++ % bound;
+        if (next)
+            return (*next)++ % bound;
+        return own ? own->bounded(bound) : random.bounded(bound);
     }
 
 private:
     RandomSource& random;
     std::optional<int> next;
     std::optional<int> ahead;
+    RandomSource* own = nullptr;
 };

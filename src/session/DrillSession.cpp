@@ -48,9 +48,10 @@ DrillSession::StartOutcome DrillSession::start(const GameSettings& settings)
 {
     if (game.state() == DrillState::Paused) {
         // Today's review is as long as its list, whatever the settings say.
-        game.start(reviewing() ? reviewList : fileBank.list(currentLevel),
-                   kind == GameKind::Today ? gameSettings.questionsPerGame
-                                           : settings.questionsPerGame);
+        // Today's review and an assignment keep the length they started with.
+        const bool ownLength = kind == GameKind::Today || kind == GameKind::Assignment;
+        game.start(kind == GameKind::Level ? fileBank.list(currentLevel) : reviewList,
+                   ownLength ? gameSettings.questionsPerGame : settings.questionsPerGame);
         timer.resume(clock());
         return StartOutcome::Resumed;
     }
@@ -105,6 +106,30 @@ DrillSession::StartOutcome DrillSession::startTodaysReview(const GameSettings& s
     draws.inTurn();
     const StartOutcome started = startGame(
         reviewList, {settings.secondsPerQuestion, qint32(reviewList.size()), settings.listening});
+    if (started != StartOutcome::Started)
+        endReview();
+    return started;
+}
+
+DrillSession::StartOutcome DrillSession::startAssignment(const QList<int>& levels,
+                                                         const GameSettings& settings, quint64 seed)
+{
+    if (game.state() != DrillState::Ready)
+        return StartOutcome::Unavailable;
+    reviewList.clear();
+    for (const int level : levels) {
+        if (level < 0 || level >= QuestionBank::LevelCount)
+            continue;
+        const PackedPairs& pairs = fileBank.list(level);
+        for (qsizetype k = 0; k < pairs.size(); ++k)
+            reviewList.append(pairs.at(k).question, pairs.at(k).answer);
+    }
+    if (!levels.isEmpty())
+        selectLevel(levels.first());
+    kind = GameKind::Assignment;
+    seededDraw.emplace(seed);
+    draws.from(*seededDraw);
+    const StartOutcome started = startGame(reviewList, settings);
     if (started != StartOutcome::Started)
         endReview();
     return started;

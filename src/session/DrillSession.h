@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classroom/SeededRandom.h"
 #include "drill/Drill.h"
 #include "questions/QuestionBank.h"
 #include "questions/QuestionFile.h"
@@ -42,12 +43,14 @@ public:
         Unavailable
     };
 
-    // Which game is played: of the level, of its notebook pairs, or today's review.
+    // Which game is played: of the level, of its notebook pairs, today's review, or an
+    // assignment's.
     enum class GameKind
     {
         Level,
         Notebook,
-        Today
+        Today,
+        Assignment
     };
 
     DrillSession(RandomSource& random, LearningRecord& record, SessionView& view,
@@ -66,7 +69,7 @@ public:
     DrillState state() const { return game.state(); }
     bool inGame() const { return state() == DrillState::Running || state() == DrillState::Paused; }
     int level() const { return currentLevel; }
-    bool reviewing() const { return kind != GameKind::Level; }
+    bool reviewing() const { return kind == GameKind::Notebook || kind == GameKind::Today; }
     GameKind gameKind() const { return kind; }
     // The kind of the game that reached its report last.
     GameKind reportedKind() const { return reported; }
@@ -93,6 +96,11 @@ public:
     // Today's review, of the pairs due now and up to newPerDay new pairs a day from the level;
     // EmptyLevel when nothing is due and nothing new is left.
     StartOutcome startTodaysReview(const GameSettings& settings, int newPerDay);
+    // An assignment's game: the pairs of its levels, drawn from a generator seeded afresh for
+    // every game, so that each game of the assignment asks the same questions in the same order
+    // however many games came before it.
+    StartOutcome startAssignment(const QList<int>& levels, const GameSettings& settings,
+                                 quint64 seed);
     // The pairs due now, and when the next comes due, for the menu.
     DueSummary due();
     // Orders today's review and schedules the answers that follow, here and in the record.
@@ -137,6 +145,7 @@ private:
     QuestionBank fileBank;
     QuestionReadings pairReadings;
     PackedPairs reviewList;
+    std::optional<SeededRandom> seededDraw;
     DrawOrder draws;
     Drill game;
     GameRecorder record;

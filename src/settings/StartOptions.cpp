@@ -7,6 +7,7 @@ namespace {
 
 const QString DataOption = QStringLiteral("--data");
 const QString PupilOption = QStringLiteral("--pupil");
+const QString BoardOption = QStringLiteral("--board");
 
 // The option's value, from "--name=value" or the next argument; nothing when the argument is
 // not the option.
@@ -43,6 +44,11 @@ Fallible<StartOptions, QString> StartOptions::parse(const QStringList& arguments
             if (!parsed)
                 return Result::failed(QStringLiteral("--pupil: ") + parsed.failure());
             options.pupil = *parsed;
+        } else if (const auto board = valueOf(BoardOption, arguments, index, missing)) {
+            if (missing || board->isEmpty())
+                return Result::failed(
+                    QStringLiteral("--board には提出先のフォルダーを指定してください"));
+            options.boardFolder = *board;
         } else if (!fileNamed) {
             options.fileToLoad = arguments[index];
             fileNamed = true;

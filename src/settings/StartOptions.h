@@ -11,12 +11,14 @@
 // What the program's command line asks for: a question file to load; --data DIR, which keeps
 // the record, the settings (as an INI file) and everything else the program writes for itself
 // under DIR, for school PCs that forget the user's folders at log-off; and --pupil 組,番号,名前,
-// which sets the pupil kept with the settings. Both options are also taken as --name=value.
+// which sets the pupil kept with the settings; and --board FOLDER, which shows クラスの様子 of a
+// hand-in folder instead of the drill. The options are also taken as --name=value.
 struct StartOptions
 {
     QString fileToLoad;
     QString dataFolder; // empty for the user's usual folders
     std::optional<Pupil> pupil;
+    QString boardFolder; // empty for the drill
 
     friend bool operator==(const StartOptions&, const StartOptions&) = default;
 

@@ -15,6 +15,8 @@ private slots:
     void typeOfFile_data();
     void typeOfFile();
     void installedSampleIsQuestionFile();
+    void assignmentType_data();
+    void assignmentType();
 
 private:
     QMimeDatabase database;
@@ -24,6 +26,9 @@ private:
 namespace {
 
 const QString QuestionsType = QStringLiteral(TAZUNE_QUESTIONS_MIME_TYPE);
+const QString AssignmentType = QStringLiteral(TAZUNE_ASSIGNMENT_MIME_TYPE);
+const QByteArray Assignment =
+    QByteArrayLiteral("Tazune-assignment 1\ntitle=漢字\nfile=kanji.DAT\n");
 
 // The file of an empty bank: the header, three levels, no items.
 const char* const EmptyBank = "33 2E 30 30 61 | 03 00 00 00 | 00 00 00 00 00 00 00 00 00 00 00 00";
@@ -66,6 +71,31 @@ void QuestionFileTypeTest::installedSampleIsQuestionFile()
                                                   QStringLiteral("tazune/sample.DAT"));
     QVERIFY(!sample.isEmpty());
     QCOMPARE(database.mimeTypeForFile(sample).name(), QuestionsType);
+}
+
+void QuestionFileTypeTest::assignmentType_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("claimed");
+
+    QTest::addRow("assignment_file") << "漢字.kadai" << Assignment << true;
+    QTest::addRow("renamed_without_suffix") << "kanji" << Assignment << true;
+    QTest::addRow("question_file") << "quiz.DAT" << TestFiles::hex(EmptyBank) << false;
+    QTest::addRow("other_text") << "notes" << QByteArray("Tazune assignment\n") << false;
+}
+
+// Either way a pupil gets the file, a double click opens it in Tazune.
+void QuestionFileTypeTest::assignmentType()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, claimed);
+
+    const QString path = folder.filePath(name);
+    QVERIFY(TestFiles::writeBytes(path, bytes));
+    const QString type = database.mimeTypeForFile(path).name();
+    QVERIFY2((type == AssignmentType) == claimed, qPrintable(type));
 }
 
 QTEST_GUILESS_MAIN(QuestionFileTypeTest)

@@ -366,6 +366,73 @@ private slots:
         QCOMPARE(view.answered.size(), 2);
         QCOMPARE(view.reports.size(), 1);
     }
+
+    // The questions of one assignment game, as the pupil meets them: each answered at once.
+    QByteArrayList playAssignmentGame(DrillSession& playing, FakeSessionView& seen, quint64 seed)
+    {
+        QByteArrayList asked;
+        if (playing.startAssignment({0, 1}, {20, 5}, seed) != DrillSession::StartOutcome::Started)
+            return asked;
+        for (int k = 0; k < 5; ++k) {
+            playing.tick();
+            asked << seen.shownQuestion;
+            playing.input(QString::fromLatin1(seen.shownQuestion.toLower()));
+        }
+        return asked;
+    }
+
+    void assignmentGamesAskWhatTheSeedGivesWhateverCameBefore()
+    {
+        random.values = {1, 1, 1, 1, 1, 1};
+        const QByteArrayList first = playAssignmentGame(*session, view, 20260301);
+        QCOMPARE(view.reports.size(), 1);
+        QCOMPARE(session->reportedKind(), DrillSession::GameKind::Assignment);
+        QVERIFY2(random.bounds.isEmpty(), "the window's random source is never asked");
+
+        // Another PC: another random source, another level chosen, a level game played first.
+        ScriptedRandom otherRandom;
+        otherRandom.values = {2, 0, 1};
+        MemoryLearningRecord otherRecord;
+        FakeSessionView otherView;
+        DrillSession other(otherRandom, otherRecord, otherView, [this] { return now; });
+        QVERIFY(other.load(file));
+        other.selectLevel(1);
+        other.start({20, 1});
+        other.tick();
+        other.input(QString::fromLatin1(otherView.shownQuestion.toLower()));
+        QCOMPARE(playAssignmentGame(other, otherView, 20260301), first);
+
+        // The same pupil again: the order restarts with every game.
+        QCOMPARE(playAssignmentGame(*session, view, 20260301), first);
+        QVERIFY(playAssignmentGame(*session, view, 7) != first);
+
+        const QByteArrayList bothLevels{"YAMA", "KAWA", "SORA"};
+        for (const QByteArray& question : first)
+            QVERIFY2(bothLevels.contains(question), question.constData());
+        QCOMPARE(record.games.last().start.review, false);
+    }
+
+    void levelGamesAfterAnAssignmentDrawAtRandomAgain()
+    {
+        playAssignmentGame(*session, view, 5);
+        random.bounds.clear();
+        session->start(TwoQuestions);
+        QCOMPARE(random.bounds, QList<int>{2});
+    }
+
+    // A practice assignment may be paused: it goes on with its own pairs and its own length,
+    // whatever the window's settings say by then.
+    void aPausedAssignmentGoesOnAsItStarted()
+    {
+        session->startAssignment({2, 1}, {20, 3}, 11);
+        ticks(1);
+        session->stop();
+        QCOMPARE(session->start({20, 9}), DrillSession::StartOutcome::Resumed);
+        QCOMPARE(session->drill().tally().questionsRemaining, 3);
+        ticks(1);
+        QCOMPARE(view.shownQuestion, QByteArray("SORA"));
+        QVERIFY(random.bounds.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(DrillSessionTest)

@@ -15,25 +15,33 @@ private slots:
 
         const Pupil hanako{"2組", "7", "花子"};
         QTest::addRow("nothing") << QStringList() << StartOptions{} << QString();
-        QTest::addRow("a file") << QStringList{"q.DAT"} << StartOptions{"q.DAT", {}, {}}
+        QTest::addRow("a file") << QStringList{"q.DAT"} << StartOptions{"q.DAT", {}, {}, {}}
                                 << QString();
         QTest::addRow("later files ignored")
-            << QStringList{"q.DAT", "r.DAT"} << StartOptions{"q.DAT", {}, {}} << QString();
+            << QStringList{"q.DAT", "r.DAT"} << StartOptions{"q.DAT", {}, {}, {}} << QString();
         QTest::addRow("data folder then file")
             << QStringList{"--data", "/mnt/usb/tazune", "q.DAT"}
-            << StartOptions{"q.DAT", "/mnt/usb/tazune", {}} << QString();
+            << StartOptions{"q.DAT", "/mnt/usb/tazune", {}, {}} << QString();
         QTest::addRow("data folder with equals")
-            << QStringList{"q.DAT", "--data=/d"} << StartOptions{"q.DAT", "/d", {}} << QString();
+            << QStringList{"q.DAT", "--data=/d"} << StartOptions{"q.DAT", "/d", {}, {}}
+            << QString();
         QTest::addRow("pupil") << QStringList{"--pupil", "2組,7,花子"}
-                               << StartOptions{{}, {}, hanako} << QString();
+                               << StartOptions{{}, {}, hanako, {}} << QString();
         QTest::addRow("pupil with equals") << QStringList{"--pupil=2組,7,花子", "q.DAT"}
-                                           << StartOptions{"q.DAT", {}, hanako} << QString();
+                                           << StartOptions{"q.DAT", {}, hanako, {}} << QString();
         QTest::addRow("a file that looks like an option")
-            << QStringList{"-x.DAT"} << StartOptions{"-x.DAT", {}, {}} << QString();
+            << QStringList{"-x.DAT"} << StartOptions{"-x.DAT", {}, {}, {}} << QString();
         QTest::addRow("data folder missing") << QStringList{"q.DAT", "--data"} << StartOptions{}
                                              << "--data にはフォルダーを指定してください";
         QTest::addRow("data folder empty") << QStringList{"--data="} << StartOptions{}
                                            << "--data にはフォルダーを指定してください";
+        QTest::addRow("board of a folder") << QStringList{"--board", "/share/in"}
+                                           << StartOptions{{}, {}, {}, "/share/in"} << QString();
+        QTest::addRow("board with equals and data folder")
+            << QStringList{"--board=/share/in", "--data", "/d"}
+            << StartOptions{{}, "/d", {}, "/share/in"} << QString();
+        QTest::addRow("board folder missing") << QStringList{"--board"} << StartOptions{}
+                                              << "--board には提出先のフォルダーを指定してください";
         QTest::addRow("pupil without a name")
             << QStringList{"--pupil", "2組,7,"} << StartOptions{} << "--pupil: 名前 が空です";
     }
@@ -76,7 +84,7 @@ private slots:
         QFETCH(QString, waiting);
 
         const QString usual = QStringLiteral("/home/u/.local/share/Velmora/Tazune/record.sqlite");
-        const StartOptions options{{}, dataFolder, {}};
+        const StartOptions options{{}, dataFolder, {}, {}};
         QCOMPARE(options.recordPath(usual), record);
         QCOMPARE(options.settingsFile(), settings);
         QCOMPARE(options.waitingHandInFolder(usual), waiting);
