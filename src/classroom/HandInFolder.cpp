@@ -42,7 +42,7 @@ FileScan scanned(const QDir& dir, const QString& name,
         }
     }
     QFile handle(path);
-    if (!handle.open(QIODevice::ReadOnly)) {
+    if (!handle.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         file.failure = handle.errorString();
         return file;
     }
