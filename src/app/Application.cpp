@@ -81,15 +81,16 @@ int run(int argc, char* argv[])
         std::fputs(qPrintable(options.failure() + u'\n'), stderr);
         return 2;
     }
+    ResultsModule resultsWindows(ProgramModule::pathFor(QApplication::applicationFilePath(),
+                                                        ProductInfo::ResultsWindowModule));
     if (!options->boardFolder.isEmpty())
-        return showBoard(options->boardFolder, {fileDialog, messageBox, helpViewer});
+        return showBoard(options->boardFolder,
+                         {fileDialog, messageBox, helpViewer, resultsWindows});
     QSettingsBackend settings(options->settingsFile());
     if (options->pupil) {
         if (const auto saved = SettingsStore(settings).savePupil(*options->pupil); !saved)
             std::fputs(qPrintable(saved.failure() + u'\n'), stderr);
     }
-    ResultsModule resultsWindows(ProgramModule::pathFor(QApplication::applicationFilePath(),
-                                                        ProductInfo::ResultsWindowModule));
     // Nothing is read from the record's file before the window is up.
     SqlLearningRecord record(options->recordPath(SqlLearningRecord::defaultPath()));
     // Its module and dictionaries are loaded when the editor first asks for readings.

@@ -248,8 +248,9 @@ void ClassroomCommand::showBoard()
         services.messages.showError(QStringLiteral("この課題には提出先のフォルダーがありません"));
         return;
     }
-    auto* board = new TFrmBoard(folder, {services.fileDialog, services.messages, services.help},
-                                &window.window);
+    auto* board = new TFrmBoard(
+        folder, {services.fileDialog, services.messages, services.help, services.printers},
+        &window.window);
     board->setAttribute(Qt::WA_DeleteOnClose);
     board->setModal(false);
     HelpKeys::installOnDialog(board, services.help);

@@ -4,6 +4,7 @@
 #include "classroom/AssignmentGame.h"
 #include "classroom/Pupil.h"
 #include "platform/FileDialog.h"
+#include "results/ResultsWindow.h"
 #include "session/DrillSession.h"
 
 #include <QDateTime>
@@ -49,6 +50,7 @@ public:
         MessageBox& messages;
         FileDialog& fileDialog;
         HelpViewer& help;
+        ResultsWindowFactory& printers;
         SettingsBackend& settings;
         RandomSource& random;
         Clock clock = &QDateTime::currentDateTime;

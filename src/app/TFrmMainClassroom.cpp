@@ -11,8 +11,8 @@ void TFrmMain::connectClassroom()
 {
     classCommand = new ClassroomCommand(
         session,
-        {services.messageBox, services.fileDialog, services.helpViewer, services.settings,
-         services.random},
+        {services.messageBox, services.fileDialog, services.helpViewer, services.resultsWindows,
+         services.settings, services.random},
         {*this, [this] { return gameOptions(); },
          [this](const ClassroomCommand::GameOptions& options) { useGameOptions(options); }});
     classCommand->setParent(this);

@@ -7,8 +7,10 @@
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/ReplaceConfirmation.h"
+#include "platform/ReportPrinter.h"
 #include "questions/AtomicFile.h"
 #include "results/ClassReport.h"
+#include "results/ResultsWindow.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -88,15 +90,18 @@ void TFrmBoard::createControls()
     layout->addWidget(malformedList, 1);
 
     auto* buttons = new QHBoxLayout;
+    printButton = button(this, QStringLiteral("printButton"), QStringLiteral("印刷(&R)"));
     pdfButton = button(this, QStringLiteral("pdfButton"), QStringLiteral("PDF保存(&S)"));
     helpButton = button(this, QStringLiteral("helpButton"), QStringLiteral("ヘルプ(&H)"));
     closeButton = button(this, QStringLiteral("closeButton"), QStringLiteral("閉じる(&C)"));
+    buttons->addWidget(printButton);
     buttons->addWidget(pdfButton);
     buttons->addStretch();
     buttons->addWidget(helpButton);
     buttons->addWidget(closeButton);
     layout->addLayout(buttons);
 
+    connect(printButton, &QPushButton::clicked, this, &TFrmBoard::print);
     connect(pdfButton, &QPushButton::clicked, this, &TFrmBoard::savePdf);
     connect(helpButton, &QPushButton::clicked, this,
             [this] { services.help.showContext(HelpTopics::BoardContext); });
@@ -140,10 +145,29 @@ void TFrmBoard::savePdf()
     const std::optional<ChosenFile> chosen = services.fileDialog.getSaveFileName(request);
     if (!chosen || !ReplaceConfirmation::allows(services.messages, chosen->path))
         return;
+    const QByteArray pdf = ClassReport::pdf(handedIn(), services.today());
+    if (!AtomicFile::replace(chosen->path, pdf))
+        services.messages.showError(PdfFailedMessage);
+}
+
+void TFrmBoard::print()
+{
+    const ResultsWindowFactory::Printer chosen = services.printers.printer();
+    if (!chosen.printer) {
+        services.messages.showError(NoPrinterMessage.arg(chosen.error));
+        return;
+    }
+    const ClassTable table = handedIn();
+    const QDate today = services.today();
+    chosen.printer->print(Caption, [&table, &today](QPagedPaintDevice& device) {
+        ClassReport::paint(device, table, today);
+    });
+}
+
+ClassTable TFrmBoard::handedIn() const
+{
     QList<HandIn> handIns;
     for (const auto& [name, handIn] : HandInFolder(folder).scan().read)
         handIns.append(handIn);
-    const QByteArray pdf = ClassReport::pdf(BoardReport::tableOf(handIns), services.today());
-    if (!AtomicFile::replace(chosen->path, pdf))
-        services.messages.showError(PdfFailedMessage);
+    return BoardReport::tableOf(handIns);
 }

@@ -15,3 +15,12 @@ ResultsWindowFactory::Made ResultsModule::create(const ResultsWindow::Services& 
         return {nullptr, error};
     return module->create(services, parent);
 }
+
+ResultsWindowFactory::Printer ResultsModule::printer()
+{
+    QString error;
+    ResultsWindowFactory* module = ProgramModule::load<ResultsWindowFactory>(modulePath, error);
+    if (!module)
+        return {nullptr, error};
+    return module->printer();
+}

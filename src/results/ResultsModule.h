@@ -10,6 +10,7 @@ public:
     explicit ResultsModule(QString modulePath);
 
     Made create(const ResultsWindow::Services& services, QWidget* parent) override;
+    Printer printer() override;
 
 private:
     QString modulePath;

@@ -18,6 +18,8 @@ public:
     {
         return {TFrmResults::make(services, systemPrinter, parent), {}};
     }
+
+    Printer printer() override { return {&systemPrinter, {}}; }
 };
 
 } // namespace

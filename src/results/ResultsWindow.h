@@ -8,6 +8,7 @@ class HelpViewer;
 class MessageBox;
 class QDialog;
 class RecordQueries;
+class ReportPrinter;
 class QWidget;
 
 // "成績の記録" as the main window knows it. The program makes it from a module the first time
@@ -51,11 +52,19 @@ public:
         QString error;                   // why there is no window
     };
 
+    // The printer the module's windows print through, for a window of the program's own.
+    struct Printer
+    {
+        ReportPrinter* printer = nullptr; // owned by the module
+        QString error;                    // why there is none
+    };
+
     virtual ~ResultsWindowFactory() = default;
     virtual Made create(const ResultsWindow::Services& services, QWidget* parent) = 0;
+    virtual Printer printer() = 0;
 };
 
 // Another shape of Services, of the record's queries or of the window is another version: a
 // module built for the old one is then refused, not called.
-#define TAZUNE_RESULTS_WINDOW_FACTORY_IID "org.velmora.Tazune.ResultsWindowFactory/3"
+#define TAZUNE_RESULTS_WINDOW_FACTORY_IID "org.velmora.Tazune.ResultsWindowFactory/4"
 Q_DECLARE_INTERFACE(ResultsWindowFactory, TAZUNE_RESULTS_WINDOW_FACTORY_IID)

@@ -1,10 +1,12 @@
 #include "classroom/TFrmBoard.h"
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
+#include "FakeReportPrinter.h"
 #include "HandInSamples.h"
 #include "RecordingHelpViewer.h"
 #include "classroom/BoardReport.h"
 #include "classroom/HandInFile.h"
+#include "results/ResultsWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,6 +36,20 @@ QStringList names(const QAbstractItemModel& model)
 
 } // namespace
 
+// The results' module as the board meets it: only its printer, or why there is none.
+class PrintingOnly : public ResultsWindowFactory
+{
+public:
+    FakeReportPrinter fake;
+    QString missing;
+
+    Made create(const ResultsWindow::Services&, QWidget*) override { return {}; }
+    Printer printer() override
+    {
+        return missing.isEmpty() ? Printer{&fake, {}} : Printer{nullptr, missing};
+    }
+};
+
 class TFrmBoardTest : public QObject
 {
     Q_OBJECT
@@ -43,6 +59,7 @@ private:
     FakeFileDialog fileDialog;
     FakeMessageBox messages;
     RecordingHelpViewer help;
+    PrintingOnly printers;
 
     void handIn(const Pupil& pupil, int minutes)
     {
@@ -53,9 +70,11 @@ private:
 
     std::unique_ptr<TFrmBoard> board(const QString& path)
     {
-        auto made = std::make_unique<TFrmBoard>(
-            path, TFrmBoard::Services{fileDialog, messages, help, [] { return QDate(2026, 3, 1); }},
-            nullptr, std::chrono::milliseconds(20));
+        auto made =
+            std::make_unique<TFrmBoard>(path,
+                                        TFrmBoard::Services{fileDialog, messages, help, printers,
+                                                            [] { return QDate(2026, 3, 1); }},
+                                        nullptr, std::chrono::milliseconds(20));
         made->show();
         return made;
     }
@@ -93,10 +112,20 @@ private slots:
         QTRY_VERIFY(window->folderLabel->text().contains(QStringLiteral("3 人")));
     }
 
-    void theReportOfEveryGameIsSavedAsPdf()
+    void theReportOfEveryGameIsPrintedAndSavedAsPdf()
     {
         handIn(Hanako, 0);
         const auto window = board(folder.path());
+        printers.fake.answers << true;
+        QTest::mouseClick(window->printButton, Qt::LeftButton);
+        QCOMPARE(printers.fake.documentNames, QStringList{TFrmBoard::Caption});
+        QVERIFY(printers.fake.printed.value(0).startsWith("%PDF"));
+        printers.missing = QStringLiteral("no module");
+        QTest::mouseClick(window->printButton, Qt::LeftButton);
+        QCOMPARE(messages.messages.size(), 1);
+        QVERIFY(messages.messages[0].contains(QStringLiteral("no module")));
+        messages.messages.clear();
+
         const QString pdf = folder.filePath("out/board.pdf");
         QVERIFY(QDir().mkpath(folder.filePath("out")));
         fileDialog.answers << pdf;

@@ -146,7 +146,7 @@ private:
 private slots:
     void init()
     {
-        linked.printer = {};
+        linked.fakePrinter = {};
         f = std::make_unique<MainWindowFixture>();
         f->resultsWindows = &linked;
     }
@@ -296,16 +296,16 @@ private slots:
         f->settings.values.insert("Learner", QStringLiteral("佐藤"));
         showWithSample(2);
         addGame(file, 0, 7, {"kawa"});
-        linked.printer.answers = {false, true};
+        linked.fakePrinter.answers = {false, true};
         inResults([](TFrmResults& dialog) {
             dialog.BitBtn1->click();
             dialog.BitBtn1->click();
         });
         QVERIFY(f->messageBox.textQuestions.isEmpty());
-        QCOMPARE(linked.printer.documentNames.size(), 2);
-        QCOMPARE(linked.printer.printed.size(), 1);
+        QCOMPARE(linked.fakePrinter.documentNames.size(), 2);
+        QCOMPARE(linked.fakePrinter.printed.size(), 1);
         QPdfDocument document;
-        QBuffer printed(&linked.printer.printed[0]);
+        QBuffer printed(&linked.fakePrinter.printed[0]);
         printed.open(QIODevice::ReadOnly);
         document.load(&printed);
         QTRY_COMPARE(document.status(), QPdfDocument::Status::Ready);

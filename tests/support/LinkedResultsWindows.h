@@ -8,10 +8,12 @@
 class LinkedResultsWindows : public ResultsWindowFactory
 {
 public:
-    FakeReportPrinter printer;
+    FakeReportPrinter fakePrinter;
 
     Made create(const ResultsWindow::Services& services, QWidget* parent) override
     {
-        return {TFrmResults::make(services, printer, parent), {}};
+        return {TFrmResults::make(services, fakePrinter, parent), {}};
     }
+
+    Printer printer() override { return {&fakePrinter, {}}; }
 };
