@@ -98,7 +98,8 @@ int run(int argc, char* argv[])
         ProgramModule::pathFor(QApplication::applicationFilePath(), ProductInfo::ReadingsModule),
         ReadingSources{});
     // The synthesiser is looked for once the stored speech settings are read, after the window.
-    ProcessSpeech speech({}, SpeechCache(SpeechCache::standardFolder()));
+    ProcessSpeech speech({},
+                         SpeechCache(options->speechCacheFolder(SpeechCache::standardFolder())));
     TFrmMain window({messageBox, fileDialog, colorDialog, fontDialog, helpViewer, random,
                      wavePlayer, settings, QApplication::applicationFilePath(), record,
                      resultsWindows, proposer, speech});

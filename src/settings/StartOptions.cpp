@@ -70,6 +70,12 @@ QString StartOptions::settingsFile() const
                                 : QDir(dataFolder).filePath(QStringLiteral("Tazune.ini"));
 }
 
+QString StartOptions::speechCacheFolder(const QString& usualFolder) const
+{
+    return dataFolder.isEmpty() ? usualFolder
+                                : QDir(dataFolder).filePath(QStringLiteral("cache/speech"));
+}
+
 QString StartOptions::waitingHandInFolder(const QString& usualRecordPath) const
 {
     return QFileInfo(recordPath(usualRecordPath)).dir().filePath(QStringLiteral("hand-in"));

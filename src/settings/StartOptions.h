@@ -32,4 +32,6 @@ struct StartOptions
     QString settingsFile() const;
     // Where hand-in files wait for their folder: beside the record.
     QString waitingHandInFolder(const QString& usualRecordPath) const;
+    // Where spoken questions are kept: under the data folder, or in the user's cache.
+    QString speechCacheFolder(const QString& usualFolder) const;
 };

@@ -66,14 +66,17 @@ private slots:
         QTest::addColumn<QString>("record");
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QString>("waiting");
+        QTest::addColumn<QString>("speechCache");
 
         QTest::addRow("usual folders")
             << QString() << "/home/u/.local/share/Velmora/Tazune/record.sqlite" << QString()
-            << "/home/u/.local/share/Velmora/Tazune/hand-in";
+            << "/home/u/.local/share/Velmora/Tazune/hand-in"
+            << "/home/u/.cache/tazune/speech";
         QTest::addRow("data folder") << "/mnt/usb/tazune"
                                      << "/mnt/usb/tazune/record.sqlite"
                                      << "/mnt/usb/tazune/Tazune.ini"
-                                     << "/mnt/usb/tazune/hand-in";
+                                     << "/mnt/usb/tazune/hand-in"
+                                     << "/mnt/usb/tazune/cache/speech";
     }
 
     void keepsEverythingUnderTheDataFolder()
@@ -82,12 +85,15 @@ private slots:
         QFETCH(QString, record);
         QFETCH(QString, settings);
         QFETCH(QString, waiting);
+        QFETCH(QString, speechCache);
 
         const QString usual = QStringLiteral("/home/u/.local/share/Velmora/Tazune/record.sqlite");
         const StartOptions options{{}, dataFolder, {}, {}};
         QCOMPARE(options.recordPath(usual), record);
         QCOMPARE(options.settingsFile(), settings);
         QCOMPARE(options.waitingHandInFolder(usual), waiting);
+        QCOMPARE(options.speechCacheFolder(QStringLiteral("/home/u/.cache/tazune/speech")),
+                 speechCache);
     }
 };
 
