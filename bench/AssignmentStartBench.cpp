@@ -3,6 +3,7 @@
 // of 100,000 pairs each (goal under 100 ms, so that F2 answers at once).
 
 #include "MemoryLearningRecord.h"
+#include "QuietSessionView.h"
 #include "ScriptedRandom.h"
 #include "questions/QuestionFile.h"
 #include "session/DrillSession.h"
@@ -15,18 +16,6 @@
 namespace {
 
 constexpr int PairsPerLevel = 100'000;
-
-class QuietView : public SessionView
-{
-public:
-    void setBarPosition(int) override {}
-    void showQuestion(const QByteArray&, const RubySegments&) override {}
-    void clearInput() override {}
-    void playSound(SoundEvent) override {}
-    void questionAnswered(const AnsweredQuestion&) override {}
-    void questionTimedOut(const TimedOutQuestion&) override {}
-    void gameOver(const ReportInputs&) override {}
-};
 
 void startAssignmentGame(benchmark::State& state)
 {
@@ -41,7 +30,7 @@ void startAssignmentGame(benchmark::State& state)
     }
     MemoryLearningRecord record;
     ScriptedRandom random;
-    QuietView view;
+    QuietSessionView view;
     DrillSession session(random, record, view);
     if (!QuestionFile::write(file, bank) || !session.load(file)) {
         state.SkipWithError("could not write the question file");

@@ -3,6 +3,7 @@
 // shows each time it opens (goal under 50 ms); and 今日の復習 opened over it, from the menu item to
 // the first question (goal under 200 ms).
 
+#include "QuietSessionView.h"
 #include "ScriptedRandom.h"
 #include "questions/QuestionFile.h"
 #include "record/SqlLearningRecord.h"
@@ -138,18 +139,6 @@ void reviewPlanOverMillionReviews(benchmark::State& state)
 }
 BENCHMARK(reviewPlanOverMillionReviews)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-class QuietView : public SessionView
-{
-public:
-    void setBarPosition(int) override {}
-    void showQuestion(const QByteArray&, const RubySegments&) override {}
-    void clearInput() override {}
-    void playSound(SoundEvent) override {}
-    void questionAnswered(const AnsweredQuestion&) override {}
-    void questionTimedOut(const TimedOutQuestion&) override {}
-    void gameOver(const ReportInputs&) override {}
-};
-
 // From the menu item to the game running: the due pairs read and ordered by their chance of
 // recall, the pairs met read to find the new ones in the loaded file's 100,000, the pace read.
 void openTodaysReview(benchmark::State& state)
@@ -163,7 +152,7 @@ void openTodaysReview(benchmark::State& state)
     }
     SqlLearningRecord record(large.path);
     ScriptedRandom random;
-    QuietView view;
+    QuietSessionView view;
     DrillSession session(random, record, view);
     if (!large.ready || !QuestionFile::write(file, bank) || !session.load(file)) {
         state.SkipWithError("could not fill the record");
