@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     BoardModel board;
     HandInScan scan;
-    scan.read.append({QStringLiteral("a.csv"), *read});
+    scan.read.append({QStringLiteral("a.csv"), HandInSummary::of(*read)});
     board.apply(scan);
     if (board.rowCount() != 1 || board.mostMissed(10).size() > read->answers.size())
         std::abort();

@@ -48,100 +48,121 @@ int comparedNumbers(const QString& left, const QString& right)
 
 BoardModel::BoardModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-BoardModel::Game BoardModel::gameOf(const HandIn& handIn)
+BoardModel::Game BoardModel::gameOf(const HandInSummary& handIn)
 {
-    QList<MissedText> timeOuts;
-    for (const HandInAnswer& answer : handIn.answers) {
-        if (!answer.correct)
-            timeOuts.append({answer.question, answer.answer});
+    const Pupil& pupil = handIn.pupil;
+    const QString key = pupil.classGroup + u'\x1f' + pupil.number + u'\x1f' + pupil.name;
+    auto number = pupilNumbers.constFind(key);
+    if (number == pupilNumbers.cend()) {
+        number = pupilNumbers.insert(key, int(rowOfPupil.size()));
+        rowOfPupil.append(-1);
     }
-    return {handIn.pupil, handIn.game.finishedAt, numberOf(handIn.game.figures.correctRate),
-            numberOf(handIn.game.figures.averageCorrectTime), timeOuts};
-}
-
-QString BoardModel::keyOf(const Pupil& pupil)
-{
-    return pupil.classGroup + u'\x1f' + pupil.number + u'\x1f' + pupil.name;
+    return {*number, handIn.game.finishedAt, numberOf(handIn.game.figures.correctRate),
+            numberOf(handIn.game.figures.averageCorrectTime), handIn.game.timeOuts};
 }
 
 void BoardModel::apply(const HandInScan& scan)
 {
     if (scan.isEmpty())
         return;
-    addRowsFor(scan);
-    QSet<int> touched;
+    QList<Game> arrived;
+    arrived.reserve(scan.read.size());
+    for (const auto& [file, handIn] : scan.read)
+        arrived.append(gameOf(handIn));
+    const qsizetype rowsBefore = rows.size();
+    addRowsFor(scan, arrived);
+    QSet<int> stale;
     for (const QString& file : scan.gone)
-        forget(file, touched);
+        forget(file, stale);
     for (const auto& [file, reason] : scan.malformed) {
-        forget(file, touched);
+        forget(file, stale);
         refused.insert(file, reason);
     }
-    for (const auto& [file, handIn] : scan.read) {
-        forget(file, touched);
+    QSet<int> touched;
+    for (qsizetype index = 0; index < arrived.size(); ++index) {
+        const QString& file = scan.read[index].first;
+        forget(file, stale);
         refused.remove(file);
-        Game game = gameOf(handIn);
-        const int row = rowByPupil.value(keyOf(game.pupil));
+        const int row = rowOfPupil[arrived[index].pupil];
         rows[row].files.append(file);
-        games.insert(file, std::move(game));
-        touched.insert(row);
+        count(rows[row], arrived[index]);
+        countMisses(arrived[index], +1);
+        games.insert(file, std::move(arrived[index]));
+        if (row < rowsBefore)
+            touched.insert(row);
     }
-    for (int row : touched) {
+    for (int row : stale)
         recount(rows[row]);
+    // New rows are announced by their insertion; rows that were there, by what changed in them.
+    for (int row : touched + stale)
         emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
-    }
     removeEmptyRows();
     sort(sortColumn, sortOrder);
 }
 
-void BoardModel::addRowsFor(const HandInScan& scan)
+void BoardModel::addRowsFor(const HandInScan& scan, const QList<Game>& arrived)
 {
     QList<Pupil> added;
-    QSet<QString> addedKeys;
-    for (const auto& [file, handIn] : scan.read) {
-        const QString key = keyOf(handIn.pupil);
-        if (!rowByPupil.contains(key) && !addedKeys.contains(key)) {
-            addedKeys.insert(key);
-            added.append(handIn.pupil);
-        }
+    QList<int> addedNumbers;
+    for (qsizetype index = 0; index < arrived.size(); ++index) {
+        const int pupil = arrived[index].pupil;
+        if (rowOfPupil[pupil] >= 0)
+            continue;
+        rowOfPupil[pupil] = int(rows.size() + added.size());
+        added.append(scan.read[index].second.pupil);
+        addedNumbers.append(pupil);
     }
     if (added.isEmpty())
         return;
     beginInsertRows({}, int(rows.size()), int(rows.size() + added.size() - 1));
-    for (const Pupil& pupil : added) {
-        rowByPupil.insert(keyOf(pupil), int(rows.size()));
-        rows.append(Row{pupil, 0, {}, {}, {}, {}, {}});
-    }
+    for (qsizetype index = 0; index < added.size(); ++index)
+        rows.append(Row{addedNumbers[index], added[index], 0, {}, {}, {}, {}, {}});
     endInsertRows();
 }
 
-void BoardModel::forget(const QString& file, QSet<int>& touched)
+void BoardModel::forget(const QString& file, QSet<int>& stale)
 {
     const auto game = games.constFind(file);
     if (game == games.cend())
         return;
-    const int row = rowByPupil.value(keyOf(game->pupil));
+    const int row = rowOfPupil[game->pupil];
     rows[row].files.removeOne(file);
-    touched.insert(row);
+    stale.insert(row);
+    countMisses(*game, -1);
     games.erase(game);
 }
 
+void BoardModel::countMisses(const Game& game, int change)
+{
+    for (const MissedText& missed : game.timeOuts) {
+        const auto pair = std::pair(missed.question, missed.answer);
+        Misses& tally = misses[pair];
+        tally.timeOuts += change;
+        if ((tally.byPupil[game.pupil] += change) == 0)
+            tally.byPupil.remove(game.pupil);
+        if (tally.timeOuts == 0)
+            misses.remove(pair);
+    }
+}
+
+void BoardModel::count(Row& row, const Game& game)
+{
+    ++row.games;
+    if (game.correctRate && (!row.bestCorrectRate || *game.correctRate > *row.bestCorrectRate))
+        row.bestCorrectRate = game.correctRate;
+    if (!row.lastHandedIn.isValid() || game.finishedAt > row.lastHandedIn) {
+        row.lastHandedIn = game.finishedAt;
+        row.lastCorrectRate = game.correctRate;
+        row.lastAverageTime = game.averageTime;
+    }
+}
+
+// After a game is gone its row is counted again from what is left.
 void BoardModel::recount(Row& row) const
 {
-    row.games = int(row.files.size());
-    row.lastCorrectRate.reset();
-    row.bestCorrectRate.reset();
-    row.lastAverageTime.reset();
-    row.lastHandedIn = {};
-    for (const QString& file : row.files) {
-        const Game& game = games[file];
-        if (game.correctRate && (!row.bestCorrectRate || *game.correctRate > *row.bestCorrectRate))
-            row.bestCorrectRate = game.correctRate;
-        if (!row.lastHandedIn.isValid() || game.finishedAt > row.lastHandedIn) {
-            row.lastHandedIn = game.finishedAt;
-            row.lastCorrectRate = game.correctRate;
-            row.lastAverageTime = game.averageTime;
-        }
-    }
+    row = Row{row.pupilNumber, row.pupil, 0, {}, {}, {}, {}, row.files};
+    for (const QString& file : row.files)
+        count(row, games[file]);
 }
 
 void BoardModel::removeEmptyRows()
@@ -158,44 +179,29 @@ void BoardModel::removeEmptyRows()
 
 void BoardModel::reindex()
 {
-    rowByPupil.clear();
+    rowOfPupil.fill(-1);
     for (int row = 0; row < rows.size(); ++row)
-        rowByPupil.insert(keyOf(rows[row].pupil), row);
+        rowOfPupil[rows[row].pupilNumber] = row;
 }
 
 QList<ClassMissedPair> BoardModel::mostMissed(int count) const
 {
-    struct Tally
-    {
-        ClassMissedPair pair;
-        QSet<QString> pupils;
-        qsizetype firstSeen = 0;
-    };
-    QHash<QString, Tally> tallies;
-    for (const Game& game : games) {
-        for (const MissedText& missed : game.timeOuts) {
-            const QString key = missed.question + u'\t' + missed.answer;
-            auto tally = tallies.find(key);
-            if (tally == tallies.end())
-                tally = tallies.insert(key, Tally{{missed.question, missed.answer, 0, 0}, {}, 0});
-            ++tally->pair.timeOuts;
-            tally->pupils.insert(keyOf(game.pupil));
-        }
-    }
     QList<ClassMissedPair> ranking;
-    for (Tally& tally : tallies) {
-        tally.pair.learners = int(tally.pupils.size());
-        ranking.append(tally.pair);
-    }
-    std::sort(ranking.begin(), ranking.end(),
-              [](const ClassMissedPair& a, const ClassMissedPair& b) {
-                  if (a.timeOuts != b.timeOuts)
-                      return a.timeOuts > b.timeOuts;
-                  if (a.learners != b.learners)
-                      return a.learners > b.learners;
-                  return std::pair(a.question, a.answer) < std::pair(b.question, b.answer);
-              });
-    return ranking.mid(0, count);
+    ranking.reserve(misses.size());
+    for (auto tally = misses.cbegin(); tally != misses.cend(); ++tally)
+        ranking.append(
+            {tally.key().first, tally.key().second, tally->timeOuts, int(tally->byPupil.size())});
+    const auto first = [](const ClassMissedPair& a, const ClassMissedPair& b) {
+        if (a.timeOuts != b.timeOuts)
+            return a.timeOuts > b.timeOuts;
+        if (a.learners != b.learners)
+            return a.learners > b.learners;
+        return std::pair(a.question, a.answer) < std::pair(b.question, b.answer);
+    };
+    const auto shown = ranking.begin() + std::clamp<qsizetype>(count, 0, ranking.size());
+    std::partial_sort(ranking.begin(), shown, ranking.end(), first);
+    ranking.erase(shown, ranking.end());
+    return ranking;
 }
 
 int BoardModel::rowCount(const QModelIndex& parent) const

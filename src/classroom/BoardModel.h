@@ -52,7 +52,7 @@ private:
     // What the board keeps of one handed-in game.
     struct Game
     {
-        Pupil pupil;
+        int pupil = 0; // the pupil's number on this board
         QDateTime finishedAt;
         std::optional<double> correctRate;
         std::optional<double> averageTime;
@@ -61,6 +61,7 @@ private:
 
     struct Row
     {
+        int pupilNumber = 0;
         Pupil pupil;
         int games = 0;
         std::optional<double> lastCorrectRate;
@@ -70,10 +71,19 @@ private:
         QStringList files;
     };
 
-    static Game gameOf(const HandIn& handIn);
-    static QString keyOf(const Pupil& pupil);
-    void addRowsFor(const HandInScan& scan);
-    void forget(const QString& file, QSet<int>& touched);
+    // One pair's time-outs over the class, kept as games come and go: the board asks for the
+    // ranking after every scan, and counting every game afresh would take longer than the scan.
+    struct Misses
+    {
+        int timeOuts = 0;
+        QHash<int, int> byPupil;
+    };
+
+    Game gameOf(const HandInSummary& handIn);
+    void addRowsFor(const HandInScan& scan, const QList<Game>& arrived);
+    void forget(const QString& file, QSet<int>& stale);
+    void countMisses(const Game& game, int change);
+    static void count(Row& row, const Game& game);
     void recount(Row& row) const;
     void removeEmptyRows();
     void reindex();
@@ -81,8 +91,12 @@ private:
 
     QHash<QString, Game> games;
     QHash<QString, QString> refused;
+    QHash<std::pair<QString, QString>, Misses> misses;
     QList<Row> rows;
-    QHash<QString, int> rowByPupil;
+    // Every pupil seen gets a number for good, by 組, 番号 and 名前 together; the board's rows
+    // are found by it, since sorting moves them.
+    QHash<QString, int> pupilNumbers;
+    QList<int> rowOfPupil; // -1 for a pupil whose games are all gone
     int sortColumn = ClassGroup;
     Qt::SortOrder sortOrder = Qt::AscendingOrder;
 };

@@ -7,11 +7,11 @@ QString learnerOf(const Pupil& pupil)
     return QStringLiteral("%1 %2番 %3").arg(pupil.classGroup, pupil.number, pupil.name);
 }
 
-ClassTable tableOf(const QList<HandIn>& handIns)
+ClassTable tableOf(const QList<HandInSummary>& handIns)
 {
     QList<ResultRow> games;
     games.reserve(handIns.size());
-    for (const HandIn& handIn : handIns) {
+    for (const HandInSummary& handIn : handIns) {
         ResultRow game = handIn.game;
         game.learner = learnerOf(handIn.pupil);
         games.append(std::move(game));

@@ -9,7 +9,7 @@
 // pupil under "組 番号 名前", so that two pupils of one name in two classes stay apart.
 namespace BoardReport {
 
-ClassTable tableOf(const QList<HandIn>& handIns);
+ClassTable tableOf(const QList<HandInSummary>& handIns);
 
 QString learnerOf(const Pupil& pupil);
 

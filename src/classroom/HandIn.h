@@ -30,3 +30,14 @@ struct HandIn
 
     friend bool operator==(const HandIn&, const HandIn&) = default;
 };
+
+// What the board and its report keep of a hand-in: the pupil and the game's row, whose time-outs
+// are taken from the question rows. A file's own row could say otherwise, and the question rows
+// are what was played.
+struct HandInSummary
+{
+    Pupil pupil;
+    ResultRow game;
+
+    static HandInSummary of(const HandIn& handIn);
+};

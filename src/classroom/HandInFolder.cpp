@@ -2,8 +2,6 @@
 
 #include "classroom/HandInReader.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSet>
 
 #include <algorithm>
@@ -16,44 +14,35 @@ namespace {
 // What became of one listed file in a scan.
 struct FileScan
 {
-    HandInFolder::Seen seen;
-    bool changed = false;
-    std::optional<HandIn> handIn;
+    FileStamp stamp;
+    bool changed = true;
+    std::optional<HandInSummary> handIn;
     QString failure;
 };
 
-HandInFolder::Seen seenOf(const QFileInfo& info)
+// A file read before is looked at without opening it, and read again only when it has changed.
+FileScan scanned(const FolderFiles& folder, const QString& name,
+                 const QHash<QString, FileStamp>& seen)
 {
-    return {info.size(), info.lastModified().toMSecsSinceEpoch()};
-}
-
-// A file not seen before is looked at only once it is open: a share answers every look by a
-// file's path slowly, and the open file tells its size and time itself.
-FileScan scanned(const QDir& dir, const QString& name,
-                 const QHash<QString, HandInFolder::Seen>& seen)
-{
-    const QString path = dir.filePath(name);
-    FileScan file{{}, true, {}, {}};
+    FileScan file;
     if (const auto known = seen.constFind(name); known != seen.cend()) {
-        file.seen = seenOf(QFileInfo(path));
-        if (*known == file.seen) {
+        const std::optional<FileStamp> stamp = folder.stamp(name);
+        if (stamp == *known) {
             file.changed = false;
             return file;
         }
     }
-    QFile handle(path);
-    if (!handle.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        file.failure = handle.errorString();
+    const auto contents = folder.read(name, HandInReader::MostBytes);
+    if (!contents) {
+        file.failure = contents.failure();
         return file;
     }
-    file.seen = {handle.size(),
-                 handle.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch()};
-    // Asking for one byte past the limit tells a file that is too large without reading all of
-    // it; asking for one byte past its size, a file that grows while it is read.
-    const QByteArray bytes = handle.read(std::min(file.seen.size, HandInReader::MostBytes) + 1);
-    auto read = HandInReader::read(bytes);
+    file.stamp = contents->stamp;
+    // Summed up here, on the worker: the question rows are most of a hand-in, and the board
+    // keeps only their time-outs.
+    const auto read = HandInReader::read(contents->bytes);
     if (read)
-        file.handIn = std::move(read.value());
+        file.handIn = HandInSummary::of(*read);
     else
         file.failure = read.failure();
     return file;
@@ -61,8 +50,8 @@ FileScan scanned(const QDir& dir, const QString& name,
 
 // A folder opened for the first time holds tens of thousands of files, and a share answers each
 // look at a file slowly: the files are spread over the processor's cores, each on its own.
-QList<FileScan> scannedFiles(const QDir& dir, const QStringList& names,
-                             const QHash<QString, HandInFolder::Seen>& seen)
+QList<FileScan> scannedFiles(const FolderFiles& folder, const QStringList& names,
+                             const QHash<QString, FileStamp>& seen)
 {
     constexpr qsizetype FilesPerWorker = 256;
     QList<FileScan> files(names.size());
@@ -71,7 +60,7 @@ QList<FileScan> scannedFiles(const QDir& dir, const QStringList& names,
         8);
     const auto scanShare = [&](qsizetype worker) {
         for (qsizetype index = worker; index < names.size(); index += workers)
-            files[index] = scanned(dir, names[index], seen);
+            files[index] = scanned(folder, names[index], seen);
     };
     std::vector<std::thread> threads;
     for (qsizetype worker = 1; worker < workers; ++worker)
@@ -82,21 +71,26 @@ QList<FileScan> scannedFiles(const QDir& dir, const QStringList& names,
     return files;
 }
 
+// Hidden files are hand-ins still being written.
+bool isHandInName(const QString& name)
+{
+    return name.endsWith(QStringLiteral(".csv")) && !name.startsWith(u'.');
+}
+
 } // namespace
 
 HandInScan HandInFolder::scan()
 {
     HandInScan scan;
-    const QDir dir(path);
-    if (path.isEmpty() || !dir.exists()) {
+    const FolderFiles folder(path);
+    std::optional<QStringList> names = folder.names();
+    if (!names) {
         scan.reachable = false;
         return scan;
     }
-    // Matched by hand: a wildcard filter is a regular expression run on every name.
-    QStringList names = dir.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
-    names.removeIf([](const QString& name) { return !name.endsWith(QStringLiteral(".csv")); });
-    QList<FileScan> files = scannedFiles(dir, names, seen);
-    const QSet<QString> present(names.cbegin(), names.cend());
+    names->removeIf([](const QString& name) { return !isHandInName(name); });
+    QList<FileScan> files = scannedFiles(folder, *names, seen);
+    const QSet<QString> present(names->cbegin(), names->cend());
     for (auto it = seen.begin(); it != seen.end();) {
         if (present.contains(it.key())) {
             ++it;
@@ -106,15 +100,15 @@ HandInScan HandInFolder::scan()
         it = seen.erase(it);
     }
     scan.read.reserve(files.size());
-    for (qsizetype index = 0; index < names.size(); ++index) {
+    for (qsizetype index = 0; index < names->size(); ++index) {
         FileScan& file = files[index];
         if (!file.changed)
             continue;
-        seen.insert(names[index], file.seen);
+        seen.insert(names->at(index), file.stamp);
         if (file.handIn)
-            scan.read.append({names[index], std::move(*file.handIn)});
+            scan.read.append({names->at(index), std::move(*file.handIn)});
         else
-            scan.malformed.append({names[index], file.failure});
+            scan.malformed.append({names->at(index), file.failure});
     }
     return scan;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classroom/HandIn.h"
+#include "platform/FolderFiles.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -12,9 +13,9 @@
 // What changed in the hand-in folder since it was last read.
 struct HandInScan
 {
-    QList<std::pair<QString, HandIn>> read;       // new or changed files, by name
-    QList<std::pair<QString, QString>> malformed; // new or changed files refused, with why
-    QStringList gone;                             // files read before that are no longer there
+    QList<std::pair<QString, HandInSummary>> read; // new or changed files, by name
+    QList<std::pair<QString, QString>> malformed;  // new or changed files refused, with why
+    QStringList gone;                              // files read before that are no longer there
     bool reachable = true;
 
     bool isEmpty() const { return read.isEmpty() && malformed.isEmpty() && gone.isEmpty(); }
@@ -30,16 +31,8 @@ public:
 
     HandInScan scan();
 
-    // A file as it was listed: changed when either differs.
-    struct Seen
-    {
-        qint64 size = 0;
-        qint64 modifiedMs = 0;
-
-        friend bool operator==(const Seen&, const Seen&) = default;
-    };
-
 private:
     QString path;
-    QHash<QString, Seen> seen;
+    // Each file as it was last read: read again when its size or time differs.
+    QHash<QString, FileStamp> seen;
 };

@@ -18,20 +18,14 @@ const QStringList AnswerHeader{QStringLiteral("問題"), QStringLiteral("答え"
                                QStringLiteral("結果"), QStringLiteral("時間(秒)"),
                                QStringLiteral("入力")};
 
-// Seconds with at most one decimal, as ResultsCsv::secondsText writes them, in ticks.
+// A question's time: never negative, and at most what nine digits of seconds hold.
 std::optional<qint64> ticksOf(const QString& text)
 {
-    const qsizetype point = text.indexOf(u'.');
-    const QString whole = point < 0 ? text : text.first(point);
-    const QString tenth = point < 0 ? QStringLiteral("0") : text.mid(point + 1);
-    const auto digits = [](const QString& part, qsizetype most) {
-        return !part.isEmpty() && part.size() <= most &&
-               std::all_of(part.begin(), part.end(),
-                           [](QChar c) { return c >= u'0' && c <= u'9'; });
-    };
-    if (!digits(whole, 9) || !digits(tenth, 1))
+    constexpr qint64 MostTicks = 9'999'999'999;
+    const std::optional<qint64> ticks = ResultsCsv::ticksOf(text);
+    if (!ticks || *ticks < 0 || *ticks > MostTicks || text.startsWith(u'-'))
         return std::nullopt;
-    return whole.toLongLong() * 10 + tenth.toInt();
+    return ticks;
 }
 
 std::optional<HandInAnswer> answerOf(const QStringList& fields)

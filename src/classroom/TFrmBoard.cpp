@@ -166,7 +166,7 @@ void TFrmBoard::print()
 
 ClassTable TFrmBoard::handedIn() const
 {
-    QList<HandIn> handIns;
+    QList<HandInSummary> handIns;
     for (const auto& [name, handIn] : HandInFolder(folder).scan().read)
         handIns.append(handIn);
     return BoardReport::tableOf(handIns);

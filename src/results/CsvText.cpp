@@ -63,6 +63,7 @@ QString decode(QByteArrayView bytes)
 Parsed parse(QStringView text)
 {
     Parsed parsed;
+    parsed.records.reserve(text.count(u'\n') + 1);
     SeparatedText::Reader<QStringView> reader(text, {u',', SeparatedText::Quoting::Strict, false});
     SeparatedText::Record<QString> record;
     while (reader.next(record)) {
@@ -70,8 +71,11 @@ Parsed parse(QStringView text)
             parsed.error = ParseError{kindOf(*record.fault), record.faultLine};
             return parsed;
         }
-        for (QString& field : record.fields)
-            field = SeparatedText::formulaRestored(field);
+        // Most fields are left as they are, and are not copied for it.
+        for (QString& field : record.fields) {
+            if (field.startsWith(u'\''))
+                field = SeparatedText::formulaRestored(field);
+        }
         parsed.records.append({record.line, std::move(record.fields)});
     }
     return parsed;

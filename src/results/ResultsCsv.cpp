@@ -6,6 +6,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace ResultsCsv {
 
 namespace {
@@ -119,6 +121,28 @@ QString secondsText(qint64 ticks)
     if (tenths % 10 != 0)
         text += u'.' + QString::number(tenths % 10);
     return text;
+}
+
+std::optional<qint64> ticksOf(QStringView text)
+{
+    constexpr qsizetype MostDigits = 18;
+    const bool negative = text.startsWith(u'-');
+    const QStringView number = negative ? text.sliced(1) : text;
+    const qsizetype point = number.indexOf(u'.');
+    const QStringView whole = point < 0 ? number : number.first(point);
+    const QStringView tenth = point < 0 ? QStringView() : number.sliced(point + 1);
+    const auto digits = [](QStringView part) {
+        return std::all_of(part.begin(), part.end(),
+                           [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    if (whole.isEmpty() || whole.size() > MostDigits || !digits(whole) ||
+        (point >= 0 && (tenth.size() != 1 || !digits(tenth))))
+        return std::nullopt;
+    qint64 ticks = 0;
+    for (const QChar c : whole)
+        ticks = ticks * 10 + (c.unicode() - u'0');
+    ticks = ticks * 10 + (tenth.isEmpty() ? 0 : tenth[0].unicode() - u'0');
+    return negative ? -ticks : ticks;
 }
 
 QString timeText(const QDateTime& time)

@@ -5,8 +5,6 @@
 #include "results/CsvText.h"
 #include "results/ResultsCsv.h"
 
-#include <QRegularExpression>
-
 #include <limits>
 
 namespace ResultsCsvReader {
@@ -55,22 +53,13 @@ public:
     // Seconds with at most one decimal, as ticks of 100 ms.
     qint32 ticks(Column column)
     {
-        static const QRegularExpression tenths(QStringLiteral("^(-?)([0-9]+)(?:\\.([0-9]))?$"));
-        const QRegularExpressionMatch match = tenths.match(text(column));
-        bool ok = false;
-        const qint64 whole = match.captured(2).toLongLong(&ok);
-        if (!match.hasMatch() || !ok || whole > std::numeric_limits<qint32>::max()) {
+        const std::optional<qint64> value = ResultsCsv::ticksOf(record.fields[column]);
+        if (!value || *value < std::numeric_limits<qint32>::min() ||
+            *value > std::numeric_limits<qint32>::max()) {
             fail(ResultsCsvError::Kind::BadNumber, column);
             return 0;
         }
-        const qint64 magnitude = whole * 10 + match.captured(3).toInt();
-        const qint64 value = match.captured(1).isEmpty() ? magnitude : -magnitude;
-        if (value < std::numeric_limits<qint32>::min() ||
-            value > std::numeric_limits<qint32>::max()) {
-            fail(ResultsCsvError::Kind::BadNumber, column);
-            return 0;
-        }
-        return qint32(value);
+        return qint32(*value);
     }
 
     // A figure is empty where the report could not compute it.

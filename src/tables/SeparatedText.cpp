@@ -77,6 +77,7 @@ template <typename View> bool Reader<View>::next(Record<Text>& record)
     if (position >= text.size())
         return false;
     record.line = line;
+    record.fields.reserve(lastWidth);
     for (;;) {
         Text field;
         if (!readField(field, record))
@@ -84,6 +85,7 @@ template <typename View> bool Reader<View>::next(Record<Text>& record)
         record.fields.append(std::move(field));
         if (!is(position, rules.separator)) {
             skipLineEnd();
+            lastWidth = record.fields.size();
             return true;
         }
         ++position;

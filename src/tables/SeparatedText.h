@@ -77,6 +77,8 @@ private:
     Rules rules;
     qsizetype position = 0;
     int line = 1;
+    // Records of one text are mostly as wide as the one before.
+    qsizetype lastWidth = 0;
 };
 
 // The text after a UTF-8 byte order mark, or all of it when there is none.

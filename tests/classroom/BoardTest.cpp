@@ -193,7 +193,8 @@ private slots:
 
     void ranksTheClassesMostMissedPairs()
     {
-        handIn(game(Hanako, 0, "0", "", {timeOut("山", "やま"), timeOut("川", "かわ")}));
+        const QString first =
+            handIn(game(Hanako, 0, "0", "", {timeOut("山", "やま"), timeOut("川", "かわ")}));
         handIn(game(Hanako, 1, "0", "", {timeOut("川", "かわ")}));
         handIn(game(Taro, 0, "0", "", {timeOut("山", "やま"), timeOut("海", "うみ")}));
         handIn(game(Jiro, 0, "0", "", {timeOut("空", "そら")}));
@@ -202,6 +203,13 @@ private slots:
         QCOMPARE(board->mostMissed(3),
                  (QList<ClassMissedPair>{
                      {"山", "やま", 2, 2}, {"川", "かわ", 2, 1}, {"海", "うみ", 1, 1}}));
+
+        QVERIFY(QFile::remove(first));
+        watcher->rescan();
+        QCOMPARE(board->mostMissed(5), (QList<ClassMissedPair>{{"山", "やま", 1, 1},
+                                                               {"川", "かわ", 1, 1},
+                                                               {"海", "うみ", 1, 1},
+                                                               {"空", "そら", 1, 1}}));
     }
 
 private:

@@ -153,7 +153,8 @@ private slots:
         const Pupil otherHanako{QStringLiteral("3組"), QStringLiteral("10"),
                                 QStringLiteral("花子")};
         const ClassTable table =
-            BoardReport::tableOf({sampleHandIn(Hanako, Noon), sampleHandIn(otherHanako, Noon)});
+            BoardReport::tableOf({HandInSummary::of(sampleHandIn(Hanako, Noon)),
+                                  HandInSummary::of(sampleHandIn(otherHanako, Noon))});
         QCOMPARE(table.rows.size(), 2);
         QCOMPARE(table.rows[0].learner, QStringLiteral("2組 10番 花子"));
         QCOMPARE(table.missed.value(0).learners, 2);
