@@ -65,9 +65,9 @@ bool ClassroomCommand::isAssignmentFile(const QString& path)
     return file.open(QIODevice::ReadOnly) && file.read(Header.size()) == Header;
 }
 
-std::optional<QString> ClassroomCommand::open(const QString& path)
+std::optional<QString> ClassroomCommand::prepare(const QString& path)
 {
-    close();
+    prepared.reset();
     const std::optional<QByteArray> bytes = contentOf(path);
     if (!bytes) {
         services.messages.showError(QStringLiteral("%1 を開けませんでした").arg(path));
@@ -78,27 +78,38 @@ std::optional<QString> ClassroomCommand::open(const QString& path)
         services.messages.showError(AssignmentFile::message(read.failure()));
         return std::nullopt;
     }
-    OpenAssignment opened{*read, QFileInfo(path).absoluteFilePath(), {}, window.options()};
+    OpenAssignment opened{*read, QFileInfo(path).absoluteFilePath(), {}, {}, {}};
     const std::optional<QString> questions = questionFileFor(opened);
     if (!questions)
         return std::nullopt;
     opened.questionFile = *questions;
-    current = std::move(opened);
+    prepared = std::move(opened);
+    return prepared->questionFile;
+}
+
+void ClassroomCommand::openPrepared()
+{
+    if (!prepared)
+        return;
+    close();
+    current = std::move(prepared);
+    prepared.reset();
+    current->windowOptions = window.options();
     const Assignment& set = current->assignment;
     window.useOptions({qint32(set.furigana), set.answerByReading, set.romajiInput});
     emit openedOrClosed();
-    return current->questionFile;
 }
 
 // The question file named beside the assignment, or else the copy it carries.
-std::optional<QString> ClassroomCommand::questionFileFor(const OpenAssignment& opened)
+std::optional<QString> ClassroomCommand::questionFileFor(OpenAssignment& opened)
 {
     const QString named = AssignmentFile::questionFilePath(opened.path, opened.assignment);
     if (QFileInfo::exists(named) || opened.assignment.embeddedQuestions.isEmpty())
         return named;
-    carried = std::make_unique<QTemporaryDir>();
-    const QString copy = carried->filePath(QFileInfo(named).fileName());
-    if (!carried->isValid() || !AtomicFile::replace(copy, opened.assignment.embeddedQuestions)) {
+    opened.carried = std::make_shared<QTemporaryDir>();
+    const QString copy = opened.carried->filePath(QFileInfo(named).fileName());
+    if (!opened.carried->isValid() ||
+        !AtomicFile::replace(copy, opened.assignment.embeddedQuestions)) {
         services.messages.showError(QStringLiteral("%1 を開けませんでした").arg(named));
         return std::nullopt;
     }

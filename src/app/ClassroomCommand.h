@@ -70,9 +70,14 @@ public:
     // Whether the file is an assignment rather than a question file, by its first line.
     static bool isAssignmentFile(const QString& path);
 
-    // Reads the assignment and puts its choices in place of the window's; gives the question
-    // file to load, or nothing once it has told why the assignment cannot be opened.
-    std::optional<QString> open(const QString& path);
+    // Reads the assignment and keeps it ready to take the place of the one open; gives the
+    // question file to load first, or nothing once it has told why it cannot be opened. Until its
+    // questions are loaded, whatever was open stays so.
+    std::optional<QString> prepare(const QString& path);
+    // The prepared assignment, its questions loaded, is opened: its choices take the place of
+    // the window's.
+    void openPrepared();
+    void dropPrepared() { prepared.reset(); }
     // The window's own choices come back.
     void close();
     bool isOpen() const { return current.has_value(); }
@@ -131,9 +136,11 @@ private:
         QString path;
         QString questionFile;
         GameOptions windowOptions;
+        // A question file the assignment carries is put here to be read.
+        std::shared_ptr<QTemporaryDir> carried;
     };
 
-    std::optional<QString> questionFileFor(const OpenAssignment& opened);
+    std::optional<QString> questionFileFor(OpenAssignment& opened);
     QString handInFolder() const;
     static QString handInFolderOf(const QString& assignmentPath, const Assignment& assignment);
     void handIn(const HandIn& handIn);
@@ -143,12 +150,11 @@ private:
     Services services;
     Window window;
     std::optional<OpenAssignment> current;
+    std::optional<OpenAssignment> prepared;
     std::optional<AssignmentGame> game;
     Pupil pupil;
     QString waitingFolder;
     bool toldWaiting = false;
-    // A question file the assignment carries is put here to be read.
-    std::unique_ptr<QTemporaryDir> carried;
     TFrmPupil* pupilDialog = nullptr;
     TFrmAssignment* assignmentDialog = nullptr;
     QLabel* waitingPanel = nullptr;

@@ -159,12 +159,12 @@ void TFrmMain::LoadQuestionFile(const QString& path)
         openAssignment(path);
         return;
     }
-    classCommand->close();
     const QuestionFile::ReadOutcome outcome = session.load(programFolder.absoluteFilePath(path));
     if (!outcome) {
-        services.messageBox.showError(QuestionFile::messageFor(outcome));
+        questionsNotLoaded(outcome);
         return;
     }
+    classCommand->close();
     setWindowTitle(WindowParts::captionWithFile(ProductInfo::Name, path));
     recent.update(path);
     readings->fileLoaded(path);

@@ -118,6 +118,8 @@ private:
     GameSettings gameSettings() const;
     void tellRecordMessage();
     void openAssignment(const QString& path);
+    void closeAssignment();
+    void questionsNotLoaded(const QuestionFile::ReadOutcome& outcome);
     void connectClassroom();
     ClassroomCommand::GameOptions gameOptions() const;
     void useGameOptions(const ClassroomCommand::GameOptions& options);

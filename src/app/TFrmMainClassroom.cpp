@@ -17,12 +17,7 @@ void TFrmMain::connectClassroom()
          [this](const ClassroomCommand::GameOptions& options) { useGameOptions(options); }});
     classCommand->setParent(this);
     connect(classCommand, &ClassroomCommand::openedOrClosed, this, &TFrmMain::RefreshWindow);
-    connect(MenuAssignmentClose, &QAction::triggered, this, [this] {
-        classCommand->close();
-        if (session.state() != DrillState::NoData)
-            setWindowTitle(
-                WindowParts::captionWithFile(ProductInfo::Name, session.recorder().file().path));
-    });
+    connect(MenuAssignmentClose, &QAction::triggered, this, &TFrmMain::closeAssignment);
     connect(MenuPupil, &QAction::triggered, classCommand, &ClassroomCommand::editPupil);
     connect(MenuBoard, &QAction::triggered, classCommand, &ClassroomCommand::showBoard);
     connect(MenuAssignmentNew, &QAction::triggered, classCommand,
@@ -34,18 +29,36 @@ void TFrmMain::connectClassroom()
 void TFrmMain::openAssignment(const QString& path)
 {
     const std::optional<QString> questions =
-        classCommand->open(programFolder.absoluteFilePath(path));
+        classCommand->prepare(programFolder.absoluteFilePath(path));
     if (!questions)
         return;
     const QuestionFile::ReadOutcome outcome = session.load(*questions);
     if (!outcome) {
-        classCommand->close();
-        services.messageBox.showError(QuestionFile::messageFor(outcome));
+        classCommand->dropPrepared();
+        questionsNotLoaded(outcome);
         return;
     }
+    classCommand->openPrepared();
     setWindowTitle(ClassroomCommand::caption(ProductInfo::Name, *classCommand->assignment()));
     recent.update(path);
     readings->fileLoaded(*questions);
+}
+
+void TFrmMain::closeAssignment()
+{
+    classCommand->close();
+    if (session.state() != DrillState::NoData)
+        setWindowTitle(
+            WindowParts::captionWithFile(ProductInfo::Name, session.recorder().file().path));
+}
+
+// A file that is not there leaves the questions as they were, and an open assignment with them;
+// any other failure has emptied them, and the assignment they were is over.
+void TFrmMain::questionsNotLoaded(const QuestionFile::ReadOutcome& outcome)
+{
+    if (classCommand->isOpen() && outcome.failure() != QuestionFile::ReadFailure::NotFound)
+        closeAssignment();
+    services.messageBox.showError(QuestionFile::messageFor(outcome));
 }
 
 ClassroomCommand::GameOptions TFrmMain::gameOptions() const

@@ -165,6 +165,34 @@ private slots:
         QVERIFY(!window().MenuRomaji->isChecked());
     }
 
+    // Files that are not there change nothing; a damaged question file has emptied the questions,
+    // and the assignment they were goes with them.
+    void anAssignmentStaysOpenUntilOtherQuestionsAreLoaded()
+    {
+        showWithPupil();
+        open(assignmentFile(AssignmentMode::Practice));
+        const QString caption = window().windowTitle();
+        Assignment orphan;
+        orphan.questionFile = QStringLiteral("gone.DAT");
+        const QString orphanPath = f->folder.filePath("orphan.kadai");
+        QVERIFY(TestFiles::writeBytes(orphanPath, AssignmentFile::write(orphan)));
+
+        for (const QString& missing : {f->folder.filePath("gone.DAT"), orphanPath}) {
+            open(missing);
+            QCOMPARE(f->messageBox.messages.size(), 1);
+            f->messageBox.messages.clear();
+            QCOMPARE(window().windowTitle(), caption);
+            QVERIFY(window().classroom().isOpen());
+            QCOMPARE(window().questionBank().list(0).size(), 3);
+        }
+
+        QVERIFY(TestFiles::writeBytes(f->folder.filePath("damaged.DAT"), "damaged"));
+        open(f->folder.filePath("damaged.DAT"));
+        QCOMPARE(f->messageBox.messages.size(), 1);
+        QVERIFY(!window().classroom().isOpen());
+        QVERIFY(!window().windowTitle().contains(QStringLiteral("課題")));
+    }
+
     void theFirstGameAsksThePupilOnceAndEveryGameIsHandedIn()
     {
         showWithPupil(false);
