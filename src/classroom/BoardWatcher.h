@@ -5,13 +5,15 @@
 
 #include <QFileSystemWatcher>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <chrono>
 
 // Keeps the board up to date with the hand-in folder: a change notice rescans at once, and a
 // poll rescans anyway, because a network share or a synced folder sends no notices. A rescan
-// reads only the new and changed files.
+// reads only the new and changed files, away from the window: a school's folder takes a second
+// or more to read at first, and a share can stall on any file.
 class BoardWatcher : public QObject
 {
     Q_OBJECT
@@ -21,18 +23,28 @@ public:
 
     BoardWatcher(const QString& folder, BoardModel& board,
                  std::chrono::milliseconds poll = DefaultPoll, QObject* parent = nullptr);
+    // Waits for a scan under way: its folder is this watcher's.
+    ~BoardWatcher() override;
 
-    // Reads what changed into the board; the first call reads the whole folder.
+    // Reads what changed into the board, and says so by scanned; the first call reads the whole
+    // folder. A call during a scan is answered by one more scan after it.
     void rescan();
+    // Until the last scan asked for is back.
+    bool isScanning() const { return scanning; }
 
 signals:
     // After every rescan; false while the folder cannot be reached.
     void scanned(bool reachable);
 
 private:
+    void apply(const HandInScan& scan);
+
     QString folderPath;
     HandInFolder folder;
     BoardModel& board;
     QFileSystemWatcher notices;
     QTimer poll;
+    QThreadPool scanner;
+    bool scanning = false;
+    bool scanAgain = false;
 };

@@ -61,6 +61,9 @@ void TFrmBoard::createControls()
     folderLabel = new QLabel(this);
     folderLabel->setObjectName(QStringLiteral("folderLabel"));
     folderLabel->setWordWrap(true);
+    folderLabel->setText(
+        QStringLiteral("提出先: %1 を読んでいます…").arg(QDir::toNativeSeparators(folder)));
+    folderLabel->setAccessibleName(folderLabel->text());
     layout->addWidget(folderLabel);
 
     boardTable = new QTableView(this);

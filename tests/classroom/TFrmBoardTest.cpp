@@ -88,7 +88,9 @@ private slots:
         QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("not a hand-in\n") > 0);
         junk.close();
         const auto window = board(folder.path());
+        QVERIFY(window->folderLabel->text().contains(QStringLiteral("読んでいます")));
 
+        QTRY_VERIFY(window->folderLabel->text().contains(QStringLiteral("2 人")));
         QCOMPARE(names(*window->boardTable->model()),
                  (QStringList{QStringLiteral("太郎"), QStringLiteral("花子")}));
         QCOMPARE(window->missedTable->rowCount(), 1);
@@ -142,7 +144,7 @@ private slots:
     void aFolderOutOfReachIsSaid()
     {
         const auto window = board(folder.filePath("share-down"));
-        QVERIFY(window->folderLabel->text().contains(QStringLiteral("届きません")));
+        QTRY_VERIFY(window->folderLabel->text().contains(QStringLiteral("届きません")));
         QVERIFY(!window->malformedList->isVisible());
         QVERIFY(QDir().mkpath(folder.filePath("share-down")));
         QTRY_VERIFY(window->folderLabel->text().contains(QStringLiteral("0 人")));
