@@ -12,6 +12,7 @@
 #include "results/ClassReport.h"
 #include "results/ResultsWindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -167,10 +168,14 @@ void TFrmBoard::print()
     });
 }
 
+// A school's folder takes a second or two to read whole.
 ClassTable TFrmBoard::handedIn() const
 {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     QList<HandInSummary> handIns;
     for (const auto& [name, handIn] : HandInFolder(folder).scan().read)
         handIns.append(handIn);
-    return BoardReport::tableOf(handIns);
+    ClassTable table = BoardReport::tableOf(handIns);
+    QApplication::restoreOverrideCursor();
+    return table;
 }
