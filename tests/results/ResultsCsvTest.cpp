@@ -16,6 +16,8 @@ private slots:
     void cp932NamesCharactersWithoutForm();
     void secondsText_data();
     void secondsText();
+    void ticksOfRefusesOtherTexts_data();
+    void ticksOfRefusesOtherTexts();
 };
 
 namespace {
@@ -142,6 +144,22 @@ void ResultsCsvTest::secondsText()
     QFETCH(qint64, ticks);
     QFETCH(QString, expected);
     QCOMPARE(ResultsCsv::secondsText(ticks), expected);
+    QCOMPARE(ResultsCsv::ticksOf(expected), std::optional(ticks));
+}
+
+void ResultsCsvTest::ticksOfRefusesOtherTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char* text : {"", "-", ".5", "5.", "5.55", "1e3", " 5", "5 ", "--5", "+5", "5,5",
+                             "1234567890123456789"})
+        QTest::addRow("%s", text) << QString::fromUtf8(text);
+    QTest::addRow("full-width digit") << QStringLiteral("５");
+}
+
+void ResultsCsvTest::ticksOfRefusesOtherTexts()
+{
+    QFETCH(QString, text);
+    QCOMPARE(ResultsCsv::ticksOf(text), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(ResultsCsvTest)
