@@ -1,20 +1,19 @@
 #include "classroom/BoardWatcher.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+#include <QThreadPool>
+
 BoardWatcher::BoardWatcher(const QString& folderPath, BoardModel& board,
                            std::chrono::milliseconds pollInterval, QObject* parent)
-    : QObject(parent), folderPath(folderPath), folder(folderPath), board(board)
+    : QObject(parent), folderPath(folderPath), folder(std::make_shared<HandInFolder>(folderPath)),
+      board(board)
 {
-    scanner.setMaxThreadCount(1);
     notices.addPath(folderPath);
     connect(&notices, &QFileSystemWatcher::directoryChanged, this, &BoardWatcher::rescan);
     poll.setInterval(pollInterval);
     connect(&poll, &QTimer::timeout, this, &BoardWatcher::rescan);
     poll.start();
-}
-
-BoardWatcher::~BoardWatcher()
-{
-    scanner.waitForDone();
 }
 
 void BoardWatcher::rescan()
@@ -24,15 +23,19 @@ void BoardWatcher::rescan()
         return;
     }
     scanning = true;
-    // The scan's result comes back to this thread as an event, which is dropped if the watcher
-    // is gone by then.
-    scanner.start([this] {
-        HandInScan scan = folder.scan();
+    // The result is handed back on the application's thread, where the watcher is looked for:
+    // it may have closed meanwhile.
+    QThreadPool::globalInstance()->start([folder = folder, watcher = QPointer(this)] {
+        HandInScan scan = folder->scan();
         QMetaObject::invokeMethod(
-            this, [this, scan = std::move(scan)] { apply(scan); }, Qt::QueuedConnection);
+            QCoreApplication::instance(),
+            [watcher, scan = std::move(scan)] {
+                if (watcher)
+                    watcher->apply(scan);
+            },
+            Qt::QueuedConnection);
     });
 }
-
 void BoardWatcher::apply(const HandInScan& scan)
 {
     scanning = false;

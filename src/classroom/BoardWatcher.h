@@ -5,10 +5,10 @@
 
 #include <QFileSystemWatcher>
 #include <QObject>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <chrono>
+#include <memory>
 
 // Keeps the board up to date with the hand-in folder: a change notice rescans at once, and a
 // poll rescans anyway, because a network share or a synced folder sends no notices. A rescan
@@ -23,8 +23,6 @@ public:
 
     BoardWatcher(const QString& folder, BoardModel& board,
                  std::chrono::milliseconds poll = DefaultPoll, QObject* parent = nullptr);
-    // Waits for a scan under way: its folder is this watcher's.
-    ~BoardWatcher() override;
 
     // Reads what changed into the board, and says so by scanned; the first call reads the whole
     // folder. A call during a scan is answered by one more scan after it.
@@ -40,11 +38,12 @@ private:
     void apply(const HandInScan& scan);
 
     QString folderPath;
-    HandInFolder folder;
+    // Shared with a scan under way, which a share that stalls may keep long after the board
+    // has closed: closing it does not wait.
+    std::shared_ptr<HandInFolder> folder;
     BoardModel& board;
     QFileSystemWatcher notices;
     QTimer poll;
-    QThreadPool scanner;
     bool scanning = false;
     bool scanAgain = false;
 };
