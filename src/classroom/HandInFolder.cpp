@@ -49,15 +49,15 @@ FileScan scanned(const FolderFiles& folder, const QString& name,
 }
 
 // A folder opened for the first time holds tens of thousands of files, and a share answers each
-// look at a file slowly: the files are spread over the processor's cores, each on its own.
+// look at a file only after a round trip: the files are spread over more workers than there are
+// cores, so that looks wait on the share side by side rather than one after another.
 QList<FileScan> scannedFiles(const FolderFiles& folder, const QStringList& names,
                              const QHash<QString, FileStamp>& seen)
 {
     constexpr qsizetype FilesPerWorker = 256;
+    constexpr qsizetype MostWorkers = 8;
     QList<FileScan> files(names.size());
-    const qsizetype workers = std::clamp<qsizetype>(
-        std::min<qsizetype>(std::thread::hardware_concurrency(), names.size() / FilesPerWorker), 1,
-        8);
+    const qsizetype workers = std::clamp<qsizetype>(names.size() / FilesPerWorker, 1, MostWorkers);
     const auto scanShare = [&](qsizetype worker) {
         for (qsizetype index = worker; index < names.size(); index += workers)
             files[index] = scanned(folder, names[index], seen);
