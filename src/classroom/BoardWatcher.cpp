@@ -24,11 +24,14 @@ void BoardWatcher::rescan()
     }
     scanning = true;
     // The result is handed back on the application's thread, where the watcher is looked for:
-    // it may have closed meanwhile.
+    // it may have closed meanwhile, and the application too when it ends during a scan.
     QThreadPool::globalInstance()->start([folder = folder, watcher = QPointer(this)] {
         HandInScan scan = folder->scan();
+        QCoreApplication* application = QCoreApplication::instance();
+        if (!application)
+            return;
         QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
+            application,
             [watcher, scan = std::move(scan)] {
                 if (watcher)
                     watcher->apply(scan);
