@@ -8,7 +8,6 @@
 #include "questions/QuestionFile.h"
 #include "session/DrillSession.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -48,12 +47,3 @@ void startAssignmentGame(benchmark::State& state)
 BENCHMARK(startAssignmentGame)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -9,7 +9,8 @@
 #include "questions/QuestionFile.h"
 #include "questions/TextCodec.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QRadioButton>
 #include <QTableView>
@@ -107,16 +108,3 @@ void saveMillionPairs(benchmark::State& state)
 
 BENCHMARK(fillListWith100kPairs)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(saveMillionPairs)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

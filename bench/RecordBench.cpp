@@ -6,6 +6,7 @@
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
 #include "MainWindowFixture.h"
+#include "NumberedPair.h"
 #include "questions/QuestionBank.h"
 #include "record/GameRecorder.h"
 #include "record/SqlLearningRecord.h"
@@ -28,11 +29,6 @@ namespace {
 constexpr int PairCount = 100'000;
 constexpr int OutcomeCount = 1'000'000;
 constexpr int AnswersPerGame = 1'000;
-
-QuestionItem numberedPair(int i)
-{
-    return {"MONDAI" + QByteArray::number(i), "mondai" + QByteArray::number(i)};
-}
 
 // Each answer in its own transaction, as the drill writes them; the slowest one is what a game
 // could wait for.
@@ -332,14 +328,3 @@ void quickCheckLargeRecord(benchmark::State& state)
 BENCHMARK(quickCheckLargeRecord)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 #include "record/SqlLearningRecord.h"
 #include "results/ResultsCsv.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -99,12 +98,3 @@ void refuseCp932OfTenThousandGames(benchmark::State& state)
 
 BENCHMARK(exportTenThousandGames)->Unit(benchmark::kMillisecond);
 BENCHMARK(refuseCp932OfTenThousandGames)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

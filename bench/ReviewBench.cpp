@@ -3,13 +3,13 @@
 // shows each time it opens (goal under 50 ms); and 今日の復習 opened over it, from the menu item to
 // the first question (goal under 200 ms).
 
+#include "NumberedPair.h"
 #include "QuietSessionView.h"
 #include "ScriptedRandom.h"
 #include "questions/QuestionFile.h"
 #include "record/SqlLearningRecord.h"
 #include "session/DrillSession.h"
 
-#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -24,11 +24,6 @@ namespace {
 constexpr int PairCount = 100'000;
 constexpr int ReviewCount = 1'000'000;
 constexpr qint64 DayMs = 86'400'000;
-
-QuestionItem numberedPair(int i)
-{
-    return {"MONDAI" + QByteArray::number(i), "mondai" + QByteArray::number(i)};
-}
 
 // Ten reviews of every pair over the last year, graded as a learner's might be.
 bool fillReviews(const QString& path, qint64 nowMs)
@@ -173,12 +168,3 @@ void openTodaysReview(benchmark::State& state)
 BENCHMARK(openTodaysReview)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

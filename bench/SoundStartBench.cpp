@@ -7,7 +7,6 @@
 #include "platform/ExitPolicy.h"
 #include "platform/QtWavePlayer.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QSemaphore>
 #include <QTemporaryDir>
@@ -98,14 +97,3 @@ void BM_PlayToStart_ReadAtEachEvent(benchmark::State& state)
 // The caller waits on a semaphore while the audio thread works, so only real time means anything.
 BENCHMARK(BM_PlayToStart_Preloaded)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlayToStart_ReadAtEachEvent)->UseRealTime()->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -83,12 +83,3 @@ void BM_SpeechReadyColdCache(benchmark::State& state)
 
 BENCHMARK(BM_SpeechReadyWarmCache)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SpeechReadyColdCache)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(10);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
