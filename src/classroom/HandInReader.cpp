@@ -18,12 +18,12 @@ const QStringList AnswerHeader{QStringLiteral("問題"), QStringLiteral("答え"
                                QStringLiteral("結果"), QStringLiteral("時間(秒)"),
                                QStringLiteral("入力")};
 
-// A question's time: never negative, and at most what nine digits of seconds hold.
+// A question's time: unsigned ("-0" too), and at most what nine digits of seconds hold.
 std::optional<qint64> ticksOf(const QString& text)
 {
     constexpr qint64 MostTicks = 9'999'999'999;
     const std::optional<qint64> ticks = ResultsCsv::ticksOf(text);
-    if (!ticks || *ticks < 0 || *ticks > MostTicks || text.startsWith(u'-'))
+    if (text.startsWith(u'-') || !ticks || *ticks > MostTicks)
         return std::nullopt;
     return ticks;
 }
